@@ -1,0 +1,62 @@
+# The two commands people need: `make run` and `make test`.
+# Both first install whatever Debian packages are missing.
+
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+BUILD_BENCH ?= build-bench
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_WERROR=ON
+FUZZ_SECONDS ?= 20
+
+PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev \
+  libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev \
+  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev \
+  qt6-l10n-tools fonts-noto-cjk fonts-dejavu-core xvfb xauth imagemagick \
+  libqt6svg6 qt6-qpa-plugins
+
+.PHONY: setup configure build run test test-core test-asan fuzz bench clean
+
+setup:
+	@./tools/install-packages $(PACKAGES)
+
+configure: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/px4800-cps ]; then $(BUILD)/px4800-cps $(ARGS); \
+	 else $(BUILD)/px4800 --help; fi
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory fuzz-smoke
+
+# The core again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: setup
+	@cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DPX_CORE_ONLY=ON -DPX_SANITIZE=ON -DPX_WERROR=ON >/dev/null
+	@cmake --build $(BUILD_ASAN) -j $(JOBS) --target core_tests
+	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(BUILD_ASAN)/core_tests --gtest_brief=1
+
+fuzz-build: setup
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=Debug -DPX_CORE_ONLY=ON -DPX_FUZZ=ON >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS)
+
+# A short bounded run of every fuzz target; `make fuzz FUZZ_SECONDS=600` runs longer.
+fuzz-smoke: fuzz-build
+	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
+fuzz: FUZZ_SECONDS = 300
+fuzz: fuzz-build
+	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
+bench: setup
+	@cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DPX_BENCH=ON >/dev/null
+	@cmake --build $(BUILD_BENCH) -j $(JOBS)
+	@for b in $(BUILD_BENCH)/px4800-bench*; do [ -x "$$b" ] && "$$b"; done; true
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)
