@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_WERROR=ON
 FUZZ_SECONDS ?= 20
 
-PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev \
+PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev locales \
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev \
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev \
   qt6-l10n-tools fonts-noto-cjk fonts-dejavu-core xvfb xauth imagemagick \
@@ -19,6 +19,7 @@ PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev \
 
 setup:
 	@./tools/install-packages $(PACKAGES)
+	@./tools/ensure-test-locale
 
 configure: setup
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null

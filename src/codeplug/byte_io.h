@@ -34,7 +34,7 @@ class ByteWriter {
     if constexpr (IsStdArray<T>::value) {
       for (const auto& e : rValue) Put(e);
     } else {
-      VisitFields([this](const char*, const auto& f) { Put(f); }, rValue);
+      VisitFields([this](const char*, const auto& f) { this->Put(f); }, rValue);
     }
   }
 
@@ -71,7 +71,7 @@ class ByteReader {
     if constexpr (IsStdArray<T>::value) {
       for (auto& e : rValue) Get(e);
     } else {
-      VisitFields([this](const char*, auto& f) { Get(f); }, rValue);
+      VisitFields([this](const char*, auto& f) { this->Get(f); }, rValue);
     }
   }
 

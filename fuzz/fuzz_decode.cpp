@@ -1,0 +1,23 @@
+// DecodeCodeplug and DecodeEmbeddedInfo over arbitrary radio images; shorter inputs are
+// padded with zeros, longer ones cut. The image lives in a heap block of exactly its
+// size, so any read past it is reported.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "link/codec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* rData, std::size_t rSize) {
+  auto image = std::make_unique<px::RadioImage>();
+  image->fill(0);
+  std::memcpy(image->data(), rData, rSize < image->size() ? rSize : image->size());
+
+  px::AppState state;
+  px::EmbeddedInfo info;
+  px::DecodeCodeplug(state, *image, info);
+  (void)px::DecodeEmbeddedInfo(*image);
+  if (state.Current.ChannelCount < 0 || state.Current.ChannelCount > px::kChannelSlots) __builtin_trap();
+  return 0;
+}

@@ -1,0 +1,109 @@
+#include "cli/channel_rows.h"
+
+#include "app/bands.h"
+#include "app/language.h"
+#include "codeplug/list_helpers.h"
+#include "codeplug/number_text.h"
+#include "codeplug/text_formats.h"
+
+namespace px {
+namespace {
+
+// A language text, or rFallback when the language files are not installed.
+std::string TextOr(const AppState& rState, int rId, const std::string& rFallback) {
+  std::string text = LangText(rState, rId);
+  return text.empty() ? rFallback : text;
+}
+
+std::string Header(const AppState& rState, int rFirst, int rSecond, const char* rFallback) {
+  std::string text = LangText(rState, rFirst);
+  if (rSecond) {
+    const std::string second = LangText(rState, rSecond);
+    if (!text.empty() && !second.empty()) text += " ";
+    text += second;
+  }
+  // The grid's two-line headers (and any line break in a text) fit one terminal line.
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text.empty() ? rFallback : text;
+}
+
+std::string ToneText(const AppState& rState, int rType, int rCtcss, int rDcs, int rInvert) {
+  if (rType == 1) {
+    const auto& tones = CtcssTexts();
+    if (rCtcss > 51 || rCtcss < 0) rCtcss = 0;
+    return rCtcss < static_cast<int>(tones.size()) ? tones[static_cast<std::size_t>(rCtcss)] : "";
+  }
+  if (rType == 2) {
+    if (rDcs > 511 || rDcs < 0) rDcs = 0;
+    return "D" + DcsCodeText(rDcs) + (rInvert >= 1 ? "I" : "N");
+  }
+  return TextOr(rState, 1206, "-");
+}
+
+}  // namespace
+
+std::string RowLabelOf(int rNumber) {
+  if (IsMemoryChannel(rNumber)) return std::to_string(rNumber - 1);
+  if (rNumber == kNumberPA) return "PA";
+  if (rNumber == kNumberPB) return "PB";
+  if (rNumber == kNumberVFO) return "VFO";
+  return "";
+}
+
+ChannelRowTexts ChannelHeaderTexts(const AppState& rState) {
+  return {Header(rState, 3006, 0, "CH"),          Header(rState, 1101, 0, "RX freq"),
+          Header(rState, 1140, 0, "TX freq"),     Header(rState, 1103, 0, "Name"),
+          Header(rState, 1104, 0, "Step"),        Header(rState, 1106, 0, "Bandwidth"),
+          Header(rState, 1108, 0, "Spare2"),      Header(rState, 1109, 0, "Power"),
+          Header(rState, 1107, 1112, "Decode"),   Header(rState, 1107, 1113, "Encode"),
+          Header(rState, 1110, 0, "Signalling")};
+}
+
+ChannelRowTexts ChannelRowOf(const AppState& rState, const ChannelRecord& rChannel,
+                             bool* rNotNumeric) {
+  bool notNumeric = false;
+  const FormatContext ctx = FormatContextOf(rState, [&notNumeric](FormatWarning rWarning) {
+    if (rWarning == FormatWarning::NotNumeric) notNumeric = true;
+  });
+  ChannelRowTexts row;
+  row[kColLabel] = RowLabelOf(rChannel.Number);
+  row[kColRx] = ToDisplayFreq(rChannel.RxFreq.Raw(), ctx);
+
+  const std::string offset = ToDisplayOffset(rChannel.OffsetFreq.Raw(), ctx);
+  const int direction = rChannel.OffsetDirection;
+  // Without a receive frequency there is nothing to offset from.
+  if (offset.empty() || row[kColRx].empty() || (direction != 1 && direction != 2)) {
+    row[kColTx] = row[kColRx];
+  } else {
+    const double rx = NumberValue(row[kColRx]);
+    const double off = NumberValue(offset);
+    row[kColTx] = FormatLimitText(direction == 1 ? rx - off : rx + off);
+  }
+
+  row[kColName] = rChannel.Name.Display();
+  row[kColStep] = ListItemAt(ChannelStepTexts(), rChannel.StepIndex);
+  static const TextList kBandwidths = {"25K", "20K", "12.5K"};
+  row[kColBandwidth] = rChannel.BandwidthIndex >= 0 && rChannel.BandwidthIndex <= 2
+                           ? kBandwidths[static_cast<std::size_t>(rChannel.BandwidthIndex)]
+                           : "20K";
+  const int spare2 = rChannel.Spare2 == 1 ? 1 : 0;
+  row[kColSpare2] = TextOr(rState, 1202 + spare2, std::to_string(spare2));
+  const int power = rChannel.TxPowerIndex >= 0 && rChannel.TxPowerIndex <= 2 ? rChannel.TxPowerIndex : 0;
+  static constexpr int kPowerIds[] = {1204, 1221, 1205};
+  row[kColPower] = TextOr(rState, kPowerIds[power], std::to_string(power));
+  row[kColDecode] = ToneText(rState, rChannel.ToneTypeB, rChannel.CtcssIndexB, rChannel.DcsIndexB,
+                             rChannel.DcsInvertB);
+  row[kColEncode] = ToneText(rState, rChannel.ToneTypeA, rChannel.CtcssIndexA, rChannel.DcsIndexA,
+                             rChannel.DcsInvertA);
+  switch (rChannel.SignallingType) {
+    case 1: row[kColSignalling] = "DTMF M" + std::to_string(rChannel.DtmfCodeIndex + 1); break;
+    case 2: row[kColSignalling] = "2tone " + std::to_string(rChannel.TwoToneEntryNumber); break;
+    case 3: row[kColSignalling] = "5tone " + std::to_string(rChannel.FiveToneEntryNumber); break;
+    default: row[kColSignalling] = TextOr(rState, 1206, "-");
+  }
+  if (rNotNumeric) *rNotNumeric = notNumeric;
+  return row;
+}
+
+}  // namespace px

@@ -1,0 +1,32 @@
+#pragma once
+// The texts of one channel-grid row, as the main window's grid shows a channel: row
+// label, receive, transmit, name, step, bandwidth, Spare2 choice, power, decode tone,
+// encode tone, optional signalling. Out-of-range stored values get the grid's own
+// substitutions, so a damaged record still shows.
+
+#include <array>
+#include <string>
+
+#include "app/app_state.h"
+
+namespace px {
+
+enum ChannelColumn {
+  kColLabel, kColRx, kColTx, kColName, kColStep, kColBandwidth, kColSpare2, kColPower,
+  kColDecode, kColEncode, kColSignalling, kChannelColumns
+};
+
+using ChannelRowTexts = std::array<std::string, kChannelColumns>;
+
+// "0".."199" for the memory channels, "PA", "PB", "VFO"; "" for any other number.
+std::string RowLabelOf(int rNumber);
+
+// The headers in the current language (two-line headers joined by a blank).
+ChannelRowTexts ChannelHeaderTexts(const AppState& rState);
+
+// rNotNumeric is set when a stored frequency is not nine digits (the grid then shows
+// the lowest receive limit, as the text formats do).
+ChannelRowTexts ChannelRowOf(const AppState& rState, const ChannelRecord& rChannel,
+                             bool* rNotNumeric = nullptr);
+
+}  // namespace px

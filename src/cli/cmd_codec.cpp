@@ -1,0 +1,193 @@
+// The image codec commands: encode a codeplug file to a radio image, decode an image
+// back to a codeplug file, and show the embedded information an image holds.
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "app/app_state.h"
+#include "app/bands.h"
+#include "app/language.h"
+#include "cli/commands.h"
+#include "cli/terminal_ui.h"
+#include "codeplug/codeplug_file.h"
+#include "codeplug/codeplug_ops.h"
+#include "link/codec.h"
+#include "link/embedded_info.h"
+
+namespace px {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr OptionSpec kOutput{"--output", "-o", true};
+constexpr OptionSpec kYes{"--yes", "-y", false};
+constexpr OptionSpec kBand{"--band", "", true};
+constexpr OptionSpec kImage{"--image", "", true};
+
+constexpr std::string_view kEncodeUsage =
+    "Usage: px4800 encode FILE.dat -o OUT.img [--yes]\n"
+    "\n"
+    "Encodes the codeplug as a write to the radio would, and writes the 16384-byte memory\n"
+    "image: from 0x0100 on what a write sends, below 0x0100 the blank pattern. A value the\n"
+    "radio cannot hold ends the command with the encoder's message and no file.\n"
+    "\n"
+    "  -o, --output OUT.img  the image file to write\n"
+    "  -y, --yes             overwrite an existing file without asking\n";
+
+constexpr std::string_view kDecodeUsage =
+    "Usage: px4800 decode IN.img -o OUT.dat [--band N] [--yes]\n"
+    "\n"
+    "Decodes a 16384-byte memory image into the codeplug a completed read would give,\n"
+    "and writes OUT.dat and OUT.fre.\n"
+    "\n"
+    "  -o, --output OUT.dat  the codeplug file to write\n"
+    "  --band N              the band code the radio reported, 0..7 (default: band index 7)\n"
+    "  -y, --yes             overwrite existing files without asking\n";
+
+constexpr std::string_view kImageInfoUsage =
+    "Usage: px4800 info --image IN.img\n"
+    "\n"
+    "Prints the embedded information of a 16384-byte memory image, every field with its\n"
+    "label.\n";
+
+RadioImage ReadImageFile(const std::string& rPath) {
+  std::ifstream in(rPath, std::ios::binary);
+  if (!in) throw CommandError("cannot read " + rPath + ": " + std::strerror(errno));
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw CommandError("cannot read " + rPath);
+  if (bytes.size() != kImageSize)
+    throw CommandError(rPath + " is not a radio memory image: " + std::to_string(bytes.size()) +
+                       " bytes, an image has " + std::to_string(kImageSize));
+  RadioImage image{};
+  std::copy(bytes.begin(), bytes.end(), image.begin());
+  return image;
+}
+
+// Through a temporary file renamed over the target, so a failure leaves no half file.
+void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {
+  const std::string temp = rPath + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(rImage.data()), static_cast<std::streamsize>(rImage.size()));
+    out.flush();
+    if (!out) {
+      std::error_code ec;
+      fs::remove(temp, ec);
+      throw CommandError("cannot write " + rPath + ": " + std::strerror(errno));
+    }
+  }
+  std::error_code ec;
+  fs::rename(temp, rPath, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    throw CommandError("cannot write " + rPath + ": " + ec.message());
+  }
+}
+
+std::string RequireOutput(const ParsedArgs& rArgs) {
+  const auto out = rArgs.Value(kOutput.Long);
+  if (!out || out->empty()) throw UsageError("missing -o FILE");
+  return *out;
+}
+
+// Asks before replacing a file that exists; no question with --yes or without a terminal.
+void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
+                      std::initializer_list<std::string> rPaths) {
+  TerminalUi ui(std::cin, rCtx.Err, TerminalUi::IsInteractiveTerminal());
+  ui.SetAssumeYes(rArgs.Has(kYes.Long));
+  for (const std::string& path : rPaths) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) continue;
+    if (ui.Ask(path + " exists. Overwrite it?", MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+      throw CommandError("cancelled; nothing written");
+  }
+}
+
+AppState StateFor(const CommandContext& rCtx) {
+  AppState state;
+  state.ProgramFolder = rCtx.ProgramFolder;
+  SetLanguage(state, kEnglish);
+  return state;
+}
+
+Int16 BandIndexOf(const ParsedArgs& rArgs) {
+  const auto band = rArgs.Value(kBand.Long);
+  if (!band) return 7;
+  if (band->size() != 1 || (*band)[0] < '0' || (*band)[0] > '7')
+    throw UsageError("--band takes the radio's band code, 0..7");
+  return static_cast<Int16>((*band)[0] - '0');
+}
+
+int RunEncode(CommandContext& rCtx) {
+  const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 1, 1);
+  const std::string out = RequireOutput(args);
+  AppState state = StateFor(rCtx);
+  std::string error;
+  if (!ReadCodeplugFiles(args.Positionals[0], state.Current, state.Channels, error))
+    throw CommandError(error);
+  state.Band.Index = state.Current.BandIndex;
+  RebuildBandTexts(state);
+
+  RadioImage image{};
+  TerminalUi ui(std::cin, rCtx.Err, false);
+  if (!EncodeCodeplug(state, image, ui)) return kExitFailure;  // the message is told
+  ConfirmOverwrite(rCtx, args, {out});
+  WriteImageFile(out, image);
+  rCtx.Err << "px4800: wrote " << out << "\n";
+  return kExitSuccess;
+}
+
+int RunDecode(CommandContext& rCtx) {
+  const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kBand, kYes}, 1, 1);
+  const std::string out = RequireOutput(args);
+  if (SideFilePath(out) == out)
+    throw CommandError(out + ": the channel file would be the codeplug file itself; use a name ending in .dat");
+  const Int16 band = BandIndexOf(args);
+  const RadioImage image = ReadImageFile(args.Positionals[0]);
+
+  // As a completed read leaves it: decoded, the radio's band, untitled, saved.
+  AppState state = StateFor(rCtx);
+  DecodeCodeplug(state, image);
+  state.Band.Index = band;
+  RebuildBandTexts(state);
+  state.FilePath = "new.dat";
+  state.Untitled = true;
+  CopyToSaved(state);
+
+  ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
+  std::string error;
+  if (!WriteCodeplugFiles(out, state.SavedCodeplug, state.SavedChannels, error)) throw CommandError(error);
+  rCtx.Err << "px4800: wrote " << out << " and " << SideFilePath(out) << " ("
+           << state.SavedCodeplug.ChannelCount
+           << (state.SavedCodeplug.ChannelCount == 1 ? " channel)\n" : " channels)\n");
+  return kExitSuccess;
+}
+
+}  // namespace
+
+// `info --image IN.img`: the radio commands' info command hands over to this when it is
+// given an image instead of a port.
+int RunInfoFromImage(CommandContext& rCtx) {
+  const ParsedArgs args = ParseArguments(rCtx.Args, {kImage}, 0, 0);
+  const auto path = args.Value(kImage.Long);
+  if (!path || path->empty()) throw UsageError("missing --image IN.img");
+  const EmbeddedInfo info = DecodeEmbeddedInfo(ReadImageFile(*path));
+  for (const auto& field : LabelledEmbeddedInfo(info)) rCtx.Out << field.Label << ": " << field.Value << "\n";
+  return kExitSuccess;
+}
+
+std::string_view ImageInfoUsage() { return kImageInfoUsage; }
+
+namespace {
+
+const CommandRegistrar kCodecCommands(20, {
+    {"encode", "encode a codeplug file to a radio memory image", kEncodeUsage, RunEncode},
+    {"decode", "decode a radio memory image to a codeplug file pair", kDecodeUsage, RunDecode},
+});
+
+}  // namespace
+}  // namespace px

@@ -1,0 +1,350 @@
+// The radio commands: read, write, info and ports, over the real serial port code.
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "app/bands.h"
+#include "app/language.h"
+#include "app/startup.h"
+#include "cli/commands.h"
+#include "cli/terminal_ui.h"
+#include "codeplug/codeplug_file.h"
+#include "codeplug/codeplug_ops.h"
+#include "codeplug/file_commands.h"
+#include "link/codec.h"
+#include "link/link_engine.h"
+#include "link/ports.h"
+#include "link/transfer.h"
+#include "platform/backups.h"
+#include "platform/port_discovery.h"
+#include "platform/serial_port.h"
+#include "platform/trace.h"
+
+namespace px {
+
+// The image form of `info`, kept with the codec commands.
+int RunInfoFromImage(CommandContext& rCtx);
+
+namespace {
+
+constexpr OptionSpec kPort{"--port", "", true};
+constexpr OptionSpec kOutput{"--output", "-o", true};
+constexpr OptionSpec kImage{"--image", "", true};
+constexpr OptionSpec kPassword{"--password", "", true};
+constexpr OptionSpec kYes{"--yes", "-y", false};
+constexpr OptionSpec kTrace{"--trace", "", true};
+constexpr OptionSpec kLang{"--lang", "", true};
+
+// Without a terminal to ask, "the radio does not answer" is answered Retry this often in
+// one transfer, then Cancel.
+constexpr int kUnattendedRetries = 3;
+
+constexpr std::string_view kReadUsage =
+    "Usage: px4800 read [--port DEV] -o OUT.dat [--image OUT.img] [--password PW] [--yes]\n"
+    "\n"
+    "Reads the codeplug from the radio and writes it as OUT.dat and OUT.fre. The image\n"
+    "read is also kept in the backups folder.\n"
+    "\n"
+    "  -o, --output OUT.dat  the codeplug file to write\n"
+    "  --image OUT.img       also write the 16384-byte memory image as read\n"
+    "  -y, --yes             no confirmation question\n"
+    "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
+    "                        port stored in language/mysetup.ini)\n"
+    "  --password PW         the radio's programming password (no question then)\n"
+    "  --trace FILE          log every byte sent and received, with times, in hex\n"
+    "  --lang en|zh          language of the messages (default en)\n";
+
+constexpr std::string_view kWriteUsage =
+    "Usage: px4800 write [--port DEV] FILE.dat [--password PW] [--yes]\n"
+    "\n"
+    "Encodes FILE.dat and writes it to the radio (addresses 0x0100 on). Nothing is sent\n"
+    "when the codeplug cannot be encoded. The image is kept in the backups folder first.\n"
+    "\n"
+    "  -y, --yes             no confirmation question\n"
+    "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
+    "                        port stored in language/mysetup.ini)\n"
+    "  --password PW         the radio's programming password (no question then)\n"
+    "  --trace FILE          log every byte sent and received, with times, in hex\n"
+    "  --lang en|zh          language of the messages (default en)\n";
+
+constexpr std::string_view kInfoUsage =
+    "Usage: px4800 info [--port DEV] [--password PW]\n"
+    "       px4800 info --image IN.img\n"
+    "\n"
+    "Reads the radio's embedded information and prints every field with its label; with\n"
+    "--image, the embedded information of a memory image file instead.\n"
+    "\n"
+    "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
+    "                        port stored in language/mysetup.ini)\n"
+    "  --password PW         the radio's programming password (no question then)\n"
+    "  --trace FILE          log every byte sent and received, with times, in hex\n"
+    "  --lang en|zh          language of the messages (default en)\n";
+
+constexpr std::string_view kPortsUsage =
+    "Usage: px4800 ports\n"
+    "\n"
+    "Lists the serial ports present as \"COMn\", device and description. The number\n"
+    "follows a fixed rule: /dev/ttyS k is COM k+1, /dev/ttyUSB k COM k+33, /dev/ttyACM k\n"
+    "COM k+65, /dev/pts/k COM k+97 (pseudo-terminals are not listed; name them with\n"
+    "--port PATH).\n";
+
+// The person at the terminal, as a transfer needs them.
+class CliLinkUser : public LinkUser {
+ public:
+  CliLinkUser(TerminalUi& rUi, bool rInteractive) : mUi(rUi), mInteractive(rInteractive) {
+    mBar = isatty(STDERR_FILENO) == 1;
+    mUi.SetPolicy([this](const std::string&, MsgButtons rButtons, MsgIcon) {
+      if (rButtons != MsgButtons::RetryCancel) return DefaultAnswer(rButtons);
+      return mRetries++ < kUnattendedRetries ? MsgAnswer::Retry : MsgAnswer::Cancel;
+    });
+  }
+
+  MsgAnswer Ask(const std::string& rText, MsgButtons rButtons, MsgIcon rIcon) override {
+    EndBarLine();
+    return mUi.Ask(rText, rButtons, rIcon);
+  }
+  std::optional<std::string> ChooseFileToOpen(const std::string& rFilter,
+                                              const std::string& rProposed) override {
+    return mUi.ChooseFileToOpen(rFilter, rProposed);
+  }
+  std::optional<std::string> ChooseFileToSave(const std::string& rFilter,
+                                              const std::string& rProposed) override {
+    return mUi.ChooseFileToSave(rFilter, rProposed);
+  }
+
+  std::optional<std::string> AskPassword(const std::string&) override {
+    EndBarLine();
+    if (!mInteractive) {
+      mUi.Err() << "px4800: the radio asks for its programming password; give it with --password\n";
+      return std::nullopt;
+    }
+    mUi.Err() << "px4800: programming password: " << std::flush;
+    termios saved{};
+    const bool quiet = tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (quiet) {
+      termios silent = saved;
+      silent.c_lflag &= static_cast<tcflag_t>(~ECHO);
+      tcsetattr(STDIN_FILENO, TCSANOW, &silent);
+    }
+    std::string line;
+    const bool got = static_cast<bool>(std::getline(std::cin, line));
+    if (quiet) tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    mUi.Err() << "\n";
+    if (!got) return std::nullopt;
+    return line.substr(0, 4);
+  }
+
+  void OpenProgress(const std::string& rCaption, const std::string& rLabel) override {
+    mCaption = rCaption;
+    mLabel = rLabel;
+    mShown = -1;
+    ShowProgress(0);
+  }
+  void ShowProgress(int rPercent) override {
+    if (rPercent == mShown) return;
+    mShown = rPercent;
+    if (!mBar) return;
+    constexpr int kWidth = 40;
+    const int filled = rPercent * kWidth / 100;
+    mUi.Err() << "\r" << mCaption << " [" << std::string(static_cast<std::size_t>(filled), '#')
+              << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] " << mLabel
+              << " " << rPercent << "%" << std::flush;
+    mBarDrawn = true;
+  }
+  void CloseProgress() override { EndBarLine(); }
+
+  void TransferEnded(int, bool) override {
+    if (QCoreApplication::instance()) QCoreApplication::exit(0);
+  }
+
+ private:
+  void EndBarLine() {
+    if (mBarDrawn) mUi.Err() << "\n";
+    mBarDrawn = false;
+  }
+
+  TerminalUi& mUi;
+  bool mInteractive;
+  bool mBar = false;
+  bool mBarDrawn = false;
+  int mRetries = 0;
+  int mShown = -1;
+  std::string mCaption;
+  std::string mLabel;
+};
+
+std::string DeviceFor(const ParsedArgs& rArgs, const AppState& rState) {
+  if (const auto port = rArgs.Value(kPort.Long)) {
+    if (port->rfind("COM", 0) == 0) {
+      const auto number = PortNumberOfEntry(*port);
+      const auto device = number ? DeviceOfPort(*number) : std::nullopt;
+      if (!device) throw UsageError(*port + " is not a port number the tool can map");
+      return *device;
+    }
+    return *port;
+  }
+  const auto device = DeviceOfPort(rState.Setup.ComPort);
+  if (!device) throw UsageError("no serial port is chosen; give one with --port");
+  return *device;
+}
+
+// One transfer from start to end: the port, the engine and the event loop.
+struct RadioSession {
+  CommandContext& Ctx;
+  AppState State;
+  RadioImage Image{};
+  std::string Password;
+  LinkTrace Trace;
+  TerminalUi Ui;
+  CliLinkUser User;
+
+  RadioSession(CommandContext& rCtx, const ParsedArgs& rArgs)
+      : Ctx(rCtx),
+        Ui(std::cin, rCtx.Err, TerminalUi::IsInteractiveTerminal()),
+        User(Ui, TerminalUi::IsInteractiveTerminal()) {
+    Ui.SetAssumeYes(rArgs.Has(kYes.Long));
+    State.ProgramFolder = rCtx.ProgramFolder;
+    SetLanguage(State, LanguageIndexOf(rArgs));
+    ReadSetupSettings(State);
+    CreateNewCodeplug(State);
+    CopyToSaved(State);
+    if (const auto pw = rArgs.Value(kPassword.Long)) Password = CleanPasswordEntry(*pw);
+    if (const auto trace = rArgs.Value(kTrace.Long)) {
+      if (!Trace.Open(*trace)) throw CommandError("cannot write the trace file " + *trace);
+    }
+  }
+
+  // Runs the transfer that rStart begins; true when it succeeded.
+  template <class StartFn>
+  bool Run(const std::string& rDevice, StartFn rStart, LinkEngine*& rEngineOut,
+           RadioIdentity& rIdentity, EmbeddedInfo& rInfo) {
+    int argc = Ctx.Argc;
+    QCoreApplication app(argc, Ctx.Argv);
+    QCoreApplication::setApplicationName("px4800-cps");
+    SerialLinkPort port(rDevice, Trace.IsOpen() ? &Trace : nullptr);
+    LinkEngine engine(State, Image, Password, port, User);
+    rEngineOut = &engine;
+    port.BytesArrived = [&engine](std::span<const std::uint8_t> rBytes) { engine.OnBytesArrived(rBytes); };
+    port.TimerExpired = [&engine] { engine.OnTimerExpired(); };
+    const bool started = rStart(engine);
+    if (started && engine.IsRunning()) app.exec();
+    rEngineOut = nullptr;
+    rIdentity = engine.Identity();
+    rInfo = engine.Embedded();
+    return started && engine.LastSucceeded();
+  }
+};
+
+void ReportBackup(CommandContext& rCtx, const RadioImage& rImage, BackupDirection rDirection,
+                  const std::string& rModel) {
+  int argc = rCtx.Argc;
+  QCoreApplication app(argc, rCtx.Argv);
+  QCoreApplication::setApplicationName("px4800-cps");
+  std::string error;
+  if (const auto path = SaveBackup(rImage, rDirection, rModel, error)) {
+    rCtx.Err << "px4800: backup of the image " << (rDirection == BackupDirection::Read ? "read" : "to be written")
+             << ": " << *path << "\n";
+  } else {
+    rCtx.Err << "px4800: warning: no backup kept: " << error << "\n";
+  }
+}
+
+void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {
+  std::ofstream out(rPath, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(rImage.data()), static_cast<long>(rImage.size()));
+  if (!out) throw CommandError("cannot write " + rPath);
+}
+
+int RunRead(CommandContext& rCtx) {
+  const auto args = ParseArguments(rCtx.Args, {kPort, kOutput, kImage, kPassword, kYes, kTrace, kLang}, 0, 0);
+  const auto output = args.Value(kOutput.Long);
+  if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
+  RadioSession s(rCtx, args);
+  const std::string device = DeviceFor(args, s.State);
+  LinkEngine* engine = nullptr;
+  RadioIdentity identity;
+  EmbeddedInfo info;
+  const bool ok = s.Run(device, [&](LinkEngine& e) { return StartCodeplugRead(e, s.State, s.Image, s.User); },
+                        engine, identity, info);
+  if (!ok) return kExitFailure;
+  ReportBackup(rCtx, s.Image, BackupDirection::Read, identity.Model);
+  if (const auto image = args.Value(kImage.Long)) WriteImageFile(*image, s.Image);
+  if (!WriteCodeplug(s.State, s.Ui, *output)) return kExitFailure;
+  return kExitSuccess;
+}
+
+void ReadCodeplugFile(const std::string& rPath, AppState& rState) {
+  std::string error;
+  if (!ReadCodeplugFiles(rPath, rState.Current, rState.Channels, error)) throw CommandError(error);
+  rState.Band.Index = rState.Current.BandIndex;
+  RebuildBandTexts(rState);
+  rState.FilePath = rPath;
+  rState.Untitled = false;
+  CopyToSaved(rState);
+}
+
+int RunWrite(CommandContext& rCtx) {
+  const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kYes, kTrace, kLang}, 1, 1);
+  RadioSession s(rCtx, args);
+  ReadCodeplugFile(args.Positionals[0], s.State);
+  const std::string device = DeviceFor(args, s.State);
+  // Encoded before the port is touched: a codeplug that cannot be encoded sends nothing.
+  if (!EncodeCodeplug(s.State, s.Image, s.Ui)) return kExitFailure;
+  ReportBackup(rCtx, s.Image, BackupDirection::Write, s.State.ModelString);
+  LinkEngine* engine = nullptr;
+  RadioIdentity identity;
+  EmbeddedInfo info;
+  const bool ok = s.Run(device, [&](LinkEngine& e) { return StartCodeplugWrite(e, s.State, s.Image, s.User); },
+                        engine, identity, info);
+  if (ok) return kExitSuccess;
+  int argc = rCtx.Argc;
+  QCoreApplication app(argc, rCtx.Argv);
+  QCoreApplication::setApplicationName("px4800-cps");
+  if (const auto latest = LatestReadBackup()) {
+    rCtx.Err << "px4800: the latest image read from a radio is " << *latest
+             << "\npx4800: to put it back: px4800 decode it to a .dat file, then px4800 write that file\n";
+  }
+  return kExitFailure;
+}
+
+int RunInfo(CommandContext& rCtx) {
+  for (const auto& arg : rCtx.Args)
+    if (arg == "--image" || arg.rfind("--image=", 0) == 0) return RunInfoFromImage(rCtx);
+  const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kTrace, kLang}, 0, 0);
+  RadioSession s(rCtx, args);
+  const std::string device = DeviceFor(args, s.State);
+  LinkEngine* engine = nullptr;
+  RadioIdentity identity;
+  EmbeddedInfo info;
+  const bool ok = s.Run(device, [&](LinkEngine& e) { return StartEmbeddedRead(e, s.Image); },
+                        engine, identity, info);
+  if (!ok) return kExitFailure;
+  rCtx.Out << "Radio Type: " << ProductNameOf(identity.Model) << "\n";
+  for (const auto& field : LabelledEmbeddedInfo(info)) rCtx.Out << field.Label << ": " << field.Value << "\n";
+  return kExitSuccess;
+}
+
+int RunPorts(CommandContext& rCtx) {
+  ParseArguments(rCtx.Args, {}, 0, 0);
+  int argc = rCtx.Argc;
+  QCoreApplication app(argc, rCtx.Argv);
+  for (const auto& entry : PresentPortEntries(DiscoverSerialPorts()))
+    rCtx.Out << entry.Text << "\t" << entry.Device << "\t" << entry.Description << "\n";
+  return kExitSuccess;
+}
+
+const CommandRegistrar kRadioCommands(30, {
+    {"read", "read the codeplug from a radio", kReadUsage, RunRead},
+    {"write", "write a codeplug file to a radio", kWriteUsage, RunWrite},
+    {"info", "read a radio's embedded information", kInfoUsage, RunInfo},
+    {"ports", "list the serial ports present", kPortsUsage, RunPorts},
+});
+
+}  // namespace
+}  // namespace px

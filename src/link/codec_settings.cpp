@@ -1,0 +1,114 @@
+// Key functions, scan, alert and the optional functions.
+
+#include "link/codec_parts.h"
+#include "link/image_bytes.h"
+
+namespace px {
+namespace {
+
+// The power-on texts: the text up to its NUL without trailing spaces, then 0x00.
+template <std::size_t N>
+void EncodePowerOnText(const FixedText<N>& rText, ImageArea rArea) {
+  const std::string text = TextUpToNul(rText);
+  for (std::size_t i = 0; i < N; ++i)
+    rArea.Put(i, i < text.size() ? static_cast<Byte>(text[i]) : Byte{0x00});
+}
+
+template <std::size_t N>
+void DecodePowerOnText(FixedText<N>& rText, const RadioImage& rImage, std::size_t rAt) {
+  AssignWithNul(rText, GetImageText(rImage, rAt, N, true));
+}
+
+// Option bytes as offsets from 0x0220, with the OptionValues index stored there.
+struct OptionByte {
+  std::size_t Offset;
+  int Value;
+};
+constexpr OptionByte kOptionBytes[] = {
+    {0x00, 0}, {0x01, 1}, {0x02, 2},   {0x03, 3},   {0x05, 4},   {0x06, 5},   {0x07, 6},
+    {0x08, 7}, {0x0B, 8}, {0x0C, 9},   {0x0E, 10},  {0x0F, 11},  {0x11, 14},  {0x14, 18},
+    {0x15, 19}};
+
+}  // namespace
+
+void EncodeKeyFunctions(const Codeplug& rPlug, RadioImage& rImage) {
+  ImageArea area(rImage, kKeyFunctionsAt, 15);
+  const auto& keys = rPlug.Settings.KeyFunctions;
+  for (std::size_t i = 0; i < keys.size(); ++i) area.Put(i, keys[i]);
+}
+
+void DecodeKeyFunctions(Codeplug& rPlug, const RadioImage& rImage) {
+  auto& keys = rPlug.Settings.KeyFunctions;
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = rImage[kKeyFunctionsAt + i];
+}
+
+void EncodeScan(const Codeplug& rPlug, RadioImage& rImage) {
+  ImageArea area(rImage, kScanAt, 14);
+  const auto& scan = rPlug.Settings.Scan;
+  for (std::size_t i = 0; i < 10; ++i) area.Put(i, scan[i]);
+  // Bytes 10..13 are kept by the radio one below the value.
+  for (std::size_t i = 10; i < 14; ++i) area.Put(i, ToRadioByte(scan[i] - 1));
+}
+
+void DecodeScan(Codeplug& rPlug, const RadioImage& rImage) {
+  auto& scan = rPlug.Settings.Scan;
+  for (std::size_t i = 0; i < 10; ++i) scan[i] = rImage[kScanAt + i];
+  for (std::size_t i = 10; i < 14; ++i) scan[i] = FromRadioByteMinusOne(rImage[kScanAt + i]);
+}
+
+void EncodeAlert(const Codeplug& rPlug, RadioImage& rImage) {
+  ImageArea area(rImage, kAlertAt, 13);
+  const auto& alert = rPlug.Settings.Alert;
+  for (std::size_t i = 0; i < 7; ++i) area.Put(i, alert[i]);
+  area.Put(8, ToRadioByte(alert[7] - 1));
+  for (std::size_t i = 8; i < 12; ++i) area.Put(i + 1, alert[i]);
+}
+
+void DecodeAlert(Codeplug& rPlug, const RadioImage& rImage) {
+  auto& alert = rPlug.Settings.Alert;
+  for (std::size_t i = 0; i < 7; ++i) alert[i] = rImage[kAlertAt + i];
+  alert[7] = FromRadioByteMinusOne(rImage[kAlertAt + 8]);
+  for (std::size_t i = 8; i < 12; ++i) alert[i] = rImage[kAlertAt + i + 1];
+}
+
+void EncodeOptions(const Codeplug& rPlug, RadioImage& rImage) {
+  const OptionSettings& options = rPlug.Settings.Options;
+  const auto& v = options.OptionValues;
+  const DtmfSettings& dtmf = rPlug.Settings.Dtmf;
+  ImageArea area(rImage, kOptionsAt, 0x19);
+  for (const OptionByte& b : kOptionBytes) area.Put(b.Offset, ByteField(v[static_cast<std::size_t>(b.Value)]));
+  area.Put(0x09, 0);
+  area.Put(0x0A, 0);
+  area.Put(0x0D, 0);
+  // The switches share two bytes; a value other than 0 or 1 would spill into the next bit.
+  area.Put(0x10, static_cast<Byte>(BitField(v[12], 1) | BitField(v[13], 1) << 1 |
+                                   BitField(dtmf.AniOn, 1) << 2));
+  area.Put(0x12, ByteField(dtmf.DigitTimeIndex));
+  area.Put(0x13, static_cast<Byte>(BitField(v[15], 1) | BitField(v[16], 1) << 1 |
+                                   BitField(v[17], 1) << 3));
+  area.Put(0x18, ByteField(options.OptionValue24));
+
+  EncodePowerOnText(options.PowerOnMessage, ImageArea(rImage, kPowerOnMessageAt, 7));
+  EncodePowerOnText(options.PowerOnPassword, ImageArea(rImage, kPowerOnPasswordAt, 6));
+}
+
+void DecodeOptions(Codeplug& rPlug, const RadioImage& rImage) {
+  OptionSettings& options = rPlug.Settings.Options;
+  auto& v = options.OptionValues;
+  const auto at = [&rImage](std::size_t rOffset) { return rImage[kOptionsAt + rOffset]; };
+  for (const OptionByte& b : kOptionBytes) v[static_cast<std::size_t>(b.Value)] = at(b.Offset);
+  if (v[5] > 1) v[5] = 0;
+  v[12] = at(0x10) & 1;
+  v[13] = (at(0x10) >> 1) & 1;
+  rPlug.Settings.Dtmf.AniOn = (at(0x10) >> 2) & 1;
+  rPlug.Settings.Dtmf.DigitTimeIndex = at(0x12);
+  v[15] = at(0x13) & 1;
+  v[16] = (at(0x13) >> 1) & 1;
+  v[17] = (at(0x13) >> 3) & 1;
+  options.OptionValue24 = at(0x18);
+
+  DecodePowerOnText(options.PowerOnMessage, rImage, kPowerOnMessageAt);
+  DecodePowerOnText(options.PowerOnPassword, rImage, kPowerOnPasswordAt);
+}
+
+}  // namespace px

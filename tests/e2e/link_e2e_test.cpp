@@ -1,0 +1,410 @@
+// px4800 against px4800-sim over a real pseudo-terminal, through the real serial port
+// code. Every child process runs under a deadline and is killed when it overstays.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "codeplug/codeplug_file.h"
+#include "codeplug/codeplug_ops.h"
+#include "link/embedded_info.h"
+#include "link/radio_image.h"
+#include "support/full_codeplug.h"
+// The e2e binary is built from tests/e2e alone, so the helper comes in as source.
+#include "support/temp_dir.h"
+
+namespace px {
+namespace {
+
+using namespace std::chrono_literals;
+using Bytes = std::vector<unsigned char>;
+
+// Waits for rPid until rDeadline, then kills it. The exit status, or -1 when killed.
+int WaitOrKill(pid_t rPid, std::chrono::steady_clock::time_point rDeadline) {
+  int status = 0;
+  while (std::chrono::steady_clock::now() < rDeadline) {
+    const pid_t done = waitpid(rPid, &status, WNOHANG);
+    if (done == rPid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::this_thread::sleep_for(5ms);
+  }
+  kill(rPid, SIGKILL);
+  waitpid(rPid, &status, 0);
+  return -1;
+}
+
+struct Outcome {
+  int Status = -1;
+  std::string Out;
+  std::string Err;
+};
+
+std::string ReadText(const std::string& rPath) {
+  std::ifstream in(rPath);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class Workspace {
+ public:
+  Workspace() = default;
+  std::string File(const std::string& rName) const { return mDir.File(rName); }
+
+  // px4800 with standard input from /dev/null, so never on a terminal.
+  Outcome Cli(const std::vector<std::string>& rArgs, bool rAsNobody = false) {
+    const std::string out = File("cli.out"), err = File("cli.err");
+    const pid_t pid = fork();
+    if (pid == 0) {
+      const int in = open("/dev/null", O_RDONLY);
+      const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      dup2(in, 0);
+      dup2(o, 1);
+      dup2(e, 2);
+      setenv("PX4800_HOME", mDir.Path().c_str(), 1);
+      setenv("XDG_DATA_HOME", File("data").c_str(), 1);
+      if (rAsNobody && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
+      std::vector<char*> argv{const_cast<char*>(PX_CLI)};
+      for (const auto& a : rArgs) argv.push_back(const_cast<char*>(a.c_str()));
+      argv.push_back(nullptr);
+      execv(PX_CLI, argv.data());
+      _exit(127);
+    }
+    Outcome r;
+    r.Status = WaitOrKill(pid, std::chrono::steady_clock::now() + 60s);
+    r.Out = ReadText(out);
+    r.Err = ReadText(err);
+    return r;
+  }
+
+ private:
+  test::TempDir mDir;
+};
+
+// A running virtual radio; stopped with SIGTERM (which makes it save) when destroyed.
+class Sim {
+ public:
+  explicit Sim(const std::vector<std::string>& rArgs) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return;
+    mPid = fork();
+    if (mPid == 0) {
+      dup2(pipeFds[1], 1);
+      close(pipeFds[0]);
+      std::vector<char*> argv{const_cast<char*>(PX_SIM)};
+      for (const auto& a : rArgs) argv.push_back(const_cast<char*>(a.c_str()));
+      argv.push_back(nullptr);
+      execv(PX_SIM, argv.data());
+      _exit(127);
+    }
+    close(pipeFds[1]);
+    // The first line is the device path.
+    pollfd p{pipeFds[0], POLLIN, 0};
+    char c = 0;
+    while (poll(&p, 1, 5000) == 1 && read(pipeFds[0], &c, 1) == 1 && c != '\n') mDevice.push_back(c);
+    close(pipeFds[0]);
+  }
+  ~Sim() { Stop(); }
+
+  const std::string& Device() const { return mDevice; }
+
+  // Ends the radio; returns its exit status.
+  int Stop() {
+    if (mPid <= 0) return mStatus;
+    kill(mPid, SIGTERM);
+    mStatus = WaitOrKill(mPid, std::chrono::steady_clock::now() + 10s);
+    mPid = -1;
+    return mStatus;
+  }
+
+ private:
+  pid_t mPid = -1;
+  int mStatus = -1;
+  std::string mDevice;
+};
+
+Bytes PatternImage(unsigned rSeed) {
+  Bytes b(kImageSize);
+  unsigned x = rSeed;
+  for (auto& v : b) {
+    x = x * 1103515245u + 12345u;
+    v = static_cast<unsigned char>(x >> 16);
+  }
+  for (int i = 0x4C; i < 0x50; ++i) b[static_cast<std::size_t>(i)] = 0xFF;  // no password
+  return b;
+}
+
+bool Contains(const std::string& rText, const std::string& rPart) {
+  return rText.find(rPart) != std::string::npos;
+}
+
+void ExpectSameFrom(const Bytes& rA, const Bytes& rB, std::size_t rFrom, std::size_t rTo) {
+  ASSERT_EQ(rA.size(), kImageSize);
+  ASSERT_EQ(rB.size(), kImageSize);
+  for (std::size_t i = rFrom; i < rTo; ++i) ASSERT_EQ(rA[i], rB[i]) << "at 0x" << std::hex << i;
+}
+
+// A full codeplug file and its encoded image.
+struct FullCodeplug {
+  std::string Dat;
+  Bytes Image;
+};
+
+FullCodeplug MakeFullCodeplug(Workspace& rWs) {
+  AppState state;
+  FillFullCodeplug(state);
+  FullCodeplug f{rWs.File("full.dat"), {}};
+  std::string error;
+  EXPECT_TRUE(WriteCodeplugFiles(f.Dat, state.Current, state.Channels, error)) << error;
+  const auto r = rWs.Cli({"encode", f.Dat, "-o", rWs.File("full.img"), "--yes"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  f.Image = test::ReadBytes(rWs.File("full.img"));
+  return f;
+}
+
+TEST(LinkE2e, WriteThenReadAFullCodeplug) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  const Bytes radio = PatternImage(7);
+  test::WriteBytes(ws.File("radio.img"), radio);
+  {
+    Sim sim({"--image", ws.File("radio.img"), "--save", ws.File("written.img")});
+    const auto w = ws.Cli({"write", "--port", sim.Device(), full.Dat, "--yes"});
+    ASSERT_EQ(w.Status, 0) << w.Err;
+    EXPECT_TRUE(Contains(w.Err, "backup")) << w.Err;
+    EXPECT_EQ(sim.Stop(), 0);
+  }
+  const Bytes written = test::ReadBytes(ws.File("written.img"));
+  ExpectSameFrom(written, radio, 0, 0x100);  // the maker's area is never written
+  ExpectSameFrom(written, full.Image, 0x100, kImageSize);
+
+  Sim sim({"--image", ws.File("written.img")});
+  const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("back.dat"), "--image",
+                         ws.File("back.img"), "--trace", ws.File("trace.txt")});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  ExpectSameFrom(test::ReadBytes(ws.File("back.img")), written, 0x10, kImageSize);
+  EXPECT_TRUE(Contains(ReadText(ws.File("trace.txt")), "send   7: 50 52 4F 47 52 41 4D"));
+  // The codeplug read is the one that was written.
+  AppState expected, got;
+  FillFullCodeplug(expected);
+  std::string error;
+  ASSERT_TRUE(ReadCodeplugFiles(ws.File("back.dat"), got.Current, got.Channels, error)) << error;
+  EXPECT_TRUE(got.Current.Settings == expected.Current.Settings);
+  EXPECT_EQ(got.Current.ChannelCount, expected.Current.ChannelCount);
+  EXPECT_TRUE(got.Current.Book == expected.Current.Book);
+}
+
+TEST(LinkE2e, EmbeddedInformation) {
+  Workspace ws;
+  Bytes radio = PatternImage(3);
+  for (std::size_t i = 0x10; i < 0x100; ++i) radio[i] = static_cast<unsigned char>('A' + i % 26);
+  for (std::size_t i = 0x4C; i < 0x50; ++i) radio[i] = 0xFF;  // no password
+  test::WriteBytes(ws.File("radio.img"), radio);
+  Sim sim({"--image", ws.File("radio.img")});
+  const auto r = ws.Cli({"info", "--port", sim.Device()});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  RadioImage image{};
+  std::copy(radio.begin(), radio.end(), image.begin());
+  EXPECT_TRUE(Contains(r.Out, "Radio Type: NR-6240\n"));
+  for (const auto& field : LabelledEmbeddedInfo(DecodeEmbeddedInfo(image)))
+    EXPECT_TRUE(Contains(r.Out, field.Label + ": " + field.Value + "\n")) << field.Label;
+}
+
+TEST(LinkE2e, Password) {
+  Workspace ws;
+  Sim sim({"--password", "12ab"});
+  const std::string out = ws.File("out.dat");
+  auto r = ws.Cli({"read", "--port", sim.Device(), "-o", out});
+  EXPECT_EQ(r.Status, 1);  // no terminal to ask on
+  EXPECT_TRUE(Contains(r.Err, "--password")) << r.Err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+  r = ws.Cli({"read", "--port", sim.Device(), "-o", out, "--password", "12AB"});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  r = ws.Cli({"info", "--port", sim.Device(), "--password", "12ab"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  r = ws.Cli({"read", "--port", sim.Device(), "-o", out, "--password", "12ab"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_TRUE(std::filesystem::exists(out));
+}
+
+TEST(LinkE2e, KilledAndStunnedRadiosCanBeReadButNotWritten) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  const Bytes radio = PatternImage(11);
+  test::WriteBytes(ws.File("radio.img"), radio);
+  for (const char* flag : {"--killed", "--stunned"}) {
+    Sim sim({flag, "--image", ws.File("radio.img"), "--save", ws.File("after.img")});
+    const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("r.dat")});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    const auto w = ws.Cli({"write", "--port", sim.Device(), full.Dat, "--yes"});
+    EXPECT_EQ(w.Status, 1);
+    EXPECT_TRUE(Contains(w.Err, std::string(flag) == "--killed" ? "Radio is killed,can't be written!"
+                                                                 : "Radio is fainted,can't be written!"))
+        << w.Err;
+    // The failed write names the image just read, to put the radio back with.
+    EXPECT_TRUE(Contains(w.Err, "-read-PX-4800.img")) << w.Err;
+    sim.Stop();
+    EXPECT_EQ(test::ReadBytes(ws.File("after.img")), radio);
+  }
+}
+
+TEST(LinkE2e, WrongModelAndVersionAreRefused) {
+  Workspace ws;
+  {
+    Sim sim({"--model", "PX-4900"});
+    auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("x.dat")});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_TRUE(Contains(r.Err, "Model type is wrong. Overwrite?")) << r.Err;
+    r = ws.Cli({"info", "--port", sim.Device(), "--lang", "zh"});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_TRUE(Contains(r.Err, "机型类型错误。")) << r.Err;
+  }
+  Sim sim({"--version", "V101"});
+  const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("x.dat")});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_TRUE(Contains(r.Err, "Version is wrong. Overwrite?")) << r.Err;
+  EXPECT_FALSE(std::filesystem::exists(ws.File("x.dat")));
+}
+
+TEST(LinkE2e, RadioThatStopsAnswering) {
+  Workspace ws;
+  const Bytes radio = PatternImage(5);
+  test::WriteBytes(ws.File("radio.img"), radio);
+  {
+    // Quiet for three requests: the block is given up, Retry restarts and the read ends well.
+    Sim sim({"--image", ws.File("radio.img"), "--silent-after", "200", "--silent-for", "3"});
+    const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("a.dat"), "--image", ws.File("a.img")});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_TRUE(Contains(r.Err, "-> retry")) << r.Err;
+    ExpectSameFrom(test::ReadBytes(ws.File("a.img")), radio, 0x10, kImageSize);
+  }
+  // Quiet for good: three Retries, then Cancel.
+  Sim sim({"--image", ws.File("radio.img"), "--silent-after", "200"});
+  const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("b.dat")});
+  EXPECT_EQ(r.Status, 1);
+  std::size_t retries = 0;
+  for (std::size_t at = r.Err.find("-> retry"); at != std::string::npos; at = r.Err.find("-> retry", at + 1))
+    ++retries;
+  EXPECT_EQ(retries, 3u) << r.Err;
+  EXPECT_TRUE(Contains(r.Err, "-> cancel")) << r.Err;
+  EXPECT_FALSE(std::filesystem::exists(ws.File("b.dat")));
+}
+
+// Lost, damaged and refused replies: a transfer either ends with the exact image or
+// fails, leaving nothing behind.
+TEST(LinkE2e, FaultyLineNeverGivesAWrongImage) {
+  Workspace ws;
+  const Bytes radio = PatternImage(9);
+  test::WriteBytes(ws.File("radio.img"), radio);
+  struct Fault {
+    const char* Option;
+    const char* Rate;
+    const char* Seed;
+  };
+  // The short embedded-information read takes the high rates, a full read the low ones.
+  int exact = 0;
+  for (const Fault& f : {Fault{"--drop", "0.25", "1"}, Fault{"--corrupt", "0.3", "2"},
+                         Fault{"--drop", "0.5", "3"}, Fault{"--corrupt", "0.6", "4"}}) {
+    Sim sim({"--image", ws.File("radio.img"), f.Option, f.Rate, "--seed", f.Seed});
+    const auto r = ws.Cli({"info", "--port", sim.Device()});
+    if (r.Status == 0) {
+      ++exact;
+      RadioImage image{};
+      std::copy(radio.begin(), radio.end(), image.begin());
+      for (const auto& field : LabelledEmbeddedInfo(DecodeEmbeddedInfo(image)))
+        EXPECT_TRUE(Contains(r.Out, field.Label + ": " + field.Value + "\n")) << f.Option << f.Rate;
+    } else {
+      EXPECT_EQ(r.Status, 1) << r.Err;
+      EXPECT_TRUE(r.Out.empty());
+    }
+  }
+  for (const Fault& f : {Fault{"--drop", "0.004", "5"}, Fault{"--corrupt", "0.004", "6"}}) {
+    Sim sim({"--image", ws.File("radio.img"), f.Option, f.Rate, "--seed", f.Seed});
+    const std::string dat = ws.File(std::string("r") + f.Seed + ".dat");
+    const std::string img = ws.File(std::string("r") + f.Seed + ".img");
+    const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", dat, "--image", img});
+    if (r.Status == 0) {
+      ++exact;
+      ExpectSameFrom(test::ReadBytes(img), radio, 0x10, kImageSize);
+    } else {
+      EXPECT_EQ(r.Status, 1) << r.Err;
+      EXPECT_FALSE(std::filesystem::exists(dat));
+    }
+  }
+  EXPECT_GE(exact, 3);  // the faults are survivable, not only detected
+}
+
+TEST(LinkE2e, FaultyLineDuringAWrite) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  const Bytes before = test::ReadBytes(full.Dat);
+  const Bytes radio = PatternImage(13);
+  test::WriteBytes(ws.File("radio.img"), radio);
+  struct Fault {
+    std::vector<std::string> Options;
+  };
+  int exact = 0;
+  for (const Fault& f : {Fault{{"--nak", "0.2", "--seed", "7"}},
+                         Fault{{"--nak", "0.02", "--corrupt", "0.003", "--drop", "0.002", "--seed", "8"}}}) {
+    std::vector<std::string> args{"--image", ws.File("radio.img"), "--save", ws.File("w.img")};
+    args.insert(args.end(), f.Options.begin(), f.Options.end());
+    std::filesystem::remove(ws.File("w.img"));
+    Sim sim(args);
+    const auto w = ws.Cli({"write", "--port", sim.Device(), full.Dat, "--yes"});
+    EXPECT_EQ(sim.Stop(), 0);
+    const Bytes written = test::ReadBytes(ws.File("w.img"));
+    ExpectSameFrom(written, radio, 0, 0x100);
+    if (w.Status == 0) {
+      ExpectSameFrom(written, full.Image, 0x100, kImageSize);
+    } else {
+      EXPECT_EQ(w.Status, 1) << w.Err;
+    }
+    EXPECT_EQ(test::ReadBytes(full.Dat), before);  // the codeplug file is never touched
+    exact += w.Status == 0;
+  }
+  EXPECT_GE(exact, 1);
+}
+
+TEST(LinkE2e, DeviceThatDoesNotExist) {
+  Workspace ws;
+  const auto r = ws.Cli({"read", "--port", "/dev/ttyUSB-nothing", "-o", ws.File("x.dat")});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_TRUE(Contains(r.Err, "no such device")) << r.Err;
+  EXPECT_FALSE(std::filesystem::exists(ws.File("x.dat")));
+}
+
+TEST(LinkE2e, DeviceWithoutPermissionNamesTheOwningGroup) {
+  Workspace ws;
+  Sim sim({});
+  ASSERT_FALSE(sim.Device().empty());
+  ASSERT_EQ(chmod(sim.Device().c_str(), 0), 0);
+  // Root may open anything: the command then runs as nobody.
+  const bool root = geteuid() == 0;
+  const auto r = ws.Cli({"info", "--port", sim.Device()}, root);
+  ASSERT_NE(r.Status, 126) << "cannot drop privileges";
+  EXPECT_EQ(r.Status, 1);
+  struct stat info {};
+  ASSERT_EQ(stat(sim.Device().c_str(), &info), 0);
+  EXPECT_TRUE(Contains(r.Err, "permission denied")) << r.Err;
+  const ::group* g = getgrgid(info.st_gid);
+  if (g && std::string(g->gr_name) != "root") {
+    EXPECT_TRUE(Contains(r.Err, std::string("\"") + g->gr_name + "\"")) << r.Err;
+  }
+}
+
+}  // namespace
+}  // namespace px
