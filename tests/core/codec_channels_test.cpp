@@ -84,7 +84,8 @@ TEST_F(ChannelCodec, DcsNinthBitLivesInTheFlagBytes) {
   EXPECT_EQ(image[0x200E], 44);
   EXPECT_EQ(image[0x200A] & 0x20, 0x20);
   EXPECT_EQ(image[0x200F], 255);
-  const ChannelRecord& back = *Find(Decoded(), 1);
+  const AppState out = Decoded();
+  const ChannelRecord& back = *Find(out, 1);
   EXPECT_EQ(back.DcsIndexA, 300);
   EXPECT_EQ(back.DcsIndexB, 511);
   EXPECT_EQ(back.Spare1, 1);

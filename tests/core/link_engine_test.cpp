@@ -127,6 +127,7 @@ struct Bench {
   int Timeouts = 0;
 
   Bench() {
+    App.ProgramFolder = "/nonexistent-px4800-folder";  // built-in texts, whatever the working folder holds
     for (std::size_t i = 0; i < Memory.size(); ++i) Memory[i] = static_cast<Byte>(i * 7 + 3);
     SetRadioPassword(Memory, "");
     Image.fill(0xEE);

@@ -21,8 +21,9 @@ using ChannelRowTexts = std::array<std::string, kChannelColumns>;
 // "0".."199" for the memory channels, "PA", "PB", "VFO"; "" for any other number.
 std::string RowLabelOf(int rNumber);
 
-// The headers in the current language (two-line headers joined by a blank).
-ChannelRowTexts ChannelHeaderTexts(const AppState& rState);
+// The headers in the current language; the two-line headers of the tones are joined
+// by rLineBreak (the grid breaks the line, a terminal table uses a blank).
+ChannelRowTexts ChannelHeaderTexts(const AppState& rState, const std::string& rLineBreak = " ");
 
 // rNotNumeric is set when a stored frequency is not nine digits (the grid then shows
 // the lowest receive limit, as the text formats do).

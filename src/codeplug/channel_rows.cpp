@@ -1,4 +1,4 @@
-#include "cli/channel_rows.h"
+#include "codeplug/channel_rows.h"
 
 #include "app/bands.h"
 #include "app/language.h"
@@ -15,16 +15,19 @@ std::string TextOr(const AppState& rState, int rId, const std::string& rFallback
   return text.empty() ? rFallback : text;
 }
 
-std::string Header(const AppState& rState, int rFirst, int rSecond, const char* rFallback) {
+std::string Header(const AppState& rState, int rFirst, int rSecond, const char* rFallback,
+                   const std::string& rLineBreak) {
   std::string text = LangText(rState, rFirst);
+  // A line break inside a text would break a one-line table.
+  if (rLineBreak.find('\n') == std::string::npos) {
+    for (char& c : text)
+      if (c == '\r' || c == '\n') c = ' ';
+  }
   if (rSecond) {
-    const std::string second = LangText(rState, rSecond);
-    if (!text.empty() && !second.empty()) text += " ";
+    std::string second = LangText(rState, rSecond);
+    if (!text.empty() && !second.empty()) text += rLineBreak;
     text += second;
   }
-  // The grid's two-line headers (and any line break in a text) fit one terminal line.
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = ' ';
   return text.empty() ? rFallback : text;
 }
 
@@ -51,13 +54,14 @@ std::string RowLabelOf(int rNumber) {
   return "";
 }
 
-ChannelRowTexts ChannelHeaderTexts(const AppState& rState) {
-  return {Header(rState, 3006, 0, "CH"),          Header(rState, 1101, 0, "RX freq"),
-          Header(rState, 1140, 0, "TX freq"),     Header(rState, 1103, 0, "Name"),
-          Header(rState, 1104, 0, "Step"),        Header(rState, 1106, 0, "Bandwidth"),
-          Header(rState, 1108, 0, "Spare2"),      Header(rState, 1109, 0, "Power"),
-          Header(rState, 1107, 1112, "Decode"),   Header(rState, 1107, 1113, "Encode"),
-          Header(rState, 1110, 0, "Signalling")};
+ChannelRowTexts ChannelHeaderTexts(const AppState& rState, const std::string& rLineBreak) {
+  const std::string& br = rLineBreak;
+  return {Header(rState, 3006, 0, "CH", br),          Header(rState, 1101, 0, "RX freq", br),
+          Header(rState, 1140, 0, "TX freq", br),     Header(rState, 1103, 0, "Name", br),
+          Header(rState, 1104, 0, "Step", br),        Header(rState, 1106, 0, "Bandwidth", br),
+          Header(rState, 1108, 0, "Spare2", br),      Header(rState, 1109, 0, "Power", br),
+          Header(rState, 1107, 1112, "Decode", br),   Header(rState, 1107, 1113, "Encode", br),
+          Header(rState, 1110, 0, "Signalling", br)};
 }
 
 ChannelRowTexts ChannelRowOf(const AppState& rState, const ChannelRecord& rChannel,
