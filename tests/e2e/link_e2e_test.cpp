@@ -396,6 +396,8 @@ TEST(LinkE2e, DeviceWithoutPermissionNamesTheOwningGroup) {
   const bool root = geteuid() == 0;
   const auto r = ws.Cli({"info", "--port", sim.Device()}, root);
   ASSERT_NE(r.Status, 126) << "cannot drop privileges";
+  // The build may sit in a folder that nobody else may enter (a private temporary folder).
+  if (root && r.Status == 127) GTEST_SKIP() << "the test programs cannot be run as nobody here";
   EXPECT_EQ(r.Status, 1);
   struct stat info {};
   ASSERT_EQ(stat(sim.Device().c_str(), &info), 0);
