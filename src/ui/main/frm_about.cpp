@@ -1,0 +1,106 @@
+#include "ui/main/frm_about.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/bands.h"
+#include "app/language.h"
+#include "ui/main/apply_language.h"
+#include "ui/main/message_service.h"
+
+namespace px {
+
+namespace {
+
+constexpr int kTextAboutMenu = 1052;
+
+QString ProgramTitle() {
+  const QString name = QApplication::applicationDisplayName();
+  return name.isEmpty() ? QStringLiteral("px4800-cps") : name;
+}
+
+// The menu caption without its accelerator and ellipsis: "&About..." -> "About".
+QString PlainCaption(QString rText) {
+  rText.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+  rText.remove(QLatin1Char('&'));
+  if (rText.endsWith(QStringLiteral("..."))) rText.chop(3);
+  return rText.trimmed();
+}
+
+}  // namespace
+
+bool StartSystemInformation() {
+  for (const char* program : {"hardinfo2", "hardinfo", "gnome-system-monitor", "plasma-systemmonitor"}) {
+    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
+    if (!path.isEmpty() && QProcess::startDetached(path, {})) return true;
+  }
+  return false;
+}
+
+frmAbout::frmAbout(const AppState& rState, QWidget* rParent, SystemInfoStarter rStarter)
+    : QDialog(rParent), mStarter(std::move(rStarter)) {
+  setObjectName("frmAbout");
+  const QString caption = PlainCaption(LangQ(rState, kTextAboutMenu));
+  setWindowTitle(caption.isEmpty() ? ProgramTitle() : caption + QStringLiteral(" ") + ProgramTitle());
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName("Picture1");
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+  auto* title = new QLabel(ProgramTitle(), this);
+  title->setObjectName("lblTitle");
+  auto* model = new QLabel(ToQ(ProductNameOf(rState.ModelString)) + QStringLiteral("  (") +
+                               ToQ(rState.ModelString) + QStringLiteral(")"), this);
+  model->setObjectName("lblDescription");
+  auto* version = new QLabel(ToQ(rState.VersionText), this);
+  version->setObjectName("lblVersion");
+
+  auto* ok = new QPushButton(this);
+  ok->setObjectName("CommandOK");
+  ok->setDefault(true);
+  auto* sysInfo = new QPushButton(rState.LanguageIndex == kChinese ? QStringLiteral("系统信息(&S)...")
+                                                                  : QStringLiteral("&System Info..."),
+                                  this);
+  sysInfo->setObjectName("CommandSysInfo");
+
+  auto* texts = new QVBoxLayout;
+  texts->addWidget(title);
+  texts->addWidget(model);
+  texts->addWidget(version);
+  texts->addStretch();
+  auto* body = new QHBoxLayout;
+  body->addWidget(icon, 0, Qt::AlignTop);
+  body->addSpacing(12);
+  body->addLayout(texts);
+  body->addStretch();
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(sysInfo);
+  auto* top = new QVBoxLayout(this);
+  top->addLayout(body);
+  top->addSpacing(12);
+  top->addLayout(buttons);
+  top->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(sysInfo, &QPushButton::clicked, this, &frmAbout::OnSystemInfo);
+  ApplyLanguage(this, rState);
+  // After the language font is on, so that the title keeps its family.
+  QFont big = title->font();
+  big.setBold(true);
+  big.setPointSizeF(big.pointSizeF() * 1.4);
+  title->setFont(big);
+}
+
+void frmAbout::OnSystemInfo() {
+  if (!mStarter || !mStarter()) MessageService::TellUser(this, kNoSystemInformation);
+}
+
+}  // namespace px

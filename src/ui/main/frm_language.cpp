@@ -1,0 +1,64 @@
+#include "ui/main/frm_language.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "app/language.h"
+#include "ui/main/apply_language.h"
+
+namespace px {
+
+FrmLanguage::FrmLanguage(AppState& rState, QWidget* rParent) : QDialog(rParent), mState(rState) {
+  setObjectName(QStringLiteral("FrmLanguage"));
+  SetTextId(this, 1503);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  auto* label = new QLabel;
+  label->setObjectName(QStringLiteral("Label1"));
+  SetTextId(label, 1503);
+  mList = new QComboBox;
+  mList->setObjectName(QStringLiteral("Combo1"));
+  mList->addItems({QStringLiteral("1501"), QStringLiteral("1502")});
+  SetItemTextIds(mList, {1501, 1502});
+  mList->setMinimumContentsLength(14);
+  label->setBuddy(mList);
+
+  auto* ok = new QPushButton;
+  ok->setObjectName(QStringLiteral("CommandOK"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton;
+  cancel->setObjectName(QStringLiteral("CommandCancel"));
+  connect(ok, &QPushButton::clicked, this, &FrmLanguage::Accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(mList);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  ApplyLanguage(this, mState);
+  mList->setCurrentIndex(std::clamp<int>(mState.LanguageIndex - 1, 0, 1));
+}
+
+void FrmLanguage::Accept() {
+  SetLanguage(mState, mList->currentIndex() + 1);
+  accept();
+}
+
+bool OpenLanguageDialog(AppState& rState, QWidget* rParent) {
+  FrmLanguage dialog(rState, rParent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace px

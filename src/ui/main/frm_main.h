@@ -1,0 +1,91 @@
+#pragma once
+// frmMain: the program's one non-modal window. The channel grid and the page tree side
+// by side, the menus, tool bar and status bar, and the commands behind them.
+
+#include <QMainWindow>
+
+#include "app/app_state.h"
+#include "ui/main/main_menus.h"
+#include "ui/main/message_service.h"
+#include "ui/main/radio_commands.h"
+
+class QLabel;
+class QSplitter;
+
+namespace px {
+
+class ChannelGrid;
+class PageTree;
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit FrmMain(AppState& rState, QWidget* rParent = nullptr);
+
+  // Title, headers, row labels and every row with a record.
+  void ShowListByData();
+  void LoadShowTree();
+  void ReShowGrid(int rIndex, int rRow, int rCol);
+  // Edit menu signalling items after the feature flags, then the tree.
+  void ReShowFun();
+  // Language texts on the window, its tree and its grid.
+  void ApplyWindowLanguage();
+  // Places the splitter rX pixels from the left, kept between half the window width
+  // and 30 pixels short of the right edge.
+  void SizeControls(int rX, bool rFrmChange);
+
+  // The commands of the menus, callable by tests.
+  void NewFile();
+  void OpenFile();
+  void SaveFile();
+  void SaveFileAs();
+  void InitializeCodeplug();
+  void EditCurrentChannel();
+  void OpenEditor(int rRow);
+  void RevealFeatureItems();
+
+  // The window's own settings store group ("Settings"); tests may point it elsewhere.
+  void RestoreGeometry();
+  void SaveGeometry();
+
+  AppState& State() { return mState; }
+  RadioContext& Radio() { return mRadio; }
+  MessageService& Messages() { return mMessages; }
+  ChannelGrid* Grid() const { return mGrid; }
+  PageTree* Tree() const { return mTree; }
+  const MainMenus& Menus() const { return mMenus; }
+  QString TitleText() const;
+
+ protected:
+  void closeEvent(QCloseEvent* rEvent) override;
+  void keyPressEvent(QKeyEvent* rEvent) override;
+  void resizeEvent(QResizeEvent* rEvent) override;
+
+ private:
+  void ConnectCommands();
+  void OnCtrlKey(char rKey, int rRow);
+  void OnDeleteRow(int rRow);
+  void OnPageChosen(const QString& rKey);
+  void SetFeature(std::int16_t FeatureFlags::*rFlag, bool rOn);
+  void ShowFeatureItems();
+  void UpdateClock();
+  void ShowHelpContents();
+  bool ConfirmClose();
+  QStringList AvailablePages() const;
+
+  AppState& mState;
+  MessageService mMessages;
+  RadioContext mRadio;
+  MainMenus mMenus;
+  ChannelGrid* mGrid = nullptr;
+  PageTree* mTree = nullptr;
+  QSplitter* mSplitter = nullptr;
+  QLabel* mStatusText = nullptr;
+  QLabel* mStatusDate = nullptr;
+  QLabel* mStatusTime = nullptr;
+  int mTreeWidth = 0;
+  bool mClosed = false;
+};
+
+}  // namespace px

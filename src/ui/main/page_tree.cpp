@@ -1,0 +1,92 @@
+#include "ui/main/page_tree.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+#include "app/bands.h"
+#include "ui/main/apply_language.h"
+
+namespace px {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+
+struct PageNode {
+  const char* Key;
+  int TextId;  // 0: the fixed text "CH"
+  std::int16_t FeatureFlags::*Feature;
+};
+
+const PageNode kPages[] = {
+    {"N1", 0, nullptr},
+    {"N4", 5021, nullptr},
+    {"N5", 5023, &FeatureFlags::DtmfEnabled},
+    {"N6", 5024, &FeatureFlags::TwoToneEnabled},
+    {"N7", 5025, &FeatureFlags::FiveToneEnabled},
+    {"N10", 2400, nullptr},
+    {"N11", 2600, nullptr},
+    {"N12", 5029, nullptr},
+    {"N8", 5804, nullptr},
+    {"N9", 5028, nullptr},
+};
+
+}  // namespace
+
+PageTree::PageTree(QWidget* rParent) : QTreeWidget(rParent) {
+  setObjectName(QStringLiteral("TreeView1"));
+  setHeaderHidden(true);
+  setColumnCount(1);
+  setRootIsDecorated(true);
+  setUniformRowHeights(true);
+  connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* rItem, int) {
+    if (rItem != nullptr && (rItem->flags() & Qt::ItemIsEnabled)) {
+      emit PageChosen(rItem->data(0, kKeyRole).toString());
+    }
+  });
+  connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* rItem, int) {
+    if (rItem != nullptr && (rItem->flags() & Qt::ItemIsEnabled)) {
+      emit PageChosen(rItem->data(0, kKeyRole).toString());
+    }
+  });
+}
+
+void PageTree::LoadShowTree(const AppState& rState, const QStringList& rAvailable) {
+  clear();
+  auto* root = new QTreeWidgetItem(this);
+  root->setText(0, ToQ(ProductNameOf(rState.ModelString)));
+  root->setData(0, kKeyRole, QStringLiteral("N0"));
+  for (const PageNode& page : kPages) {
+    if (page.Feature != nullptr && rState.Features.*page.Feature == 0) continue;
+    auto* node = new QTreeWidgetItem(root);
+    const QString key = QString::fromLatin1(page.Key);
+    node->setText(0, page.TextId == 0 ? QStringLiteral("CH") : LangQ(rState, page.TextId));
+    node->setData(0, kKeyRole, key);
+    if (!rAvailable.contains(key)) node->setFlags(node->flags() & ~Qt::ItemIsEnabled);
+  }
+  root->setExpanded(true);
+}
+
+QTreeWidgetItem* PageTree::NodeOf(const QString& rKey) const {
+  const auto items = findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive);
+  for (QTreeWidgetItem* item : items) {
+    if (item->data(0, kKeyRole).toString() == rKey) return item;
+  }
+  return nullptr;
+}
+
+QStringList PageTree::Keys() const {
+  QStringList keys;
+  const auto items = findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive);
+  for (QTreeWidgetItem* item : items) keys << item->data(0, kKeyRole).toString();
+  return keys;
+}
+
+void PageTree::keyPressEvent(QKeyEvent* rEvent) {
+  if (rEvent->key() == Qt::Key_Control && (rEvent->modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) == 0) {
+    emit CtrlAlonePressed();
+  }
+  QTreeWidget::keyPressEvent(rEvent);
+}
+
+}  // namespace px

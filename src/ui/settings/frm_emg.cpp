@@ -1,0 +1,190 @@
+#include "ui/settings/frm_emg.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/bands.h"
+#include "app/language.h"
+#include "ui/main/apply_language.h"
+#include "ui/main/message_service.h"
+
+namespace px {
+
+namespace {
+
+// The page's own texts: English for language index 1, Chinese for any other.
+struct PageText {
+  const char* English;
+  const char* Chinese;
+};
+
+constexpr PageText kCaption{"Embedded Message", "嵌入信息"};
+constexpr PageText kFrame{"Dealer Information", "经销商信息"};
+constexpr PageText kRadioType{"Radio Type", "机型"};
+constexpr PageText kMaintainedSecond{"Description", ""};
+
+// Label of Text1(i).
+constexpr PageText kBoxLabels[12] = {
+    {"Area Code", "销售区号"},         {"Serial Number", "序列号"},
+    {"Producted Date", "出厂日期"},    {"Maintained Date", "维修日期"},
+    {"Maintained", "维修原因"},        {"Version", "固件版本"},
+    {"Manufacture Code", "生产批号"},  {"User Code", "客户代码"},
+    {"Dealer Code", "经销商代码"},     {"Stock Date", "入库时间"},
+    {"Sell Date", "销售时间"},         {"Seller", "经手人"},
+};
+
+QString TextOf(const AppState& rState, const PageText& rText) {
+  return QString::fromUtf8(rState.LanguageIndex == kEnglish ? rText.English : rText.Chinese);
+}
+
+template <std::size_t N>
+QString Shown(const FixedText<N>& rField) {
+  // Bytes above 127 (0xFF of an erased radio) show as the characters they are.
+  const std::string text = rField.Display();
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+EmbeddedInfo StartupEmbeddedInfo(const QDate& rToday) {
+  EmbeddedInfo info;
+  info.AreaCode.Assign("0595");
+  info.SerialNumber.Assign(rToday.toString(QStringLiteral("yyyyMMdd")).toStdString() + "00000001");
+  const std::string date = QLocale::system().toString(rToday, QLocale::ShortFormat).toStdString();
+  info.ProductionDate.Assign(date);
+  info.MaintenanceDate.Assign(date);
+  info.StockDate.Assign(date);
+  info.SellDate.Assign(date);
+  info.ManufactureCode.Assign(rToday.toString(QStringLiteral("MM")).toStdString() + "-1-E-1");
+  info.UserCode.Assign("001A");
+  info.DealerCode.Assign("");
+  info.Seller.Assign("");
+  info.MaintenanceReason.Assign("");
+  info.EmbeddedVersion = "V1.00";
+  return info;
+}
+
+QString HelpFilePath(const AppState& rState) {
+  const char* name = rState.LanguageIndex == kChinese ? "NR_6240C.chm" : "NR_6240E.chm";
+  return ToQ(ProgramPath(rState, name));
+}
+
+FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rParent)
+    : QDialog(rParent), mState(rState) {
+  setObjectName("FrmEMG");
+  setWindowTitle(TextOf(rState, kCaption));
+
+  const QString values[12] = {
+      Shown(rInfo.AreaCode),        Shown(rInfo.SerialNumber),    Shown(rInfo.ProductionDate),
+      Shown(rInfo.MaintenanceDate), Shown(rInfo.MaintenanceReason), ToQ(rInfo.EmbeddedVersion),
+      Shown(rInfo.ManufactureCode), Shown(rInfo.UserCode),        Shown(rInfo.DealerCode),
+      Shown(rInfo.StockDate),       Shown(rInfo.SellDate),        Shown(rInfo.Seller),
+  };
+  QLineEdit* boxes[12] = {};
+  for (int i = 0; i < 12; ++i) {
+    if (i == 4) continue;
+    boxes[i] = new QLineEdit(values[i], this);
+    boxes[i]->setObjectName(QString("Text1_%1").arg(i));
+    boxes[i]->setMinimumWidth(boxes[i]->fontMetrics().horizontalAdvance(QString(18, QLatin1Char('0'))));
+  }
+  auto* reason = new QPlainTextEdit(values[4], this);
+  reason->setObjectName("Text1_4");
+  reason->setFixedHeight(reason->fontMetrics().lineSpacing() * 4 + 12);
+
+  auto label = [this](const QString& rText, int rIndex) {
+    auto* l = new QLabel(rText, this);
+    l->setObjectName(QString("Label1_%1").arg(rIndex));
+    return l;
+  };
+
+  auto* model = new QComboBox(this);
+  model->setObjectName("Combo1_0");
+  model->addItem(ToQ(ProductNameOf(rState.ModelString)));
+  model->setCurrentIndex(0);
+
+  // Left column, top to bottom as the radio's papers list them.
+  auto* main = new QGridLayout;
+  main->setHorizontalSpacing(16);
+  int row = 0;
+  for (int index : {0, 6, 7}) {
+    main->addWidget(label(TextOf(rState, kBoxLabels[index]), index), row, 0, Qt::AlignRight);
+    main->addWidget(boxes[index], row++, 1);
+  }
+  auto* typeLabel = new QLabel(TextOf(rState, kRadioType), this);
+  typeLabel->setObjectName("Label2_0");
+  main->addWidget(typeLabel, row, 0, Qt::AlignRight);
+  main->addWidget(model, row++, 1);
+  for (int index : {1, 2, 3, 5}) {
+    main->addWidget(label(TextOf(rState, kBoxLabels[index]), index), row, 0, Qt::AlignRight);
+    main->addWidget(boxes[index], row++, 1);
+  }
+
+  auto* frame = new QGroupBox(TextOf(rState, kFrame), this);
+  frame->setObjectName("Frame1");
+  auto* dealer = new QGridLayout(frame);
+  dealer->setHorizontalSpacing(16);
+  int dealerRow = 0;
+  for (int index : {8, 9, 10, 11}) {
+    dealer->addWidget(label(TextOf(rState, kBoxLabels[index]), index), dealerRow, 0, Qt::AlignRight);
+    dealer->addWidget(boxes[index], dealerRow++, 1);
+  }
+  dealer->setRowStretch(dealerRow, 1);
+
+  auto* reasonLabels = new QVBoxLayout;
+  reasonLabels->addWidget(label(TextOf(rState, kBoxLabels[4]), 4), 0, Qt::AlignRight);
+  auto* second = new QLabel(TextOf(rState, kMaintainedSecond), this);
+  second->setObjectName("Label3_4");
+  reasonLabels->addWidget(second, 0, Qt::AlignRight);
+  reasonLabels->addStretch();
+  auto* reasonRow = new QHBoxLayout;
+  reasonRow->addLayout(reasonLabels);
+  reasonRow->addSpacing(16);
+  reasonRow->addWidget(reason, 1);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(main);
+  columns->addSpacing(16);
+  columns->addWidget(frame, 0, Qt::AlignTop);
+
+  auto* close = new QPushButton(this);
+  close->setObjectName("CommandClose");
+  close->setDefault(true);
+  auto* help = new QPushButton(this);
+  help->setObjectName("CommandHelp");
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(close);
+  buttons->addWidget(help);
+
+  auto* top = new QVBoxLayout(this);
+  top->addLayout(columns);
+  top->addLayout(reasonRow);
+  top->addSpacing(8);
+  top->addLayout(buttons);
+  top->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(help, &QPushButton::clicked, this, &FrmEMG::OnHelp);
+  ApplyLanguage(this, rState);
+}
+
+void FrmEMG::OnHelp() {
+  const QString path = HelpFilePath(mState);
+  if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
+  MessageService::TellUser(this, FromQ(path) + "\r\n" +
+                                     (mState.LanguageIndex == kChinese ? "帮助文件不可用。"
+                                                                       : "The help file is not available."));
+}
+
+}  // namespace px

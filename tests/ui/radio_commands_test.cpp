@@ -1,0 +1,251 @@
+// The radio commands from the desktop functions against px4800-sim over a real
+// pseudo-terminal: every question answered through the message service.
+
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QTimer>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/bands.h"
+#include "codeplug/codeplug_ops.h"
+#include "codeplug/file_commands.h"
+#include "link/codec.h"
+#include "link/transfer.h"
+#include "support/temp_dir.h"
+#include "ui/main/frm_progress.h"
+#include "ui/main/message_service.h"
+#include "ui/main/radio_commands.h"
+
+namespace px {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A virtual radio; stopped with SIGTERM (which makes it save) when destroyed.
+class Sim {
+ public:
+  explicit Sim(const std::vector<std::string>& rArgs) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    mPid = fork();
+    if (mPid == 0) {
+      dup2(fds[1], 1);
+      close(fds[0]);
+      std::vector<char*> argv{const_cast<char*>(PX_SIM)};
+      for (const auto& a : rArgs) argv.push_back(const_cast<char*>(a.c_str()));
+      argv.push_back(nullptr);
+      execv(PX_SIM, argv.data());
+      _exit(127);
+    }
+    close(fds[1]);
+    pollfd p{fds[0], POLLIN, 0};
+    char c = 0;
+    while (poll(&p, 1, 5000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') mDevice.push_back(c);
+    close(fds[0]);
+  }
+  ~Sim() { Stop(); }
+  const std::string& Device() const { return mDevice; }
+  void Stop() {
+    if (mPid <= 0) return;
+    kill(mPid, SIGTERM);
+    int status = 0;
+    for (int i = 0; i < 1000 && waitpid(mPid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
+    if (waitpid(mPid, &status, WNOHANG) == 0) {
+      kill(mPid, SIGKILL);
+      waitpid(mPid, &status, 0);
+    }
+    mPid = -1;
+  }
+
+ private:
+  pid_t mPid = -1;
+  std::string mDevice;
+};
+
+// Watches for the progress dialog while a transfer runs.
+struct ProgressWatch {
+  ProgressWatch() {
+    QObject::connect(&Timer, &QTimer::timeout, [this] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<FrmProgress*>(w);
+        if (!dialog || !dialog->isVisible()) continue;
+        Seen = true;
+        Modal = Modal || dialog->isModal();
+        Caption = dialog->windowTitle().toStdString();
+        if (Values.empty() || Values.back() != dialog->Value()) Values.push_back(dialog->Value());
+      }
+    });
+    Timer.start(2);
+  }
+  QTimer Timer;
+  bool Seen = false;
+  bool Modal = false;
+  std::string Caption;
+  std::vector<int> Values;
+};
+
+class RadioCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    mState.ProgramFolder = mDir.Path().string();
+    CreateNewCodeplug(mState);
+    RebuildBandTexts(mState);
+    CopyToSaved(mState);
+  }
+
+  test::TempDir mDir;
+  AppState mState;
+  RadioContext mRadio;
+};
+
+TEST_F(RadioCommands, ReadReplacesTheCodeplugAndShowsProgress) {
+  // A radio whose channel 1 differs from the program's.
+  AppState radio;
+  radio.ProgramFolder = mState.ProgramFolder;
+  CreateNewCodeplug(radio);
+  RebuildBandTexts(radio);
+  if (radio.Current.ChannelCount < 1) radio.Current.ChannelCount = 1;
+  radio.Channels[0].Number = 1;
+  radio.Channels[0].RxFreq.Assign("015512500");
+  RadioImage image{};
+  {
+    ScriptedMessages none;
+    MessageService service;
+    ASSERT_TRUE(EncodeCodeplug(radio, image, service));
+  }
+  const std::string imagePath = mDir.File("radio.img");
+  {
+    std::FILE* f = std::fopen(imagePath.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(image.data(), 1, image.size(), f);
+    std::fclose(f);
+  }
+  Sim sim({"--image", imagePath});
+  ASSERT_FALSE(sim.Device().empty());
+  mRadio.PortPath = sim.Device();
+  mState.FilePath = mDir.File("old.dat");
+  mState.Untitled = false;
+
+  ScriptedMessages boxes;
+  boxes.Answer(MsgAnswer::Ok);  // the read confirmation
+  ProgressWatch watch;
+  EXPECT_TRUE(RunReadCommand(mState, mRadio, nullptr));
+
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], LinkTextOf(mState, LinkText::ConfirmRead));
+  EXPECT_EQ(texts[1], LinkTextOf(mState, LinkText::ReadDone));
+  EXPECT_TRUE(watch.Seen);
+  EXPECT_TRUE(watch.Modal);
+  EXPECT_EQ(watch.Caption, LinkTextOf(mState, LinkText::ProgressReadCaption));
+  EXPECT_GE(watch.Values.size(), 3u);  // it advanced while the blocks came in
+  EXPECT_TRUE(std::is_sorted(watch.Values.begin(), watch.Values.end()));
+  EXPECT_EQ(mState.Channels[0].RxFreq.Display(), "015512500");
+  EXPECT_TRUE(mState.Untitled);
+  EXPECT_TRUE(mState.FilePath.ends_with("new.dat"));
+  EXPECT_FALSE(IsModified(mState));
+  EXPECT_FALSE(mRadio.Busy);
+}
+
+TEST_F(RadioCommands, WriteSendsTheCodeplugToTheRadio) {
+  if (mState.Current.ChannelCount < 1) mState.Current.ChannelCount = 1;
+  mState.Channels[0].Number = 1;
+  mState.Channels[0].RxFreq.Assign("016000000");
+  const std::string saved = mDir.File("after.img");
+  Sim sim({"--save", saved});
+  ASSERT_FALSE(sim.Device().empty());
+  mRadio.PortPath = sim.Device();
+
+  ScriptedMessages boxes;
+  boxes.Answer(MsgAnswer::Ok);  // the write confirmation
+  ProgressWatch watch;
+  RunWriteCommand(mState, mRadio, nullptr);
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], LinkTextOf(mState, LinkText::ConfirmWrite));
+  EXPECT_EQ(texts[1], LinkTextOf(mState, LinkText::WriteDone));
+  EXPECT_TRUE(watch.Seen);
+  EXPECT_EQ(watch.Caption, LinkTextOf(mState, LinkText::ProgressWriteCaption));
+  EXPECT_GE(watch.Values.size(), 3u);
+
+  sim.Stop();
+  const auto bytes = test::ReadBytes(saved);
+  ASSERT_EQ(bytes.size(), kImageSize);
+  RadioImage image{};
+  std::copy(bytes.begin(), bytes.end(), image.begin());
+  AppState back;
+  back.ProgramFolder = mState.ProgramFolder;
+  DecodeCodeplug(back, image);
+  EXPECT_EQ(back.Channels[0].RxFreq.Display(), "016000000");
+}
+
+TEST_F(RadioCommands, FailedReadLeavesTheCodeplugAsItWas) {
+  Sim sim({"--version", "V101"});
+  ASSERT_FALSE(sim.Device().empty());
+  mRadio.PortPath = sim.Device();
+  mState.Current.MaxRxFreq = 170;  // a change not yet saved
+  const auto before = mState.Current;
+  const auto channels = mState.Channels;
+
+  ScriptedMessages boxes;
+  boxes.Answer(MsgAnswer::No);  // don't save first
+  boxes.Answer(MsgAnswer::Ok);  // the read confirmation
+  EXPECT_FALSE(RunReadCommand(mState, mRadio, nullptr));
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 4u);
+  EXPECT_EQ(texts[0], LinkTextOf(mState, LinkText::SaveModified));
+  EXPECT_EQ(texts[2], LinkTextOf(mState, LinkText::WrongVersion));
+  EXPECT_EQ(texts[3], LinkTextOf(mState, LinkText::ReadFailed));
+  EXPECT_TRUE(mState.Current == before);
+  EXPECT_TRUE(mState.Channels == channels);
+  EXPECT_TRUE(IsModified(mState));
+}
+
+TEST_F(RadioCommands, MissingPortIsReportedAndNothingStarts) {
+  mRadio.PortPath = mDir.File("no-such-device");
+  ScriptedMessages boxes;
+  EXPECT_FALSE(RunReadCommand(mState, mRadio, nullptr));
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_TRUE(texts[0].starts_with(LinkTextOf(mState, LinkText::PortOpenFailed)));
+  EXPECT_FALSE(mRadio.Busy);
+}
+
+TEST_F(RadioCommands, PasswordGivenBeforehandIsUsedAndKept) {
+  Sim sim({"--password", "ab"});
+  ASSERT_FALSE(sim.Device().empty());
+  mRadio.PortPath = sim.Device();
+  mRadio.EnteredPassword = "ab";
+  ScriptedMessages boxes;
+  boxes.Answer(MsgAnswer::Ok);
+  EXPECT_TRUE(RunReadCommand(mState, mRadio, nullptr));
+  ASSERT_EQ(boxes.Texts().size(), 2u);
+  EXPECT_EQ(boxes.Texts()[1], LinkTextOf(mState, LinkText::ReadDone));
+  EXPECT_EQ(mRadio.EnteredPassword, "ab");
+}
+
+TEST_F(RadioCommands, PortOverrideAndStoredPortNameTheDevice) {
+  mState.Setup.ComPort = 34;
+  EXPECT_EQ(TransferDevice(mState, mRadio), "/dev/ttyUSB1");
+  mRadio.PortPath = "COM1";
+  EXPECT_EQ(TransferDevice(mState, mRadio), "/dev/ttyS0");
+  mRadio.PortPath = "/dev/pts/9";
+  EXPECT_EQ(TransferDevice(mState, mRadio), "/dev/pts/9");
+  mRadio.PortPath.clear();
+  mState.Setup.ComPort = 0;
+  EXPECT_EQ(TransferDevice(mState, mRadio), "");
+}
+
+}  // namespace
+}  // namespace px
