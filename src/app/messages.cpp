@@ -39,6 +39,12 @@ constexpr std::array<MessageRow, kMessageCount> kMessages{{
     {Message::CloseButton, "&Close", "关闭(&C)"},
     {Message::PrintButton, "&Print", "打印(&P)"},
     {Message::HelpButton, "&Help", "帮助(&H)"},
+    {Message::VfoNeedsFrequency, "VFO can't be null!", "VFO can't be null!"},
+    {Message::ChannelNotFound, "No Find Data!", "No Find Data!"},
+    {Message::ChannelTableFull,
+     "The channel table is full; the channel was not added. Delete a channel and try again.",
+     "信道表已满，未能添加信道。请先删除一个信道再试。"},
+    {Message::NotNumeric, "Not IsNumeric", "Not IsNumeric"},
 
     {Message::PrintOff, "OFF", "关"},
     {Message::PrintOn, "ON", "开"},

@@ -29,6 +29,10 @@ enum class Message {
   CloseButton,
   PrintButton,
   HelpButton,
+  VfoNeedsFrequency,     // the channel editor's OK on the VFO row without a frequency
+  ChannelNotFound,       // the channel to modify has no record
+  ChannelTableFull,      // no free slot for a new channel (only a damaged file has none)
+  NotNumeric,            // a stored frequency that is not nine digits
 
   // Print list and printed report.
   PrintOff,

@@ -64,6 +64,17 @@ ChannelRowTexts ChannelHeaderTexts(const AppState& rState, const std::string& rL
           Header(rState, 1110, 0, "Signalling", br)};
 }
 
+std::string TransmitDisplayText(const ChannelRecord& rChannel, const std::string& rRxText,
+                                const FormatContext& rCtx) {
+  const std::string offset = ToDisplayOffset(rChannel.OffsetFreq.Raw(), rCtx);
+  const int direction = rChannel.OffsetDirection;
+  // Without a receive frequency there is nothing to offset from.
+  if (offset.empty() || rRxText.empty() || (direction != 1 && direction != 2)) return rRxText;
+  const double rx = NumberValue(rRxText);
+  const double off = NumberValue(offset);
+  return FormatLimitText(direction == 1 ? rx - off : rx + off);
+}
+
 ChannelRowTexts ChannelRowOf(const AppState& rState, const ChannelRecord& rChannel,
                              bool* rNotNumeric) {
   bool notNumeric = false;
@@ -74,16 +85,7 @@ ChannelRowTexts ChannelRowOf(const AppState& rState, const ChannelRecord& rChann
   row[kColLabel] = RowLabelOf(rChannel.Number);
   row[kColRx] = ToDisplayFreq(rChannel.RxFreq.Raw(), ctx);
 
-  const std::string offset = ToDisplayOffset(rChannel.OffsetFreq.Raw(), ctx);
-  const int direction = rChannel.OffsetDirection;
-  // Without a receive frequency there is nothing to offset from.
-  if (offset.empty() || row[kColRx].empty() || (direction != 1 && direction != 2)) {
-    row[kColTx] = row[kColRx];
-  } else {
-    const double rx = NumberValue(row[kColRx]);
-    const double off = NumberValue(offset);
-    row[kColTx] = FormatLimitText(direction == 1 ? rx - off : rx + off);
-  }
+  row[kColTx] = TransmitDisplayText(rChannel, row[kColRx], ctx);
 
   row[kColName] = rChannel.Name.Display();
   row[kColStep] = ListItemAt(ChannelStepTexts(), rChannel.StepIndex);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "codeplug/format_warnings.h"
 
 namespace px {
 
@@ -24,6 +25,12 @@ std::string RowLabelOf(int rNumber);
 // The headers in the current language; the two-line headers of the tones are joined
 // by rLineBreak (the grid breaks the line, a terminal table uses a blank).
 ChannelRowTexts ChannelHeaderTexts(const AppState& rState, const std::string& rLineBreak = " ");
+
+// The transmit frequency shown beside rRxText (the channel's receive frequency as shown):
+// receive -/+ the stored offset by direction, "#.00000"; the receive text itself for no
+// offset, no direction or no receive frequency.
+std::string TransmitDisplayText(const ChannelRecord& rChannel, const std::string& rRxText,
+                                const FormatContext& rCtx);
 
 // rNotNumeric is set when a stored frequency is not nine digits (the grid then shows
 // the lowest receive limit, as the text formats do).
