@@ -264,7 +264,7 @@ bool AddNewUFreData(AppState& rState, int rID, ChannelEditInputs& rInputs, const
 FormatContext EditFormatContext(const AppState& rState, UserInterface& rUi) {
   return FormatContextOf(rState, [&rState, &rUi](FormatWarning rWarning) {
     if (rWarning == FormatWarning::OutOfBand)
-      rUi.Tell(LangMsg(rState, kTextWarnOutOfBand), MsgIcon::Warning);
+      rUi.Tell(LangText(rState, kTextWarnOutOfBand), MsgIcon::Warning);
     else
       rUi.Tell(MessageText(rState, Message::NotNumeric), MsgIcon::None);
   });

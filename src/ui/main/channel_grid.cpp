@@ -46,6 +46,9 @@ ChannelGrid::ChannelGrid(QWidget* rParent) : QTableWidget(kGridRows - 1, kGridCo
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  // The filler only takes up what the columns leave; at its default width it pushed the
+  // header past the viewport and brought up a needless horizontal scroll bar.
+  horizontalHeader()->resizeSection(kGridColumns - 1, horizontalHeader()->minimumSectionSize());
   horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);

@@ -1,20 +1,18 @@
 #include "ui/main/frm_model.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <array>
 
 #include "app/bands.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_text_filter.h"
 
 namespace px {
 
@@ -29,39 +27,6 @@ constexpr int kTextBandLabel = 2302;
 QString LimitText(double rMhz) { return QString::number(rMhz, 'f', 5); }
 
 }  // namespace
-
-void DialogTextFilter::Install(QLineEdit* rEdit, Accept rAccept) {
-  rEdit->installEventFilter(new DialogTextFilter(rAccept, rEdit));
-  rEdit->setContextMenuPolicy(Qt::NoContextMenu);  // no paste through the menu either
-}
-
-bool DialogTextFilter::eventFilter(QObject* rWatched, QEvent* rEvent) {
-  auto* edit = qobject_cast<QLineEdit*>(rWatched);
-  if (!edit) return false;
-  if (rEvent->type() == QEvent::FocusIn) {
-    // After the focus change has settled, or the click would undo the selection.
-    QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-    return false;
-  }
-  if (rEvent->type() != QEvent::KeyPress) return false;
-  auto* key = static_cast<QKeyEvent*>(rEvent);
-  if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
-      key->matches(QKeySequence::Cut))
-    return true;
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-    // focusNextChild is protected; a Tab does the same.
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(edit, &tab);
-    return true;
-  }
-  const QString text = key->text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;  // control keys pass
-  for (const QChar c : text) {
-    if (c.unicode() > 127) return true;
-    if (mAccept == Accept::Frequency && !(c.isDigit() || c == QLatin1Char('.'))) return true;
-  }
-  return false;
-}
 
 FrmModel::FrmModel(AppState& rState, QWidget* rParent) : QDialog(rParent), mState(rState) {
   setObjectName("FrmModel");

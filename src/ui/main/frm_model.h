@@ -11,22 +11,6 @@ class QLineEdit;
 
 namespace px {
 
-// Text boxes of the shell dialogs: Enter moves on like Tab, the clipboard keys and every
-// character above code 127 are ignored, and a frequency box takes digits and "." only.
-class DialogTextFilter : public QObject {
- public:
-  enum class Accept { Frequency, Ascii };
-  DialogTextFilter(Accept rAccept, QObject* rParent) : QObject(rParent), mAccept(rAccept) {}
-  // Filters rEdit; getting the focus then selects the whole text.
-  static void Install(QLineEdit* rEdit, Accept rAccept);
-
- protected:
-  bool eventFilter(QObject* rWatched, QEvent* rEvent) override;
-
- private:
-  Accept mAccept;
-};
-
 class FrmModel : public QDialog {
   Q_OBJECT
 

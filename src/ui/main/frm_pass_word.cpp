@@ -8,7 +8,7 @@
 
 #include "link/transfer.h"
 #include "ui/main/apply_language.h"
-#include "ui/main/frm_model.h"
+#include "ui/main/dialog_text_filter.h"
 
 namespace px {
 
