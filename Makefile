@@ -57,7 +57,7 @@ fuzz: fuzz-build
 bench: setup
 	@cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DPX_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_BENCH) -j $(JOBS)
-	@for b in $(BUILD_BENCH)/px4800-bench*; do [ -x "$$b" ] && "$$b"; done; true
+	@for b in $(BUILD_BENCH)/px4800-bench*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)

@@ -484,6 +484,13 @@ TEST_F(ChannelEditorTest, MainWindowOpensTheEditorAndRedrawsTheRow) {
 
   // Shots of the dialog for a look, when asked for.
   if (const char* dir = std::getenv("PX_SHOT_DIR")) {
+    mState.Features.DtmfEnabled = mState.Features.FiveToneEnabled = true;
+    const int slot = FindChannelSlot(mState.Current, mState.Channels, 12);
+    ChannelRecord& shown = mState.Channels[static_cast<std::size_t>(slot)];
+    shown.ToneTypeB = 2;
+    shown.DcsIndexB = 19;
+    shown.ToneTypeA = 1;
+    shown.SignallingType = 1;
     for (const Int16 language : {kEnglish, kChinese}) {
       mState.LanguageIndex = language;
       Open(12);

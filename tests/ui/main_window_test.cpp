@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTest>
@@ -191,6 +192,19 @@ TEST_F(MainWindowTest, EmptyCodeplugShowsEveryRowLabelAndBlankCells) {
   EXPECT_EQ(Grid().item(0, 4)->background().color(), QColor(255, 250, 250));
   EXPECT_EQ(Grid().item(1, 4)->background().color(), QColor(250, 250, 255));
   EXPECT_EQ(Grid().item(202, 11)->background().color(), QColor(255, 250, 250));
+
+  // With just room for every column the empty last one takes what is left; it brings up
+  // no scroll bar.
+  int columns = 0;
+  for (int col = 0; col + 1 < kGridColumns; ++col) columns += Grid().horizontalHeader()->sectionSize(col);
+  columns += Grid().horizontalHeader()->minimumSectionSize();
+  for (int pass = 0; pass < 3; ++pass) {
+    Window().resize(Window().width() + columns + 20 - Grid().viewport()->width(), 700);
+    QApplication::processEvents();
+  }
+  ASSERT_EQ(Grid().viewport()->width(), columns + 20);
+  EXPECT_LE(Grid().horizontalHeader()->length(), Grid().viewport()->width());
+  EXPECT_EQ(Grid().horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(MainWindowTest, RecordsShowOnTheRowOfTheirNumberWhateverTheirSlot) {
