@@ -382,6 +382,11 @@ TEST_F(ChannelEditorTest, TextBoxesFilterTheirKeys) {
     EXPECT_EQ(edit->contextMenuPolicy(), Qt::NoContextMenu) << name;
   }
 
+  // Entering a box selects its text, so typing replaces it.
+  Text("PttIdCode")->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(Text("PttIdCode")->selectedText(), "00000");
+
   Type("PttIdCode", "12a3456");
   EXPECT_EQ(Text("PttIdCode")->text(), "12345");
   Type("TxFreq", "x1y");
