@@ -41,6 +41,10 @@ std::string LangLookup(const AppState& rState, std::string_view rSection, std::s
   return rState.LanguageTexts.Lookup(LanguageFilePath(rState), rSection, rKey);
 }
 
+std::string OwnTextOf(const AppState& rState, const OwnText& rText) {
+  return rState.LanguageIndex == kChinese ? rText.Chinese : rText.English;
+}
+
 std::string LangText(const AppState& rState, int rId) {
   return LangLookup(rState, kSectionOther, std::to_string(rId));
 }

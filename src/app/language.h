@@ -33,6 +33,14 @@ std::string LanguageFilePath(const AppState& rState);
 // other file.
 void SetLanguage(AppState& rState, int rLanguageIndex);
 
+// A text the language files do not carry, in both languages.
+struct OwnText {
+  const char* English;
+  const char* Chinese;
+};
+// Chinese for language index 2, English for any other.
+std::string OwnTextOf(const AppState& rState, const OwnText& rText);
+
 std::string LangText(const AppState& rState, int rId);    // section "OTHER"
 std::string LangOption(const AppState& rState, int rId);  // section "OPTION"
 std::string LangMsg(const AppState& rState, int rId);     // section "MSG"

@@ -124,6 +124,7 @@ void ApplyFont(QWidget* rWindow, const AppState& rState) {
 }  // namespace
 
 QString LangQ(const AppState& rState, int rId) { return ToQ(LangText(rState, rId)); }
+QString OwnQ(const AppState& rState, const OwnText& rText) { return ToQ(OwnTextOf(rState, rText)); }
 
 void SetTextId(QObject* rObject, int rId) { rObject->setProperty(kTextIdProperty, rId); }
 void SetToolTipId(QObject* rObject, int rId) { rObject->setProperty(kToolTipIdProperty, rId); }

@@ -14,6 +14,7 @@ class QWidget;
 namespace px {
 
 struct AppState;
+struct OwnText;
 
 // int: the id of the caption (window title, label, button, group box title, menu,
 // action, check box ...) in section "OTHER".
@@ -32,6 +33,8 @@ inline QString ToQ(const std::string& rText) { return QString::fromStdString(rTe
 inline std::string FromQ(const QString& rText) { return rText.toStdString(); }
 // LangText(id) as a QString.
 QString LangQ(const AppState& rState, int rId);
+// OwnTextOf as a QString.
+QString OwnQ(const AppState& rState, const OwnText& rText);
 
 // Tagging helpers; they set the property only (ApplyLanguage puts the text on).
 void SetTextId(QObject* rObject, int rId);

@@ -13,6 +13,7 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_frame.h"
 #include "ui/main/message_service.h"
 
 namespace px {
@@ -61,14 +62,6 @@ frmAbout::frmAbout(const AppState& rState, QWidget* rParent, SystemInfoStarter r
   auto* version = new QLabel(ToQ(rState.VersionText), this);
   version->setObjectName("lblVersion");
 
-  auto* ok = new QPushButton(this);
-  ok->setObjectName("CommandOK");
-  ok->setDefault(true);
-  auto* sysInfo = new QPushButton(rState.LanguageIndex == kChinese ? QStringLiteral("系统信息(&S)...")
-                                                                  : QStringLiteral("&System Info..."),
-                                  this);
-  sysInfo->setObjectName("CommandSysInfo");
-
   auto* texts = new QVBoxLayout;
   texts->addWidget(title);
   texts->addWidget(model);
@@ -79,15 +72,9 @@ frmAbout::frmAbout(const AppState& rState, QWidget* rParent, SystemInfoStarter r
   body->addSpacing(12);
   body->addLayout(texts);
   body->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(sysInfo);
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(body);
-  top->addSpacing(12);
-  top->addLayout(buttons);
-  top->setSizeConstraint(QLayout::SetFixedSize);
+  const auto [ok, sysInfo] = LayOutDialog(this, body, "CommandOK", "CommandSysInfo");
+  ok->setDefault(true);
+  sysInfo->setText(OwnQ(rState, OwnText{"&System Info...", "系统信息(&S)..."}));
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(sysInfo, &QPushButton::clicked, this, &frmAbout::OnSystemInfo);

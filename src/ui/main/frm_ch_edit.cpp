@@ -7,13 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <string>
 #include <vector>
 
 #include "codeplug/text_formats.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_frame.h"
 #include "ui/main/dialog_text_filter.h"
 
 namespace px {
@@ -182,15 +182,6 @@ void FrmCHEdit::BuildInputs() {
   mCompander = NewCheck(this, "Compander", kTextCompander);
   mScanSkip = NewCheck(this, "ScanSkip", kTextScanSkip);
   mPttIdDecode = NewCheck(this, "PttIdDecode", 0, "PTTID Decode");
-
-  mOk = new QPushButton(this);
-  mOk->setObjectName("CommandOK");
-  mCancel = new QPushButton(this);
-  mCancel->setObjectName("CommandCancel");
-  for (QPushButton* button : {mOk, mCancel}) {
-    button->setAutoDefault(false);  // Enter moves on; it never presses a button
-    EnterMovesFocus(button);
-  }
 }
 
 void FrmCHEdit::LayOut() {
@@ -240,8 +231,8 @@ void FrmCHEdit::LayOut() {
   addRow(right, NewLabel(this, kTextScrambler), mScrambler);
   addRow(right, NewLabel(this, kTextBusyLock), mBusyLock);
   auto* checks = new QGridLayout;
-  const QCheckBox* const order[] = {mTxInhibit, mReverse, mTalkaround, mCompander, mScanSkip, mPttIdDecode};
-  for (int i = 0; i < 6; ++i) checks->addWidget(const_cast<QCheckBox*>(order[i]), i / 2, i % 2);
+  QCheckBox* const order[] = {mTxInhibit, mReverse, mTalkaround, mCompander, mScanSkip, mPttIdDecode};
+  for (int i = 0; i < 6; ++i) checks->addWidget(order[i], i / 2, i % 2);
   right->addLayout(checks, right->rowCount(), 0, 1, 2);
   right->setRowStretch(right->rowCount(), 1);
 
@@ -256,15 +247,13 @@ void FrmCHEdit::LayOut() {
   columns->addLayout(left);
   columns->addSpacing(16);
   columns->addLayout(right);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(mOk);
-  buttons->addWidget(mCancel);
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(columns);
-  top->addSpacing(8);
-  top->addLayout(buttons);
-  top->setSizeConstraint(QLayout::SetFixedSize);
+  const DialogButtonPair buttons = LayOutDialog(this, columns);
+  mOk = buttons.First;
+  mCancel = buttons.Second;
+  for (QPushButton* button : {mOk, mCancel}) {
+    button->setAutoDefault(false);  // Enter moves on; it never presses a button
+    EnterMovesFocus(button);
+  }
 }
 
 void FrmCHEdit::SetTabOrder() {
@@ -343,10 +332,7 @@ void FrmCHEdit::LoadInputs(const ChannelEditInputs& rIn) {
   mScanSkip->setChecked(rIn.ScanSkip);
   mPttIdDecode->setChecked(rIn.PttIdDecode);
 
-  mSquelch->clear();
-  mSquelch->addItem(QString(), rIn.Squelch);
-  mSquelch->setCurrentIndex(0);
-  RebuildSquelch();
+  FillSquelch(rIn.Squelch);
 }
 
 ChannelEditInputs FrmCHEdit::Inputs() const {
@@ -425,10 +411,11 @@ void FrmCHEdit::OnSignallingChanged() {
   RebuildSquelch();
 }
 
-void FrmCHEdit::RebuildSquelch() {
-  const ChannelEditInputs in = Inputs();
-  const std::vector<int> choices = SquelchChoices(in);
-  const int chosen = KeepSquelchChoice(choices, in.Squelch);
+void FrmCHEdit::RebuildSquelch() { FillSquelch(Inputs().Squelch); }
+
+void FrmCHEdit::FillSquelch(int rRemembered) {
+  const std::vector<int> choices = SquelchChoices(Inputs());
+  const int chosen = KeepSquelchChoice(choices, rRemembered);
   const QSignalBlocker block(mSquelch);
   mSquelch->clear();
   for (const int mode : choices) mSquelch->addItem(LangQ(mState, kTextFirstSquelch + mode), mode);

@@ -50,6 +50,8 @@ class FrmCHEdit : public QDialog {
   void OnToneTypeChanged(const ToneSet& rSet);
   void ShowCodeList(SignallingKind rKind);
   void OnSignallingChanged();
+  // The squelch list for the current tones and signalling, rRemembered chosen when offered.
+  void FillSquelch(int rRemembered);
   void RebuildSquelch();
   void UpdateEnabled();
   void OnOk();

@@ -11,6 +11,7 @@
 
 #include "app/startup.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_frame.h"
 
 namespace px {
 
@@ -43,24 +44,11 @@ FrmComSet::FrmComSet(AppState& rState, PortListMode rMode, PresentPortsSource rP
   mCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   mCombo->setMinimumContentsLength(24);
 
-  auto* ok = new QPushButton(this);
-  ok->setObjectName("CommandOK");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(this);
-  cancel->setObjectName("CommandCancel");
-
   auto* row = new QHBoxLayout;
   row->addWidget(label);
   row->addWidget(mCombo, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(row);
-  top->addSpacing(8);
-  top->addLayout(buttons);
-  top->setSizeConstraint(QLayout::SetFixedSize);
+  const auto [ok, cancel] = LayOutDialog(this, row);
+  ok->setDefault(true);
 
   mDialog = OpenPortDialog(rMode, mPorts ? mPorts() : std::vector<PresentPort>{},
                            rState.Setup.ComPort);

@@ -1,7 +1,6 @@
 #include "ui/main/frm_language.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,6 +9,7 @@
 
 #include "app/language.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_frame.h"
 
 namespace px {
 
@@ -28,24 +28,13 @@ FrmLanguage::FrmLanguage(AppState& rState, QWidget* rParent) : QDialog(rParent),
   mList->setMinimumContentsLength(14);
   label->setBuddy(mList);
 
-  auto* ok = new QPushButton;
-  ok->setObjectName(QStringLiteral("CommandOK"));
+  auto* content = new QVBoxLayout;
+  content->addWidget(label);
+  content->addWidget(mList);
+  const auto [ok, cancel] = LayOutDialog(this, content);
   ok->setDefault(true);
-  auto* cancel = new QPushButton;
-  cancel->setObjectName(QStringLiteral("CommandCancel"));
   connect(ok, &QPushButton::clicked, this, &FrmLanguage::Accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
-  layout->addWidget(mList);
-  layout->addSpacing(8);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   ApplyLanguage(this, mState);
   mList->setCurrentIndex(std::clamp<int>(mState.LanguageIndex - 1, 0, 1));

@@ -39,11 +39,6 @@ namespace {
 constexpr int kMinWindowSize = 200;  // 3000 twips
 constexpr int kSplitterMargin = 2;   // 30 twips
 
-// Texts the language files do not carry, in both languages.
-struct OwnText {
-  const char* English;
-  const char* Chinese;
-};
 constexpr OwnText kMenuEdit{"&Edit Channel...", "编辑信道(&E)..."};
 constexpr OwnText kMenuCopy{"&Copy\tCtrl+C", "复制(&C)\tCtrl+C"};
 constexpr OwnText kMenuCut{"Cu&t\tCtrl+X", "剪切(&T)\tCtrl+X"};
@@ -52,9 +47,6 @@ constexpr OwnText kMenuDelete{"&Delete", "删除(&D)"};
 constexpr OwnText kStatusText{"Status", "Status"};
 constexpr OwnText kNoHelp{"The help file is not available:\n%1", "帮助文件不可用：\n%1"};
 
-QString Own(const AppState& rState, const OwnText& rText) {
-  return QString::fromUtf8(rState.LanguageIndex == kChinese ? rText.Chinese : rText.English);
-}
 
 const char* const kSettingsOrganization = "px4800-cps";
 const char* const kSettingsApplication = "NR_6240";
@@ -180,12 +172,12 @@ QStringList FrmMain::AvailablePages() const { return {QStringLiteral("N1"), QStr
 
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
-  mStatusText->setText(Own(mState, kStatusText));
-  mGrid->setProperty("editText", Own(mState, kMenuEdit));
-  mGrid->setProperty("copyText", Own(mState, kMenuCopy));
-  mGrid->setProperty("cutText", Own(mState, kMenuCut));
-  mGrid->setProperty("pasteText", Own(mState, kMenuPaste));
-  mGrid->setProperty("deleteText", Own(mState, kMenuDelete));
+  mStatusText->setText(OwnQ(mState, kStatusText));
+  mGrid->setProperty("editText", OwnQ(mState, kMenuEdit));
+  mGrid->setProperty("copyText", OwnQ(mState, kMenuCopy));
+  mGrid->setProperty("cutText", OwnQ(mState, kMenuCut));
+  mGrid->setProperty("pasteText", OwnQ(mState, kMenuPaste));
+  mGrid->setProperty("deleteText", OwnQ(mState, kMenuDelete));
   ReShowFun();
   ShowListByData();
 }
@@ -302,7 +294,7 @@ void FrmMain::ShowHelpContents() {
   const std::string name = mState.LanguageIndex == kChinese ? "NR_6240C.chm" : "NR_6240E.chm";
   const QString path = ToQ(ProgramPath(mState, name));
   if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-  mMessages.Tell(FromQ(Own(mState, kNoHelp).arg(path)), MsgIcon::Information);
+  mMessages.Tell(FromQ(OwnQ(mState, kNoHelp).arg(path)), MsgIcon::Information);
 }
 
 void FrmMain::UpdateClock() {

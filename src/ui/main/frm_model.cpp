@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <array>
 
 #include "app/bands.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_frame.h"
 #include "ui/main/dialog_text_filter.h"
 
 namespace px {
@@ -80,22 +80,9 @@ FrmModel::FrmModel(AppState& rState, QWidget* rParent) : QDialog(rParent), mStat
     grid->addWidget(new QLabel(QStringLiteral("MHz"), this), 2 + row, 4);
   }
 
-  auto* ok = new QPushButton(this);
-  ok->setObjectName("CommandOK");
+  const auto [ok, cancel] = LayOutDialog(this, grid);
   ok->setAutoDefault(false);
-  auto* cancel = new QPushButton(this);
-  cancel->setObjectName("CommandCancel");
   cancel->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(grid);
-  top->addSpacing(8);
-  top->addLayout(buttons);
-  top->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(ok, &QPushButton::clicked, this, &FrmModel::OnOk);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

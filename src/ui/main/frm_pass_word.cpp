@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "link/transfer.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_frame.h"
 #include "ui/main/dialog_text_filter.h"
 
 namespace px {
@@ -35,27 +35,14 @@ FrmPassWord::FrmPassWord(const AppState& rState, const std::string& rCurrent, QW
   mText->setMinimumWidth(mText->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW")));
   DialogTextFilter::Install(mText, DialogTextFilter::Accept::Ascii);
 
-  auto* ok = new QPushButton(this);
-  ok->setObjectName("CommandOK");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(this);
-  cancel->setObjectName("CommandCancel");
-
   auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(label);
   row->addSpacing(12);
   row->addWidget(mText);
   row->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(row);
-  top->addSpacing(8);
-  top->addLayout(buttons);
-  top->setSizeConstraint(QLayout::SetFixedSize);
+  const auto [ok, cancel] = LayOutDialog(this, row);
+  ok->setDefault(true);
 
   connect(ok, &QPushButton::clicked, this, [this] {
     mAccepted = true;

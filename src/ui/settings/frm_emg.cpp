@@ -17,25 +17,21 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "ui/main/apply_language.h"
+#include "ui/main/dialog_frame.h"
 #include "ui/main/message_service.h"
 
 namespace px {
 
 namespace {
 
-// The page's own texts: English for language index 1, Chinese for any other.
-struct PageText {
-  const char* English;
-  const char* Chinese;
-};
 
-constexpr PageText kCaption{"Embedded Message", "嵌入信息"};
-constexpr PageText kFrame{"Dealer Information", "经销商信息"};
-constexpr PageText kRadioType{"Radio Type", "机型"};
-constexpr PageText kMaintainedSecond{"Description", ""};
+constexpr OwnText kCaption{"Embedded Message", "嵌入信息"};
+constexpr OwnText kFrame{"Dealer Information", "经销商信息"};
+constexpr OwnText kRadioType{"Radio Type", "机型"};
+constexpr OwnText kMaintainedSecond{"Description", ""};
 
 // Label of Text1(i).
-constexpr PageText kBoxLabels[12] = {
+constexpr OwnText kBoxLabels[12] = {
     {"Area Code", "销售区号"},         {"Serial Number", "序列号"},
     {"Producted Date", "出厂日期"},    {"Maintained Date", "维修日期"},
     {"Maintained", "维修原因"},        {"Version", "固件版本"},
@@ -44,9 +40,6 @@ constexpr PageText kBoxLabels[12] = {
     {"Sell Date", "销售时间"},         {"Seller", "经手人"},
 };
 
-QString TextOf(const AppState& rState, const PageText& rText) {
-  return QString::fromUtf8(rState.LanguageIndex == kEnglish ? rText.English : rText.Chinese);
-}
 
 template <std::size_t N>
 QString Shown(const FixedText<N>& rField) {
@@ -83,7 +76,7 @@ QString HelpFilePath(const AppState& rState) {
 FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rParent)
     : QDialog(rParent), mState(rState) {
   setObjectName("FrmEMG");
-  setWindowTitle(TextOf(rState, kCaption));
+  setWindowTitle(OwnQ(rState, kCaption));
 
   const QString values[12] = {
       Shown(rInfo.AreaCode),        Shown(rInfo.SerialNumber),    Shown(rInfo.ProductionDate),
@@ -118,32 +111,32 @@ FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rPare
   main->setHorizontalSpacing(16);
   int row = 0;
   for (int index : {0, 6, 7}) {
-    main->addWidget(label(TextOf(rState, kBoxLabels[index]), index), row, 0, Qt::AlignRight);
+    main->addWidget(label(OwnQ(rState, kBoxLabels[index]), index), row, 0, Qt::AlignRight);
     main->addWidget(boxes[index], row++, 1);
   }
-  auto* typeLabel = new QLabel(TextOf(rState, kRadioType), this);
+  auto* typeLabel = new QLabel(OwnQ(rState, kRadioType), this);
   typeLabel->setObjectName("Label2_0");
   main->addWidget(typeLabel, row, 0, Qt::AlignRight);
   main->addWidget(model, row++, 1);
   for (int index : {1, 2, 3, 5}) {
-    main->addWidget(label(TextOf(rState, kBoxLabels[index]), index), row, 0, Qt::AlignRight);
+    main->addWidget(label(OwnQ(rState, kBoxLabels[index]), index), row, 0, Qt::AlignRight);
     main->addWidget(boxes[index], row++, 1);
   }
 
-  auto* frame = new QGroupBox(TextOf(rState, kFrame), this);
+  auto* frame = new QGroupBox(OwnQ(rState, kFrame), this);
   frame->setObjectName("Frame1");
   auto* dealer = new QGridLayout(frame);
   dealer->setHorizontalSpacing(16);
   int dealerRow = 0;
   for (int index : {8, 9, 10, 11}) {
-    dealer->addWidget(label(TextOf(rState, kBoxLabels[index]), index), dealerRow, 0, Qt::AlignRight);
+    dealer->addWidget(label(OwnQ(rState, kBoxLabels[index]), index), dealerRow, 0, Qt::AlignRight);
     dealer->addWidget(boxes[index], dealerRow++, 1);
   }
   dealer->setRowStretch(dealerRow, 1);
 
   auto* reasonLabels = new QVBoxLayout;
-  reasonLabels->addWidget(label(TextOf(rState, kBoxLabels[4]), 4), 0, Qt::AlignRight);
-  auto* second = new QLabel(TextOf(rState, kMaintainedSecond), this);
+  reasonLabels->addWidget(label(OwnQ(rState, kBoxLabels[4]), 4), 0, Qt::AlignRight);
+  auto* second = new QLabel(OwnQ(rState, kMaintainedSecond), this);
   second->setObjectName("Label3_4");
   reasonLabels->addWidget(second, 0, Qt::AlignRight);
   reasonLabels->addStretch();
@@ -157,22 +150,11 @@ FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rPare
   columns->addSpacing(16);
   columns->addWidget(frame, 0, Qt::AlignTop);
 
-  auto* close = new QPushButton(this);
-  close->setObjectName("CommandClose");
+  auto* content = new QVBoxLayout;
+  content->addLayout(columns);
+  content->addLayout(reasonRow);
+  const auto [close, help] = LayOutDialog(this, content, "CommandClose", "CommandHelp");
   close->setDefault(true);
-  auto* help = new QPushButton(this);
-  help->setObjectName("CommandHelp");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(close);
-  buttons->addWidget(help);
-
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(columns);
-  top->addLayout(reasonRow);
-  top->addSpacing(8);
-  top->addLayout(buttons);
-  top->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(help, &QPushButton::clicked, this, &FrmEMG::OnHelp);
