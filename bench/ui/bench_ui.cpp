@@ -8,8 +8,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QWindow>
 
 #include <filesystem>
@@ -17,10 +15,10 @@
 #include <string>
 
 #include "app/program_folder.h"
-#include "app/startup.h"
 #include "codeplug/file_commands.h"
 #include "support/full_codeplug.h"
 #include "support/scripted_ui.h"
+#include "support/started_program.h"
 #include "support/temp_dir.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
@@ -29,27 +27,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A program folder with the two language files, as the installed program has.
-void MakeProgramFolder(const fs::path& rFolder) {
-  fs::create_directories(rFolder / "language");
-  for (const char* name : {"english.ini", "chinese.ini"}) {
-    fs::copy_file(fs::path(PX_SOURCE_DIR) / "lang" / name, rFolder / "language" / name,
-                  fs::copy_options::overwrite_existing);
-  }
-}
-
 // The main window on the full codeplug, shown offscreen over a temporary program folder.
 class ShownWindow {
  public:
   ShownWindow() {
-    MakeProgramFolder(mDir.Path());
-    // The window's geometry goes to the temporary folder, not the user's settings.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(mDir.File("settings")));
-    px::test::ScriptedUi quiet;
-    px::StartOptions options;
-    options.ProgramFolder = mDir.Path().string();
-    px::StartProgram(mState, quiet, options);
     px::test::FillFullCodeplug(mState);
     mWindow = std::make_unique<px::FrmMain>(mState);
     mWindow->RestoreGeometry();
@@ -62,11 +43,7 @@ class ShownWindow {
     }
     QApplication::processEvents();
   }
-  ~ShownWindow() {
-    mWindow.reset();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
+  ~ShownWindow() { mWindow.reset(); }
   ShownWindow(const ShownWindow&) = delete;
   ShownWindow& operator=(const ShownWindow&) = delete;
 
@@ -74,8 +51,8 @@ class ShownWindow {
   int ChannelCount() const { return mState.Current.ChannelCount; }
 
  private:
-  px::test::TempDir mDir;
   px::AppState mState;
+  px::test::StartedProgram mProgram{mState};
   std::unique_ptr<px::FrmMain> mWindow;
 };
 
@@ -100,7 +77,7 @@ BENCHMARK(BM_ShowListByDataPainted)->Unit(benchmark::kMillisecond);
 
 void BM_StartToShownWindow(benchmark::State& rBench) {
   px::test::TempDir dir;
-  MakeProgramFolder(dir.Path());
+  px::test::MakeProgramFolder(dir.Path());
   const std::string file = dir.File("full.dat");
   {
     px::AppState state;

@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -22,10 +20,10 @@
 
 #include "app/bands.h"
 #include "app/language.h"
-#include "app/startup.h"
 #include "codeplug/codeplug_ops.h"
 #include "codeplug/file_commands.h"
 #include "support/scripted_ui.h"
+#include "support/started_program.h"
 #include "support/temp_dir.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_ch_edit.h"
@@ -40,21 +38,11 @@ namespace fs = std::filesystem;
 class ChannelEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(mDir.Path() / "language");
-    for (const char* name : {"english.ini", "chinese.ini"})
-      fs::copy_file(fs::path(PX_SOURCE_DIR) / "lang" / name, mDir.Path() / "language" / name);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(mDir.File("settings")));
-    StartOptions options;
-    options.ProgramFolder = mDir.Path().string();
-    test::ScriptedUi quiet;
-    StartProgram(mState, quiet, options);
     mState.Features.DtmfEnabled = mState.Features.TwoToneEnabled = mState.Features.FiveToneEnabled = true;
   }
   void TearDown() override {
     mDialog.reset();
     for (const auto& text : mMessages.Texts()) ADD_FAILURE() << "unexpected message: " << text;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
   }
 
   FrmCHEdit& Open(int rRow) {
@@ -106,8 +94,9 @@ class ChannelEditorTest : public ::testing::Test {
     for (int i : rFiveTone) mState.Current.Settings.FiveTone.Codes[static_cast<std::size_t>(i)].Empty = 0;
   }
 
-  test::TempDir mDir;
   AppState mState;
+  test::StartedProgram mProgram{mState};
+  const test::TempDir& mDir = mProgram.Dir();
   ScriptedMessages mMessages;  // no box is ever shown; each test says what it expects
   std::unique_ptr<FrmCHEdit> mDialog;
 };
