@@ -94,6 +94,6 @@ void StartProgram(AppState& rState, UserInterface& /*rUi*/, const StartOptions& 
   rState.Features = ReadFeatureFile(FeaturePath(rState));
 }
 
-void StopProgram(AppState& rState) { WriteFeatureFile(FeaturePath(rState), rState.Features); }
+bool StopProgram(AppState& rState) { return WriteFeatureFile(FeaturePath(rState), rState.Features); }
 
 }  // namespace px

@@ -33,9 +33,9 @@ inline constexpr const char* kFeatureFile = "Setting.ini";
 // checks the stored port; creates the new codeplug; reads the feature flags.
 void StartProgram(AppState& rState, UserInterface& rUi, const StartOptions& rOptions);
 
-// The core part of closing the program: writes the feature record (a failure is
-// ignored; the next start then reads the flags it finds).
-void StopProgram(AppState& rState);
+// The core part of closing the program: writes the feature record. False when it could
+// not be written; closing goes on, and the next start reads the flags it finds.
+[[nodiscard]] bool StopProgram(AppState& rState);
 
 // Steps of the start, exposed for the port dialogs and the tests.
 // Reads the four keys of the setup file into rState.Setup; missing or unusable values

@@ -187,7 +187,7 @@ TEST_F(Start, FeatureFlagsSurviveStopAndStart) {
   Run();
   EXPECT_EQ(state.Features, FeatureFlags{});
   state.Features = FeatureFlags{1, 1, 0, 0, 1};
-  StopProgram(state);
+  EXPECT_TRUE(StopProgram(state));
   EXPECT_EQ(ReadBytes(home.File("Setting.ini")).size(), 10u);
 
   AppState next;
@@ -195,10 +195,10 @@ TEST_F(Start, FeatureFlagsSurviveStopAndStart) {
   EXPECT_EQ(next.Features, (FeatureFlags{1, 1, 0, 0, 1}));
 }
 
-TEST(Stop, IgnoresAFolderItCannotWrite) {
+TEST(Stop, SaysWhenTheFolderCannotBeWritten) {
   AppState state;
   state.ProgramFolder = "/nonexistent/px4800";
-  StopProgram(state);  // nothing to assert but that it returns
+  EXPECT_FALSE(StopProgram(state));
 }
 
 }  // namespace

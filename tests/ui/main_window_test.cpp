@@ -35,6 +35,7 @@
 #include "codeplug/file_commands.h"
 #include "support/full_codeplug.h"
 #include "support/scripted_ui.h"
+#include "support/started_program.h"
 #include "support/temp_dir.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
@@ -48,25 +49,8 @@ namespace fs = std::filesystem;
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fs::create_directories(mDir.Path() / "language");
-    for (const char* name : {"english.ini", "chinese.ini"}) {
-      fs::copy_file(fs::path(PX_SOURCE_DIR) / "lang" / name, mDir.Path() / "language" / name);
-    }
-    // The window's geometry goes to the temporary folder, not the user's settings.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Q(mDir.File("settings")));
-    StartOptions options;
-    options.ProgramFolder = mDir.Path().string();
-    test::ScriptedUi quiet;
-    StartProgram(mState, quiet, options);
-    OpenWindow();
-  }
-
-  void TearDown() override {
-    mWindow.reset();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
+  void SetUp() override { OpenWindow(); }
+  void TearDown() override { mWindow.reset(); }
 
   static QString Q(const std::string& rText) { return QString::fromStdString(rText); }
 
@@ -159,8 +143,9 @@ class MainWindowTest : public ::testing::Test {
     return path;
   }
 
-  test::TempDir mDir;
   AppState mState;
+  test::StartedProgram mProgram{mState};
+  const test::TempDir& mDir = mProgram.Dir();
   std::unique_ptr<FrmMain> mWindow;
 };
 
@@ -637,6 +622,15 @@ TEST_F(MainWindowTest, CloseWithoutChangesAsksNothingAndWritesTheFeatureRecord) 
   EXPECT_TRUE(Window().close());
   EXPECT_TRUE(script.Requests.empty());
   EXPECT_EQ(ReadFeatureFile(mDir.File("Setting.ini")).FeatureItemsRevealed, 1);
+}
+
+TEST_F(MainWindowTest, CloseSaysWhenTheFeatureRecordCannotBeWritten) {
+  fs::create_directories(mDir.Path() / "Setting.ini");  // a folder where the file belongs
+  ScriptedMessages script;
+  EXPECT_TRUE(Window().close());
+  ASSERT_EQ(script.Requests.size(), 1u);
+  EXPECT_NE(script.Requests[0].Text.find("Setting.ini"), std::string::npos);
+  EXPECT_EQ(script.Requests[0].Icon, MsgIcon::Warning);
 }
 
 TEST_F(MainWindowTest, CloseWithChangesCancelKeepsTheWindowAndNoDiscards) {

@@ -45,6 +45,10 @@ constexpr OwnText kMenuCut{"Cu&t\tCtrl+X", "剪切(&T)\tCtrl+X"};
 constexpr OwnText kMenuPaste{"&Paste\tCtrl+V", "粘贴(&P)\tCtrl+V"};
 constexpr OwnText kMenuDelete{"&Delete", "删除(&D)"};
 constexpr OwnText kStatusText{"Status", "Status"};
+constexpr OwnText kFeaturesNotSaved{
+    "The signalling switches could not be saved to\n%1\nCheck that the program folder can be written; "
+    "until then the next start shows the switches as they were before.",
+    "无法保存信令开关到\n%1\n请检查程序文件夹是否可写；在此之前，下次启动将沿用以前的开关。"};
 constexpr OwnText kNoHelp{"The help file is not available:\n%1", "帮助文件不可用：\n%1"};
 
 
@@ -333,7 +337,8 @@ void FrmMain::closeEvent(QCloseEvent* rEvent) {
     if (window != this && window->isVisible()) window->close();
   }
   if (!isMinimized()) SaveGeometry();
-  StopProgram(mState);
+  if (!StopProgram(mState))
+    mMessages.Tell(FromQ(OwnQ(mState, kFeaturesNotSaved).arg(ToQ(ProgramPath(mState, kFeatureFile)))), MsgIcon::Warning);
   mClosed = true;
   rEvent->accept();
 }
