@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/program_folder.h"
-#include "codeplug/file_commands.h"
+#include "edit/file_commands.h"
 #include "support/full_codeplug.h"
 #include "support/scripted_ui.h"
 #include "support/started_program.h"

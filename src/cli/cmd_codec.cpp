@@ -14,7 +14,7 @@
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 #include "link/codec.h"
 #include "link/embedded_info.h"
 

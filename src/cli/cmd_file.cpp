@@ -11,13 +11,13 @@
 #include "app/app_state.h"
 #include "app/bands.h"
 #include "app/language.h"
-#include "app/startup.h"
+#include "edit/startup.h"
 #include "cli/codeplug_report.h"
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "codeplug/json_form.h"
 
 namespace px {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "codeplug/channel_rows.h"
+#include "edit/channel_rows.h"
 #include "codeplug/number_text.h"
 #include "codeplug/record_fields.h"
 #include "codeplug/text_formats.h"

@@ -1,7 +1,7 @@
 #include "link/codec.h"
 
 #include "app/bands.h"
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 #include "link/codec_parts.h"
 
 namespace px {

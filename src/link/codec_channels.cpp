@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 #include "codeplug/number_text.h"
 #include "codeplug/text_formats.h"
 #include "link/codec_parts.h"

@@ -3,8 +3,8 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "app/messages.h"
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "link/codec.h"
 
 namespace px {

@@ -5,13 +5,13 @@
 #include <QTimer>
 
 #include "app/app_state.h"
-#include "app/startup.h"
-#include "codeplug/file_commands.h"
+#include "edit/startup.h"
+#include "edit/file_commands.h"
 #include "link/ports.h"
 #include "platform/port_discovery.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
-#include "ui/main/message_service.h"
+#include "ui/kit/message_service.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "codeplug/channel_clipboard.h"
+#include "edit/channel_clipboard.h"
 
 namespace px {
 namespace {

@@ -2,10 +2,10 @@
 
 #include "app/bands.h"
 #include "app/messages.h"
-#include "codeplug/channel_clipboard.h"
-#include "codeplug/channel_edit_rules.h"
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/channel_clipboard.h"
+#include "edit/channel_edit_rules.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "support/scripted_ui.h"
 
 namespace px {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "codeplug/channel_rows.h"
+#include "edit/channel_rows.h"
 
 namespace px {
 namespace {

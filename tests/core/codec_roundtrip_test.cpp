@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "codeplug/file_commands.h"
+#include "edit/file_commands.h"
 #include "link/codec.h"
 #include "link/image_bytes.h"
 #include "support/full_codeplug.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "codeplug/codeplug_file.h"
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 #include "support/temp_dir.h"
 
 namespace px {

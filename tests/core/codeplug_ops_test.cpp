@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 
 namespace px {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "app/bands.h"
 #include "codeplug/codeplug_file.h"
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "link/codec.h"
 #include "link/link_engine.h"
 #include "link/radio_responder.h"

@@ -6,7 +6,7 @@
 
 #include "app/feature_flags.h"
 #include "app/profile.h"
-#include "app/startup.h"
+#include "edit/startup.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "codeplug/codeplug_file.h"
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 #include "link/embedded_info.h"
 #include "link/radio_image.h"
 #include "support/full_codeplug.h"

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "app/app_state.h"
-#include "app/startup.h"
+#include "edit/startup.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 

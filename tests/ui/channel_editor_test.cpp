@@ -20,15 +20,15 @@
 
 #include "app/bands.h"
 #include "app/language.h"
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "support/scripted_ui.h"
 #include "support/started_program.h"
 #include "support/temp_dir.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_ch_edit.h"
 #include "ui/main/frm_main.h"
-#include "ui/main/message_service.h"
+#include "ui/kit/message_service.h"
 
 namespace px {
 namespace {

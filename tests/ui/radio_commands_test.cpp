@@ -18,13 +18,13 @@
 #include <vector>
 
 #include "app/bands.h"
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "link/codec.h"
 #include "link/transfer.h"
 #include "support/temp_dir.h"
 #include "ui/main/frm_progress.h"
-#include "ui/main/message_service.h"
+#include "ui/kit/message_service.h"
 #include "ui/main/radio_commands.h"
 
 namespace px {

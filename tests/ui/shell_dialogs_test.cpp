@@ -14,16 +14,16 @@
 #include <filesystem>
 
 #include "app/bands.h"
-#include "app/startup.h"
-#include "codeplug/codeplug_ops.h"
-#include "codeplug/file_commands.h"
+#include "edit/startup.h"
+#include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "support/temp_dir.h"
 #include "ui/main/frm_about.h"
 #include "ui/main/frm_com_set.h"
 #include "ui/main/frm_model.h"
 #include "ui/main/frm_pass_word.h"
 #include "ui/main/frm_progress.h"
-#include "ui/main/message_service.h"
+#include "ui/kit/message_service.h"
 #include "ui/settings/frm_emg.h"
 
 namespace px {

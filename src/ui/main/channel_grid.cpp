@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "app/language.h"
-#include "codeplug/channel_rows.h"
-#include "codeplug/codeplug_ops.h"
-#include "ui/main/apply_language.h"
+#include "edit/channel_rows.h"
+#include "edit/codeplug_ops.h"
+#include "ui/kit/apply_language.h"
 
 namespace px {
 

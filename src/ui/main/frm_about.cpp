@@ -12,9 +12,9 @@
 
 #include "app/bands.h"
 #include "app/language.h"
-#include "ui/main/apply_language.h"
-#include "ui/main/dialog_frame.h"
-#include "ui/main/message_service.h"
+#include "ui/kit/apply_language.h"
+#include "ui/kit/dialog_frame.h"
+#include "ui/kit/message_service.h"
 
 namespace px {
 

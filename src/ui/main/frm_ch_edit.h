@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "codeplug/channel_edit_rules.h"
-#include "ui/main/message_service.h"
+#include "edit/channel_edit_rules.h"
+#include "ui/kit/message_service.h"
 
 class QCheckBox;
 class QComboBox;

@@ -9,9 +9,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/startup.h"
-#include "ui/main/apply_language.h"
-#include "ui/main/dialog_frame.h"
+#include "edit/startup.h"
+#include "ui/kit/apply_language.h"
+#include "ui/kit/dialog_frame.h"
 
 namespace px {
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "app/language.h"
-#include "ui/main/apply_language.h"
-#include "ui/main/dialog_frame.h"
+#include "ui/kit/apply_language.h"
+#include "ui/kit/dialog_frame.h"
 
 namespace px {
 

@@ -6,7 +6,7 @@
 
 #include "app/app_state.h"
 #include "ui/main/main_menus.h"
-#include "ui/main/message_service.h"
+#include "ui/kit/message_service.h"
 #include "ui/main/radio_commands.h"
 
 class QLabel;

@@ -10,9 +10,9 @@
 #include <array>
 
 #include "app/bands.h"
-#include "ui/main/apply_language.h"
-#include "ui/main/dialog_frame.h"
-#include "ui/main/dialog_text_filter.h"
+#include "ui/kit/apply_language.h"
+#include "ui/kit/dialog_frame.h"
+#include "ui/kit/dialog_text_filter.h"
 
 namespace px {
 

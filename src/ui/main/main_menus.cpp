@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "ui/main/apply_language.h"
+#include "ui/kit/apply_language.h"
 
 namespace px {
 

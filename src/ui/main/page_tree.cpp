@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "app/bands.h"
-#include "ui/main/apply_language.h"
+#include "ui/kit/apply_language.h"
 
 namespace px {
 

@@ -9,19 +9,19 @@
 
 #include <memory>
 
-#include "codeplug/file_commands.h"
+#include "edit/file_commands.h"
 #include "link/link_engine.h"
 #include "link/transfer.h"
 #include "platform/backups.h"
 #include "platform/port_discovery.h"
 #include "platform/serial_port.h"
-#include "ui/main/apply_language.h"
+#include "ui/kit/apply_language.h"
 #include "ui/main/frm_about.h"
 #include "ui/main/frm_com_set.h"
 #include "ui/main/frm_model.h"
 #include "ui/main/frm_pass_word.h"
 #include "ui/main/frm_progress.h"
-#include "ui/main/message_service.h"
+#include "ui/kit/message_service.h"
 #include "ui/settings/frm_emg.h"
 
 namespace px {

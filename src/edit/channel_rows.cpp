@@ -1,4 +1,4 @@
-#include "codeplug/channel_rows.h"
+#include "edit/channel_rows.h"
 
 #include "app/bands.h"
 #include "app/language.h"

@@ -1,4 +1,4 @@
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "codeplug/file_commands.h"
+#include "edit/file_commands.h"
 
 #include <cstring>
 #include <filesystem>
@@ -7,7 +7,7 @@
 #include "app/language.h"
 #include "app/messages.h"
 #include "codeplug/codeplug_file.h"
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 #include "codeplug/record_fields.h"
 #include "codeplug/text_formats.h"
 

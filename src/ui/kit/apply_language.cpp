@@ -1,4 +1,4 @@
-#include "ui/main/apply_language.h"
+#include "ui/kit/apply_language.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/main/dialog_text_filter.h"
+#include "ui/kit/dialog_text_filter.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/main/message_service.h"
+#include "ui/kit/message_service.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "edit/startup.h"
 
 #include <charconv>
 #include <string_view>
@@ -7,7 +7,7 @@
 #include "app/language.h"
 #include "app/profile.h"
 #include "app/program_folder.h"
-#include "codeplug/file_commands.h"
+#include "edit/file_commands.h"
 
 namespace px {
 

@@ -1,4 +1,4 @@
-#include "codeplug/channel_edit_rules.h"
+#include "edit/channel_edit_rules.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,9 +6,9 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "app/messages.h"
-#include "codeplug/channel_clipboard.h"
-#include "codeplug/channel_rows.h"
-#include "codeplug/codeplug_ops.h"
+#include "edit/channel_clipboard.h"
+#include "edit/channel_rows.h"
+#include "edit/codeplug_ops.h"
 #include "codeplug/number_text.h"
 #include "codeplug/text_formats.h"
 

@@ -1,8 +1,8 @@
-#include "codeplug/channel_clipboard.h"
+#include "edit/channel_clipboard.h"
 
 #include <algorithm>
 
-#include "codeplug/codeplug_ops.h"
+#include "edit/codeplug_ops.h"
 
 namespace px {
 

@@ -1,4 +1,4 @@
-#include "ui/main/dialog_frame.h"
+#include "ui/kit/dialog_frame.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
