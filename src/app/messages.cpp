@@ -45,6 +45,10 @@ constexpr std::array<MessageRow, kMessageCount> kMessages{{
      "The channel table is full; the channel was not added. Delete a channel and try again.",
      "信道表已满，未能添加信道。请先删除一个信道再试。"},
     {Message::NotNumeric, "Not IsNumeric", "Not IsNumeric"},
+    {Message::RxNotFrequency,
+     "The receive frequency is not a number. Correct it (for example 145.50000), or empty "
+     "the box to delete the channel.",
+     "接收频率不是数字。请改正（例如 145.50000），或清空该框以删除信道。"},
 
     {Message::PrintOff, "OFF", "关"},
     {Message::PrintOn, "ON", "开"},

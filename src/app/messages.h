@@ -33,6 +33,7 @@ enum class Message {
   ChannelNotFound,       // the channel to modify has no record
   ChannelTableFull,      // no free slot for a new channel (only a damaged file has none)
   NotNumeric,            // a stored frequency that is not nine digits
+  RxNotFrequency,        // the channel editor's OK with a receive text that is no number
 
   // Print list and printed report.
   PrintOff,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "codeplug/number_text.h"
 
@@ -15,9 +16,15 @@ constexpr std::int64_t kUnitsLimit = 1'000'000'000'000'000;
 constexpr std::int64_t kMaxStoredUnits = 999'999'999;
 constexpr std::string_view kNoFrequency = "FFFFFFFFF";
 
-bool IsAllDigits(std::string_view rText) {
-  return !rText.empty() &&
-         std::all_of(rText.begin(), rText.end(), [](char c) { return c >= '0' && c <= '9'; });
+// A stored frequency as a number of MHz: its first four characters, ".", the rest.
+// Numeric is the one test the whole program uses (blanks and a sign allowed); a text
+// that is not, whose spliced form is not, or whose value is negative is damaged.
+std::optional<double> StoredFreqValue(const std::string& rStored) {
+  if (!IsNumeric(rStored)) return std::nullopt;
+  const std::string text = rStored.substr(0, 4) + "." + rStored.substr(std::min<std::size_t>(4, rStored.size()));
+  const auto value = ParseNumber(text);
+  if (!value || *value < 0) return std::nullopt;
+  return value;
 }
 
 std::string PaddedDecimal(std::uint64_t rValue, std::size_t rWidth) {
@@ -85,23 +92,23 @@ std::string ToStoredFreq(std::string_view rText) {
 std::string ToDisplayFreq(std::string_view rStored, const FormatContext& rCtx) {
   const std::string stored = TrimFixedText(rStored);
   if (stored.empty() || stored == kNoFrequency) return {};
-  if (!IsAllDigits(stored)) {
+  const auto value = StoredFreqValue(stored);
+  if (!value) {
     rCtx.Raise(FormatWarning::NotNumeric);
     return FormatPlainNumber(rCtx.Limits.MinRx);
   }
-  const std::string text = stored.substr(0, 4) + "." + stored.substr(std::min<std::size_t>(4, stored.size()));
-  return FormatFreqText(NumberValue(text));
+  return FormatFreqText(*value);
 }
 
 std::string ToDisplayOffset(std::string_view rStored, const FormatContext& rCtx) {
   const std::string stored = TrimFixedText(rStored);
   if (stored.empty() || stored == kNoFrequency) return "0.00000";
-  if (!IsAllDigits(stored)) {
+  const auto value = StoredFreqValue(stored);
+  if (!value) {
     rCtx.Raise(FormatWarning::NotNumeric);
     return "0.00000";
   }
-  const std::string text = stored.substr(0, 4) + "." + stored.substr(std::min<std::size_t>(4, stored.size()));
-  return FormatOffsetText(NumberValue(text));
+  return FormatOffsetText(*value);
 }
 
 std::int64_t RasterCorrectUnits(std::int64_t rUnits, std::int64_t rLowestUnits) {

@@ -34,12 +34,14 @@ std::string UnitsToFreqText(std::int64_t rUnits);
 // values outside 0 .. 9999.99999 MHz are clamped, so the result always fits the field.
 std::string ToStoredFreq(std::string_view rText);
 
-// Stored form to "000.00000"; "" for no frequency. A stored text that is not all digits
-// raises NotNumeric and gives the lowest receive limit in plain form ("136").
+// Stored form to "000.00000"; "" for no frequency. The first four characters are the
+// MHz: " 14500000" shows 145.00000. A stored text that is not numeric (IsNumeric), or
+// whose MHz form is not or is negative, raises NotNumeric and gives the lowest receive
+// limit in plain form ("136").
 std::string ToDisplayFreq(std::string_view rStored, const FormatContext& rCtx);
 
-// Stored offset to "0.00000"; "0.00000" for no offset. A stored text that is not all
-// digits raises NotNumeric and gives "0.00000".
+// Stored offset to "0.00000"; "0.00000" for no offset. A damaged stored text (as for
+// ToDisplayFreq) raises NotNumeric and gives "0.00000".
 std::string ToDisplayOffset(std::string_view rStored, const FormatContext& rCtx);
 
 // The channel raster, relative to the lowest frequency of the band (both in units):

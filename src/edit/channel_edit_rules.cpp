@@ -272,16 +272,20 @@ FormatContext EditFormatContext(const AppState& rState, UserInterface& rUi) {
 
 EditOutcome ApplyChannelEdit(AppState& rState, int rRow, ChannelEditInputs& rInputs,
                              UserInterface& rUi) {
+  // Only an empty box removes the channel: a typo such as "145..5" must not.
+  if (!rInputs.RxText.empty() && !IsNumeric(rInputs.RxText)) {
+    rUi.Tell(MessageText(rState, Message::RxNotFrequency), MsgIcon::Warning);
+    return EditOutcome::RxNotFrequency;
+  }
   rInputs.PttIdCode = PadPttIdCode(rInputs.PttIdCode);
-  if (rInputs.RxText.empty() || !IsNumeric(rInputs.RxText)) {
+  if (rInputs.RxText.empty()) {
     if (rRow == kNumberVFO) {
       rUi.Tell(MessageText(rState, Message::VfoNeedsFrequency), MsgIcon::None);
       return EditOutcome::VfoNeedsFrequency;
     }
-    if (HasRecord(rState, rRow)) {
-      DeleteChannel(rState, rRow);
-      RepairChannelReferences(rState);
-    }
+    if (HasRecord(rState, rRow)) DeleteChannel(rState, rRow);
+    // Also without a channel on the row: the settings may name channels that are gone.
+    RepairChannelReferences(rState);
     return EditOutcome::Cleared;
   }
 

@@ -124,12 +124,14 @@ enum class EditOutcome {
   Stored,          // the channel was modified or added
   Cleared,         // an empty receive frequency removed the row's channel (or there was none)
   VfoNeedsFrequency,  // the VFO row cannot be cleared; the dialog stays open
+  RxNotFrequency,  // a receive text that is no number; the user was warned, nothing changed
   Failed,          // nothing written; the user was told why
 };
 
-// OK of the editor: pads the PTT ID code, then stores, clears or refuses the row, and
-// repairs the channel references of the settings after any change. Warnings of the
-// frequency checks and the failure messages go to rUi.
+// OK of the editor: refuses a receive text that is not empty and not a number (nothing
+// changes, not even the PTT ID code), pads the PTT ID code, then stores, clears or
+// refuses the row, and repairs the channel references of the settings after a store or
+// a clear. Warnings of the frequency checks and the failure messages go to rUi.
 EditOutcome ApplyChannelEdit(AppState& rState, int rRow, ChannelEditInputs& rInputs,
                              UserInterface& rUi);
 

@@ -12,6 +12,7 @@
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
 #include "ui/kit/message_service.h"
+#include "ui/kit/program_identity.h"
 
 namespace {
 
@@ -36,8 +37,7 @@ class QuitAfterFirstPaint : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("px4800-cps"));
-  QApplication::setApplicationDisplayName(QStringLiteral("NR_6240"));
+  px::NameProgram();
 
   QCommandLineParser parser;
   parser.addHelpOption();

@@ -161,11 +161,66 @@ TEST_F(ChannelEditRules, EmptyReceiveClearsTheChannelButNotTheVfo) {
 
   ChannelEditInputs vfo = LoadEditInputs(state, EditRecordFor(state, kNumberVFO), FormatContextOf(state));
   const ChannelRecord before = Stored(kNumberVFO);
-  vfo.RxText = "abc";
+  vfo.RxText = "";
   EXPECT_EQ(ApplyChannelEdit(state, kNumberVFO, vfo, ui), EditOutcome::VfoNeedsFrequency);
   ASSERT_EQ(ui.Questions.size(), 1u);
   EXPECT_EQ(ui.Questions[0].Text, "VFO can't be null!");
   EXPECT_EQ(Stored(kNumberVFO).RxFreq.Raw(), before.RxFreq.Raw());
+}
+
+TEST_F(ChannelEditRules, ReceiveTextThatIsNoNumberWarnsAndChangesNothing) {
+  ChannelEditInputs in = Typed(9, "145.5", "145.5");
+  ASSERT_EQ(ApplyChannelEdit(state, 9, in, ui), EditOutcome::Stored);
+  const ChannelTable channels = state.Channels;
+  const Codeplug plug = state.Current;
+  for (const int row : {9, 8, int{kNumberVFO}}) {  // a channel, an empty row, the VFO row
+    for (const char* typo : {"145..5", ".", "1.4.5", "145.5."}) {
+      SCOPED_TRACE(std::to_string(row) + " " + typo);
+      ui.Questions.clear();
+      ChannelEditInputs typed = Typed(row, typo, "145.5");
+      typed.PttIdCode = "7";
+      const ChannelEditInputs before = typed;
+      EXPECT_EQ(ApplyChannelEdit(state, row, typed, ui), EditOutcome::RxNotFrequency);
+      ASSERT_EQ(ui.Questions.size(), 1u);
+      EXPECT_EQ(ui.Questions[0].Text, MessageText(state, Message::RxNotFrequency));
+      EXPECT_EQ(ui.Questions[0].Icon, MsgIcon::Warning);
+      EXPECT_EQ(typed, before) << "the dialog keeps what the user typed";
+      EXPECT_EQ(state.Channels, channels);
+      EXPECT_EQ(state.Current, plug);
+    }
+  }
+}
+
+TEST_F(ChannelEditRules, ClearingARowWithoutAChannelStillRepairsReferences) {
+  ChannelEditInputs in = Typed(9, "145.5", "145.5");
+  ASSERT_EQ(ApplyChannelEdit(state, 9, in, ui), EditOutcome::Stored);
+  int lastMemory = 0;
+  for (int slot = 0; slot < state.Current.ChannelCount; ++slot)
+    if (IsMemoryChannel(state.Channels[static_cast<std::size_t>(slot)].Number))
+      lastMemory = state.Channels[static_cast<std::size_t>(slot)].Number;
+  // A file may name channels that are not there.
+  ASSERT_FALSE(HasRecord(state, 150));
+  state.Current.Settings.Scan[11] = 150;
+  state.Current.Settings.Alert[7] = 150;
+  ChannelEditInputs empty = LoadEditInputs(state, EditRecordFor(state, 7), FormatContextOf(state));
+  ASSERT_FALSE(HasRecord(state, 7));
+  EXPECT_EQ(ApplyChannelEdit(state, 7, empty, ui), EditOutcome::Cleared);
+  EXPECT_EQ(state.Current.Settings.Scan[11], lastMemory);
+  EXPECT_EQ(state.Current.Settings.Alert[7], lastMemory);
+  EXPECT_TRUE(ui.Questions.empty());
+}
+
+TEST_F(ChannelEditRules, DamagedStoredFrequencyIsShownAsItIsStoredBack) {
+  // A leading blank is numeric: shown as 145.00000, and OK stores exactly that.
+  ChannelEditInputs in = Typed(9, "145.5", "145.5");
+  ASSERT_EQ(ApplyChannelEdit(state, 9, in, ui), EditOutcome::Stored);
+  const int slot = FindChannelSlot(state.Current, state.Channels, 9);
+  state.Channels[static_cast<std::size_t>(slot)].RxFreq.Assign(" 14500000");
+  ChannelEditInputs shown = LoadEditInputs(state, Stored(9), FormatContextOf(state));
+  EXPECT_EQ(shown.RxText, "145.00000");
+  ASSERT_EQ(ApplyChannelEdit(state, 9, shown, ui), EditOutcome::Stored);
+  EXPECT_EQ(Stored(9).RxFreq.Raw(), "014500000");
+  EXPECT_TRUE(ui.Questions.empty());
 }
 
 TEST_F(ChannelEditRules, ModifyKeepsPttIdOnAndAddTakesIt) {

@@ -70,6 +70,20 @@ TEST(StoredFreqTest, DamagedStoredTextWarnsOnce) {
   EXPECT_EQ(c.OutOfBand, 0);
 }
 
+TEST(StoredFreqTest, NumericIsTheOneDefinition) {
+  // Blanks and a sign are numeric, as everywhere else; the first four characters are
+  // still the MHz.
+  Counted c(BandLimits{400, 470, 400, 470});
+  EXPECT_EQ(ToDisplayFreq(" 14500000", c.Ctx), "145.00000");
+  EXPECT_EQ(ToDisplayFreq("+14500000", c.Ctx), "145.00000");
+  EXPECT_EQ(ToDisplayOffset(" 00060000", c.Ctx), "0.60000");
+  EXPECT_EQ(c.NotNumeric, 0);
+  // Numeric, but no frequency once split after four characters, or below zero.
+  EXPECT_EQ(ToDisplayFreq("1.5", c.Ctx), "400");
+  EXPECT_EQ(ToDisplayFreq("-14500000", c.Ctx), "400");
+  EXPECT_EQ(c.NotNumeric, 2);
+}
+
 TEST(RasterTest, DistancesFromTheBandEdge) {
   const std::int64_t low = 13600000;
   EXPECT_EQ(RasterCorrectUnits(low + 1250, low), low + 1250);   // 12.5 kHz

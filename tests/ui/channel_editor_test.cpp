@@ -20,8 +20,10 @@
 
 #include "app/bands.h"
 #include "app/language.h"
+#include "app/messages.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
+#include "support/filtered_boxes.h"
 #include "support/scripted_ui.h"
 #include "support/started_program.h"
 #include "support/temp_dir.h"
@@ -397,6 +399,88 @@ TEST_F(ChannelEditorTest, TextBoxesFilterTheirKeys) {
   EXPECT_EQ(Text("Name1")->text(), "B");
   EXPECT_EQ(Text("Name2")->text(), "C");
   EXPECT_EQ(QApplication::focusWidget(), Text("Name3"));
+}
+
+TEST_F(ChannelEditorTest, NameBytesAboveCode127SurviveOkSaveAndReopen) {
+  // As a file or a radio may hold them: A, e acute, A umlaut, a tilde, B, two blanks.
+  const std::string bytes("\x41\xE9\xC4\xE3\x42\x20\x20", 7);
+  Open(5);
+  Type("RxFreq", "145.5");
+  Type("TxFreq", "145.5");
+  Ok();
+  ASSERT_NE(Record(5), nullptr);
+  const int slot = FindChannelSlot(mState.Current, mState.Channels, 5);
+  mState.Channels[static_cast<std::size_t>(slot)].Name.Assign(bytes);
+  const ChannelRecord loaded = *Record(5);
+
+  const auto okWithoutChange = [&](const char* rWhen) {
+    SCOPED_TRACE(rWhen);
+    Open(5);
+    EXPECT_EQ(Text("Name1")->text(), QString::fromUtf8("\xc3\xa9"));
+    EXPECT_EQ(Text("Name3")->text(), QString::fromUtf8("\xc3\xa3"));
+    Ok();
+    ASSERT_FALSE(mDialog->isVisible());
+    EXPECT_EQ(Record(5)->Name.Raw(), bytes);
+    EXPECT_EQ(std::memcmp(Record(5), &loaded, sizeof loaded), 0);
+  };
+  okWithoutChange("in memory");
+  ChannelGrid grid;
+  grid.ShowListByData(mState);
+  EXPECT_EQ(grid.CellText(5, 3), QString::fromUtf8("A\xc3\xa9\xc3\x84\xc3\xa3" "B"));
+
+  test::ScriptedUi ui;
+  const std::string path = mDir.File("accents.dat");
+  ASSERT_TRUE(WriteCodeplug(mState, ui, path));
+  CreateNewCodeplug(mState);
+  ASSERT_TRUE(OpenCodeplugFile(mState, ui, path));
+  okWithoutChange("saved and reopened");
+  ASSERT_TRUE(WriteCodeplug(mState, ui, path));
+  ASSERT_TRUE(OpenCodeplugFile(mState, ui, path));
+  EXPECT_EQ(Record(5)->Name.Raw(), bytes);
+}
+
+TEST_F(ChannelEditorTest, DroppedComposedOrInsertedTextNeverPassesTheFilters) {
+  Open(5);
+  Type("RxFreq", "145");
+  Type("TxFreq", "145");
+  QLineEdit* rx = Text("RxFreq");
+  test::DropText(rx, "zz");
+  test::CommitText(rx, QString::fromUtf8("14x5\xc3\xa9"));
+  test::CommitText(rx, QString::fromUtf8("\xe4\xb8\xad"));
+  rx->insert("a");
+  EXPECT_EQ(rx->text(), "145");
+  Ok();
+  ASSERT_NE(Record(5), nullptr) << "nothing refused may delete the channel";
+  EXPECT_EQ(Record(5)->RxFreq.Raw(), "014500000");
+  Open(5);
+  test::ExpectFilteredBoxesRefuseEveryWayIn(mDialog.get());
+}
+
+TEST_F(ChannelEditorTest, ReceiveTextThatIsNoNumberWarnsAndKeepsTheChannel) {
+  Open(5);
+  Type("RxFreq", "145.5");
+  Type("TxFreq", "145.5");
+  Ok();
+  const ChannelRecord stored = *Record(5);
+  for (const char* typo : {"145..5", "."}) {
+    SCOPED_TRACE(typo);
+    Open(5);
+    Type("RxFreq", typo);
+    Type("PttIdCode", "7");
+    Ok();
+    EXPECT_EQ(mMessages.Texts(), std::vector<std::string>{MessageText(mState, Message::RxNotFrequency)});
+    mMessages.Requests.clear();
+    EXPECT_TRUE(mDialog->isVisible());
+    EXPECT_EQ(Text("RxFreq")->text(), typo);
+    EXPECT_EQ(Text("PttIdCode")->text(), "7");
+    EXPECT_EQ(QApplication::focusWidget(), Text("RxFreq"));
+    EXPECT_EQ(std::memcmp(Record(5), &stored, sizeof stored), 0);
+  }
+  // An empty box still removes the channel, without a word.
+  Type("RxFreq", "");
+  Ok();
+  EXPECT_FALSE(mDialog->isVisible());
+  EXPECT_EQ(Record(5), nullptr);
 }
 
 TEST_F(ChannelEditorTest, EnterWalksThroughTheInputsInOrder) {

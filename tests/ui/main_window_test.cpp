@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -821,6 +822,38 @@ TEST_F(MainWindowTest, CtrlAloneRevealsTheFeatureItemsAndTheyRebuildMenusAndTree
   EXPECT_TRUE(Window().Menus().HelpFiveTone->isVisible());
   EXPECT_TRUE(Window().Menus().HelpFiveTone->isChecked());
   EXPECT_NE(Window().Tree()->NodeOf("N7"), nullptr);
+}
+
+// A style under which a single click also activates an item, as on some desktops.
+class SingleClickActivates : public QProxyStyle {
+ public:
+  int styleHint(StyleHint rHint, const QStyleOption* rOption, const QWidget* rWidget,
+                QStyleHintReturn* rReturn) const override {
+    if (rHint == QStyle::SH_ItemView_ActivateItemOnSingleClick) return 1;
+    return QProxyStyle::styleHint(rHint, rOption, rWidget, rReturn);
+  }
+};
+
+TEST_F(MainWindowTest, ATreeNodeActsOnceForAClickOrAnEnter) {
+  PageTree tree;
+  SingleClickActivates style;
+  tree.setStyle(&style);
+  tree.LoadShowTree(mState, {QStringLiteral("N1"), QStringLiteral("N9")});
+  tree.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&tree));
+  QSignalSpy chosen(&tree, &PageTree::PageChosen);
+  QTreeWidgetItem* info = tree.NodeOf(QStringLiteral("N9"));
+  ASSERT_NE(info, nullptr);
+  tree.scrollToItem(info);
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier, tree.visualItemRect(info).center());
+  ASSERT_EQ(chosen.count(), 1);
+  EXPECT_EQ(chosen.at(0).at(0).toString(), "N9");
+  QTest::keyClick(&tree, Qt::Key_Return);
+  EXPECT_EQ(chosen.count(), 2);
+  // A page this program cannot open yet does nothing.
+  QTreeWidgetItem* scan = tree.NodeOf(QStringLiteral("N10"));
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier, tree.visualItemRect(scan).center());
+  EXPECT_EQ(chosen.count(), 2);
 }
 
 TEST_F(MainWindowTest, FlagsWithoutTheRevealAreClearedWhenTheWindowLoads) {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QProgressBar>
+#include <QTest>
 #include <QTimer>
 
 #include <chrono>
@@ -23,6 +24,8 @@
 #include "link/codec.h"
 #include "link/transfer.h"
 #include "support/temp_dir.h"
+#include "ui/main/channel_grid.h"
+#include "ui/main/frm_main.h"
 #include "ui/main/frm_progress.h"
 #include "ui/kit/message_service.h"
 #include "ui/main/radio_commands.h"
@@ -156,6 +159,55 @@ TEST_F(RadioCommands, ReadReplacesTheCodeplugAndShowsProgress) {
   EXPECT_TRUE(mState.FilePath.ends_with("new.dat"));
   EXPECT_FALSE(IsModified(mState));
   EXPECT_FALSE(mRadio.Busy);
+}
+
+TEST_F(RadioCommands, ReadShowsTheNewChannelsBeforeItsSuccessMessage) {
+  AppState radio;
+  radio.ProgramFolder = mState.ProgramFolder;
+  CreateNewCodeplug(radio);
+  RebuildBandTexts(radio);
+  radio.Current.ChannelCount = 1;
+  radio.Channels[0] = ChannelRecord{};
+  radio.Channels[0].Number = 1;
+  radio.Channels[0].InUse = 1;
+  radio.Channels[0].RxFreq.Assign("015512500");
+  radio.Channels[0].OffsetFreq.Assign("000000000");
+  RadioImage image{};
+  {
+    MessageService service;
+    ASSERT_TRUE(EncodeCodeplug(radio, image, service));
+  }
+  const std::string imagePath = mDir.File("radio.img");
+  {
+    std::FILE* f = std::fopen(imagePath.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(image.data(), 1, image.size(), f);
+    std::fclose(f);
+  }
+  Sim sim({"--image", imagePath});
+  ASSERT_FALSE(sim.Device().empty());
+
+  mState.Current.ChannelCount = 0;
+  CopyToSaved(mState);
+  FrmMain window(mState);
+  window.Radio().PortPath = sim.Device();
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ASSERT_EQ(window.Grid()->CellText(1, 1), "");
+  std::vector<std::string> texts;
+  QString shownWithTheMessage = QStringLiteral("(no message)");
+  MessageService::InstallAnswerer([&](const MessageRequest& rRequest) {
+    texts.push_back(rRequest.Text);
+    if (rRequest.Text == LinkTextOf(mState, LinkText::ReadDone))
+      shownWithTheMessage = window.Grid()->CellText(1, 1);
+    return MessageReply{MsgAnswer::Ok, std::nullopt};
+  });
+  window.Menus().Read->trigger();
+  MessageService::InstallAnswerer({});
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1], LinkTextOf(mState, LinkText::ReadDone));
+  EXPECT_EQ(shownWithTheMessage, "155.12500");
+  EXPECT_EQ(window.Grid()->CellText(1, 1), "155.12500");
 }
 
 TEST_F(RadioCommands, WriteSendsTheCodeplugToTheRadio) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include "ui/main/frm_pass_word.h"
 #include "ui/main/frm_progress.h"
 #include "ui/kit/message_service.h"
+#include "ui/kit/program_identity.h"
 #include "ui/settings/frm_emg.h"
 
 namespace px {
@@ -243,6 +245,20 @@ TEST_F(ShellDialogs, AboutSaysSoWhenThereIsNoSystemInformation) {
   QTest::mouseClick(Child<QPushButton>(about, "CommandSysInfo"), Qt::LeftButton);
   ASSERT_EQ(boxes.Texts().size(), 1u);
   EXPECT_EQ(boxes.Texts()[0], kNoSystemInformation);
+}
+
+TEST_F(ShellDialogs, TheProgramAddsNothingToWindowTitles) {
+  // Qt appends an application display name of its own to every window title; the
+  // program's names leave it to follow the application name, which Qt does not append.
+  const QString before = QApplication::applicationName();
+  NameProgram();
+  EXPECT_EQ(QApplication::applicationName(), "px4800-cps");
+  EXPECT_EQ(QApplication::applicationDisplayName(), QApplication::applicationName());
+  QApplication::setApplicationName(before);
+  // The about box names the product all the same.
+  frmAbout about(mState, nullptr, [] { return true; });
+  EXPECT_TRUE(about.windowTitle().endsWith(QStringLiteral("NR_6240"))) << about.windowTitle().toStdString();
+  EXPECT_EQ(Child<QLabel>(about, "lblTitle")->text(), "NR_6240");
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ inline constexpr const char* kItemToolTipIdsProperty = "itemToolTipIds";
 // QString: section of the ids above when it is not "OTHER" ("OPTION" or "MSG").
 inline constexpr const char* kTextSectionProperty = "textSection";
 
-// UTF-8 conversions.
+// UTF-8 conversions, for language and program texts. The fixed texts of the records
+// (names, codes, IDs) go through FixedQ / FixedFromQ (fixed_text_widgets.h) instead.
 inline QString ToQ(const std::string& rText) { return QString::fromStdString(rText); }
 inline std::string FromQ(const QString& rText) { return rText.toStdString(); }
 // LangText(id) as a QString.

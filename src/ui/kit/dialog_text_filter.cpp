@@ -1,9 +1,12 @@
 #include "ui/kit/dialog_text_filter.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
+#include <QValidator>
 
 namespace px {
 
@@ -17,6 +20,36 @@ bool IsEnter(const QKeyEvent* rKey) {
 void MoveFocusOn(QObject* rFrom) {
   QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
   QCoreApplication::sendEvent(rFrom, &tab);
+}
+
+bool Refuses(DialogTextFilter::Accept rAccept, QChar rChar) {
+  const char16_t code = rChar.unicode();
+  if (code > 127 || code < 32 || code == 127) return true;
+  switch (rAccept) {
+    case DialogTextFilter::Accept::Frequency: return !((code >= '0' && code <= '9') || code == '.');
+    case DialogTextFilter::Accept::Digits: return !(code >= '0' && code <= '9');
+    case DialogTextFilter::Accept::NameChar: return code == '\\' || code == '~';
+    case DialogTextFilter::Accept::Ascii: return false;
+  }
+  return false;
+}
+
+// Every change of the text that does not come from the program itself is checked here:
+// QLineEdit undoes a change its validator calls invalid.
+class FilterValidator : public QValidator {
+ public:
+  FilterValidator(DialogTextFilter::Accept rAccept, QObject* rParent) : QValidator(rParent), mAccept(rAccept) {}
+  State validate(QString& rInput, int&) const override {
+    return DialogTextFilter::Accepts(mAccept, rInput) ? Acceptable : Invalid;
+  }
+
+ private:
+  DialogTextFilter::Accept mAccept;
+};
+
+bool IsMouseButtonEvent(QEvent::Type rType) {
+  return rType == QEvent::MouseButtonPress || rType == QEvent::MouseButtonRelease ||
+         rType == QEvent::MouseButtonDblClick;
 }
 
 class EnterFilter : public QObject {
@@ -35,16 +68,53 @@ class EnterFilter : public QObject {
 
 void DialogTextFilter::Install(QLineEdit* rEdit, Accept rAccept) {
   rEdit->installEventFilter(new DialogTextFilter(rAccept, rEdit));
+  rEdit->setValidator(new FilterValidator(rAccept, rEdit));
   rEdit->setContextMenuPolicy(Qt::NoContextMenu);  // no paste through the menu either
+  rEdit->setAcceptDrops(false);
+  rEdit->setProperty(kTextFilterProperty, static_cast<int>(rAccept));
 }
 
-bool DialogTextFilter::Refuses(QChar rChar) const {
-  if (rChar.unicode() > 127) return true;
-  switch (mAccept) {
-    case Accept::Frequency: return !(rChar.isDigit() || rChar == QLatin1Char('.'));
-    case Accept::Digits: return !rChar.isDigit();
-    case Accept::NameChar: return rChar == QLatin1Char('\\') || rChar == QLatin1Char('~');
-    case Accept::Ascii: return false;
+bool DialogTextFilter::Accepts(Accept rAccept, const QString& rText) {
+  for (const QChar c : rText)
+    if (Refuses(rAccept, c)) return false;
+  return true;
+}
+
+void DialogTextFilter::TakeNameChar(QLineEdit* rEdit, const QString& rText) {
+  rEdit->setText(rText.left(1));
+  MoveFocusOn(rEdit);
+}
+
+bool DialogTextFilter::FilterKey(QLineEdit* rEdit, QKeyEvent* rKey) {
+  if (rKey->matches(QKeySequence::Copy) || rKey->matches(QKeySequence::Paste) ||
+      rKey->matches(QKeySequence::Cut))
+    return true;
+  if (IsEnter(rKey)) {
+    MoveFocusOn(rEdit);
+    return true;
+  }
+  const QString text = rKey->text();
+  if (text.isEmpty() || !text.at(0).isPrint()) return false;  // control keys pass
+  if (!Accepts(mAccept, text)) return true;
+  if (mAccept == Accept::NameChar) {
+    TakeNameChar(rEdit, text);
+    return true;
+  }
+  return false;
+}
+
+bool DialogTextFilter::FilterInputMethod(QLineEdit* rEdit, QInputMethodEvent* rEvent) {
+  const QString commit = rEvent->commitString();
+  if (commit.isEmpty()) return false;  // composing only: nothing reaches the text yet
+  if (!Accepts(mAccept, commit)) {
+    // The composition ends without a trace in the box.
+    rEvent->setCommitString(QString());
+    return false;
+  }
+  if (mAccept == Accept::NameChar) {
+    // As a typed character; the event still goes on, empty, to end the composition.
+    rEvent->setCommitString(QString());
+    TakeNameChar(rEdit, commit);
   }
   return false;
 }
@@ -52,30 +122,25 @@ bool DialogTextFilter::Refuses(QChar rChar) const {
 bool DialogTextFilter::eventFilter(QObject* rWatched, QEvent* rEvent) {
   auto* edit = qobject_cast<QLineEdit*>(rWatched);
   if (!edit) return false;
-  if (rEvent->type() == QEvent::FocusIn) {
-    // After the focus change has settled, or the click would undo the selection.
-    QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-    return false;
+  switch (rEvent->type()) {
+    case QEvent::FocusIn:
+      // After the focus change has settled, or the click would undo the selection.
+      QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+      return false;
+    case QEvent::KeyPress:
+      return FilterKey(edit, static_cast<QKeyEvent*>(rEvent));
+    case QEvent::InputMethod:
+      return FilterInputMethod(edit, static_cast<QInputMethodEvent*>(rEvent));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;  // the clipboard's other door
+    default:
+      break;
   }
-  if (rEvent->type() != QEvent::KeyPress) return false;
-  auto* key = static_cast<QKeyEvent*>(rEvent);
-  if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
-      key->matches(QKeySequence::Cut))
+  // The middle button pastes the selection on X11.
+  if (IsMouseButtonEvent(rEvent->type()) && static_cast<QMouseEvent*>(rEvent)->button() == Qt::MiddleButton)
     return true;
-  if (IsEnter(key)) {
-    MoveFocusOn(edit);
-    return true;
-  }
-  const QString text = key->text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;  // control keys pass
-  for (const QChar c : text)
-    if (Refuses(c)) return true;
-  if (mAccept == Accept::NameChar) {
-    // A name box holds one character: the new one replaces it, then the next box follows.
-    edit->setText(text.left(1));
-    MoveFocusOn(edit);
-    return true;
-  }
   return false;
 }
 

@@ -1,19 +1,33 @@
 #pragma once
 // Keys in the dialogs' inputs: Enter moves on like Tab, text boxes offer no clipboard,
 // refuse every character above code 127 and, by kind, anything else they cannot hold.
+//
+// A filtered box holds only what its kind accepts whatever the way in: key presses and
+// input-method commits are checked as they come, drops and the middle-click paste of
+// the selection are not taken at all, and a validator on the text turns away anything
+// else that would put a refused character in (QLineEdit::insert included). The program
+// itself may still set any text (a stored name with a byte above 127 shows as it is).
+// Install replaces any validator the box had; give a filtered box no other one. It also
+// marks the box with its kind (property kTextFilterProperty, the Accept value as int),
+// so that tests can find and probe every filtered box of a dialog.
 
 #include <QObject>
 
+class QInputMethodEvent;
+class QKeyEvent;
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace px {
+
+inline constexpr const char* kTextFilterProperty = "textFilter";
 
 class DialogTextFilter : public QObject {
  public:
   enum class Accept {
     Frequency,  // digits and "."
-    Ascii,      // any character up to code 127
+    Ascii,      // any printable character up to code 127
     Digits,
     NameChar,   // one character of a name: not "\" or "~"; the focus then moves on
   };
@@ -21,11 +35,17 @@ class DialogTextFilter : public QObject {
   // Filters rEdit and hides its context menu; getting the focus then selects the whole text.
   static void Install(QLineEdit* rEdit, Accept rAccept);
 
+  // True when a box of kind rAccept may hold every character of rText.
+  static bool Accepts(Accept rAccept, const QString& rText);
+
  protected:
   bool eventFilter(QObject* rWatched, QEvent* rEvent) override;
 
  private:
-  bool Refuses(QChar rChar) const;
+  bool FilterKey(QLineEdit* rEdit, QKeyEvent* rKey);
+  bool FilterInputMethod(QLineEdit* rEdit, QInputMethodEvent* rEvent);
+  // A name box holds one character: the new one replaces it, then the next box follows.
+  static void TakeNameChar(QLineEdit* rEdit, const QString& rText);
 
   Accept mAccept;
 };

@@ -11,6 +11,7 @@
 #include "edit/channel_rows.h"
 #include "edit/codeplug_ops.h"
 #include "ui/kit/apply_language.h"
+#include "ui/kit/fixed_text_widgets.h"
 
 namespace px {
 
@@ -70,6 +71,8 @@ void ChannelGrid::ShowListByData(const AppState& rState) {
   InitShowListContent(rState);
   const int count = std::clamp<int>(rState.Current.ChannelCount, 0, kChannelSlots);
   for (int slot = 0; slot < count; ++slot) FillRow(rState, rState.Channels[static_cast<std::size_t>(slot)]);
+  // A new codeplug empties the clipboard: the menu's Paste follows.
+  setProperty("pasteEnabled", rState.ClipboardFilled);
   setUpdatesEnabled(true);
 }
 
@@ -132,7 +135,9 @@ void ChannelGrid::FillRow(const AppState& rState, const ChannelRecord& rChannel)
   if (row < 1 || row >= kGridRows) return;
   const ChannelRowTexts texts = ChannelRowOf(rState, rChannel);
   for (int col = 1; col < kChannelColumns; ++col) {
-    item(row - 1, col)->setText(ToQ(texts[static_cast<std::size_t>(col)]));
+    const std::string& text = texts[static_cast<std::size_t>(col)];
+    // The name is the record's own bytes; the other cells are program and language texts.
+    item(row - 1, col)->setText(col == kColName ? FixedQ(text) : ToQ(text));
   }
 }
 

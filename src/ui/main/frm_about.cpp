@@ -15,6 +15,7 @@
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
 #include "ui/kit/message_service.h"
+#include "ui/kit/program_identity.h"
 
 namespace px {
 
@@ -22,10 +23,7 @@ namespace {
 
 constexpr int kTextAboutMenu = 1052;
 
-QString ProgramTitle() {
-  const QString name = QApplication::applicationDisplayName();
-  return name.isEmpty() ? QStringLiteral("px4800-cps") : name;
-}
+QString ProgramTitle() { return QString::fromLatin1(kProgramTitle); }
 
 // The menu caption without its accelerator and ellipsis: "&About..." -> "About".
 QString PlainCaption(QString rText) {

@@ -15,6 +15,7 @@
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
 #include "ui/kit/dialog_text_filter.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/widget_helpers.h"
 
 namespace px {
@@ -242,7 +243,7 @@ void FrmCHEdit::Connect() {
 void FrmCHEdit::LoadInputs(const ChannelEditInputs& rIn) {
   mRx->setText(ToQ(rIn.RxText));
   mTx->setText(ToQ(rIn.TxText));
-  for (std::size_t k = 0; k < mName.size(); ++k) mName[k]->setText(ToQ(rIn.NameBoxes[k]));
+  for (std::size_t k = 0; k < mName.size(); ++k) mName[k]->setText(FixedQ(rIn.NameBoxes[k]));
   Choose(mStep, rIn.Step);
   Choose(mBandwidth, rIn.Bandwidth);
   Choose(mTxPower, rIn.TxPower);
@@ -265,7 +266,7 @@ void FrmCHEdit::LoadInputs(const ChannelEditInputs& rIn) {
 
   Choose(mDtmfPttId, rIn.DtmfPttId);
   Choose(mFiveTonePttId, rIn.FiveTonePttId);
-  mPttIdCode->setText(ToQ(rIn.PttIdCode));
+  mPttIdCode->setText(FixedQ(rIn.PttIdCode));
   Choose(mScrambler, rIn.Scrambler);
   Choose(mBusyLock, rIn.BusyLock);
   // The squelch list is rebuilt once, below, not on each of these.
@@ -285,7 +286,7 @@ ChannelEditInputs FrmCHEdit::Inputs() const {
   ChannelEditInputs in = mHidden;
   in.RxText = FromQ(mRx->text());
   in.TxText = FromQ(mTx->text());
-  for (std::size_t k = 0; k < mName.size(); ++k) in.NameBoxes[k] = FromQ(mName[k]->text());
+  for (std::size_t k = 0; k < mName.size(); ++k) in.NameBoxes[k] = FixedFromQ(mName[k]->text());
   in.Step = mStep->currentIndex();
   in.Bandwidth = mBandwidth->currentIndex();
   in.TxPower = mTxPower->currentIndex();
@@ -306,7 +307,7 @@ ChannelEditInputs FrmCHEdit::Inputs() const {
   in.Squelch = squelch.isValid() ? squelch.toInt() : 0;
   in.DtmfPttId = mDtmfPttId->currentIndex();
   in.FiveTonePttId = mFiveTonePttId->currentIndex();
-  in.PttIdCode = FromQ(mPttIdCode->text());
+  in.PttIdCode = FixedFromQ(mPttIdCode->text());
   in.Scrambler = mScrambler->currentIndex();
   in.BusyLock = mBusyLock->currentIndex();
   in.TxInhibit = mTxInhibit->isChecked();
@@ -383,11 +384,17 @@ void FrmCHEdit::UpdateEnabled() {
 void FrmCHEdit::OnOk() {
   ChannelEditInputs inputs = Inputs();
   const EditOutcome outcome = ApplyChannelEdit(mState, mRow, inputs, mMessages);
+  if (outcome == EditOutcome::RxNotFrequency) {
+    // Everything stays as the user typed it, ready to correct the receive text.
+    mRx->setFocus();
+    mRx->selectAll();
+    return;
+  }
   // The boxes show what was stored: the corrected frequencies, the filled-up code.
   const QSignalBlocker block(mRx);
   mRx->setText(ToQ(inputs.RxText));
   mTx->setText(ToQ(inputs.TxText));
-  mPttIdCode->setText(ToQ(inputs.PttIdCode));
+  mPttIdCode->setText(FixedQ(inputs.PttIdCode));
   switch (outcome) {
     case EditOutcome::Stored:
     case EditOutcome::Cleared:
@@ -395,6 +402,7 @@ void FrmCHEdit::OnOk() {
       accept();
       return;
     case EditOutcome::VfoNeedsFrequency:
+    case EditOutcome::RxNotFrequency:
       mRx->setFocus();
       return;
     case EditOutcome::Failed:

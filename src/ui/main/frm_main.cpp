@@ -115,6 +115,7 @@ void FrmMain::ConnectCommands() {
     if (OpenLanguageDialog(mState, this)) ApplyWindowLanguage();
   });
   connect(m.Initialize, &QAction::triggered, this, &FrmMain::InitializeCodeplug);
+  mRadio.ShowReadCodeplug = [this] { ShowListByData(); };
   connect(m.Read, &QAction::triggered, this, [this] {
     if (RunReadCommand(mState, mRadio, this)) ShowListByData();
   });

@@ -39,16 +39,15 @@ PageTree::PageTree(QWidget* rParent) : QTreeWidget(rParent) {
   setColumnCount(1);
   setRootIsDecorated(true);
   setUniformRowHeights(true);
-  connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* rItem, int) {
-    if (rItem != nullptr && (rItem->flags() & Qt::ItemIsEnabled)) {
-      emit PageChosen(rItem->data(0, kKeyRole).toString());
-    }
-  });
-  connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* rItem, int) {
-    if (rItem != nullptr && (rItem->flags() & Qt::ItemIsEnabled)) {
-      emit PageChosen(rItem->data(0, kKeyRole).toString());
-    }
-  });
+  // One click, one action: itemActivated would come too where a single click activates,
+  // and run the page (a radio read for N9) twice. Enter is handled as a key instead.
+  connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* rItem, int) { Choose(rItem); });
+}
+
+void PageTree::Choose(QTreeWidgetItem* rItem) {
+  if (rItem != nullptr && (rItem->flags() & Qt::ItemIsEnabled)) {
+    emit PageChosen(rItem->data(0, kKeyRole).toString());
+  }
 }
 
 void PageTree::LoadShowTree(const AppState& rState, const QStringList& rAvailable) {
@@ -85,6 +84,11 @@ QStringList PageTree::Keys() const {
 void PageTree::keyPressEvent(QKeyEvent* rEvent) {
   if (rEvent->key() == Qt::Key_Control && (rEvent->modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) == 0) {
     emit CtrlAlonePressed();
+  }
+  if (rEvent->key() == Qt::Key_Return || rEvent->key() == Qt::Key_Enter) {
+    Choose(currentItem());
+    rEvent->accept();
+    return;
   }
   QTreeWidget::keyPressEvent(rEvent);
 }

@@ -29,6 +29,10 @@ class PageTree : public QTreeWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* rEvent) override;
+
+ private:
+  // PageChosen for an enabled node.
+  void Choose(QTreeWidgetItem* rItem);
 };
 
 }  // namespace px

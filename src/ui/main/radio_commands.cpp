@@ -46,6 +46,9 @@ class DesktopLinkUser : public LinkUser {
   ~DesktopLinkUser() override { CloseProgress(); }
 
   MsgAnswer Ask(const std::string& rText, MsgButtons rButtons, MsgIcon rIcon) override {
+    if (mMode == LinkMode::ReadCodeplug && mRadio.ShowReadCodeplug &&
+        rText == LinkTextOf(mState, LinkText::ReadDone))
+      mRadio.ShowReadCodeplug();
     return mBoxes.Ask(rText, rButtons, rIcon);
   }
   std::optional<std::string> ChooseFileToOpen(const std::string& rFilter,

@@ -41,6 +41,9 @@ struct RadioContext {
   LinkTrace Trace;
   // A transfer is running; the commands refuse to start a second one.
   bool Busy = false;
+  // Run once a read codeplug is in place, before its success message: the main window
+  // redraws here, so that the message shows over the new contents, not the old.
+  std::function<void()> ShowReadCodeplug;
 
   RadioContext();
   RadioContext(const RadioContext&) = delete;

@@ -18,6 +18,7 @@
 #include "app/language.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/message_service.h"
 
 namespace px {
@@ -41,12 +42,6 @@ constexpr OwnText kBoxLabels[12] = {
 };
 
 
-template <std::size_t N>
-QString Shown(const FixedText<N>& rField) {
-  // Bytes above 127 (0xFF of an erased radio) show as the characters they are.
-  const std::string text = rField.Display();
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -79,10 +74,10 @@ FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rPare
   setWindowTitle(OwnQ(rState, kCaption));
 
   const QString values[12] = {
-      Shown(rInfo.AreaCode),        Shown(rInfo.SerialNumber),    Shown(rInfo.ProductionDate),
-      Shown(rInfo.MaintenanceDate), Shown(rInfo.MaintenanceReason), ToQ(rInfo.EmbeddedVersion),
-      Shown(rInfo.ManufactureCode), Shown(rInfo.UserCode),        Shown(rInfo.DealerCode),
-      Shown(rInfo.StockDate),       Shown(rInfo.SellDate),        Shown(rInfo.Seller),
+      FixedQ(rInfo.AreaCode),        FixedQ(rInfo.SerialNumber),    FixedQ(rInfo.ProductionDate),
+      FixedQ(rInfo.MaintenanceDate), FixedQ(rInfo.MaintenanceReason), ToQ(rInfo.EmbeddedVersion),
+      FixedQ(rInfo.ManufactureCode), FixedQ(rInfo.UserCode),        FixedQ(rInfo.DealerCode),
+      FixedQ(rInfo.StockDate),       FixedQ(rInfo.SellDate),        FixedQ(rInfo.Seller),
   };
   QLineEdit* boxes[12] = {};
   for (int i = 0; i < 12; ++i) {
