@@ -6,7 +6,9 @@
 // input-method commits are checked as they come, drops and the middle-click paste of
 // the selection are not taken at all, and a validator on the text turns away anything
 // else that would put a refused character in (QLineEdit::insert included). The program
-// itself may still set any text (a stored name with a byte above 127 shows as it is).
+// itself may still set any text (a stored name with a byte above 127 shows as it is);
+// QLineEdit then checks insert() again only from the next accepted text on, while keys,
+// input methods, drops and the selection paste stay filtered throughout.
 // Install replaces any validator the box had; give a filtered box no other one. It also
 // marks the box with its kind (property kTextFilterProperty, the Accept value as int),
 // so that tests can find and probe every filtered box of a dialog.
