@@ -26,6 +26,7 @@
 #include "ui/kit/apply_language.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/ctrl_alone.h"
 #include "ui/main/frm_ch_edit.h"
 #include "ui/main/frm_language.h"
 #include "ui/main/page_tree.h"
@@ -139,9 +140,8 @@ void FrmMain::ConnectCommands() {
 
   connect(mGrid, &ChannelGrid::EditRequested, this, &FrmMain::OpenEditor);
   connect(mGrid, &ChannelGrid::CtrlKeyPressed, this, &FrmMain::OnCtrlKey);
-  connect(mGrid, &ChannelGrid::CtrlAlonePressed, this, &FrmMain::RevealFeatureItems);
   connect(mGrid, &ChannelGrid::DeleteRequested, this, &FrmMain::OnDeleteRow);
-  connect(mTree, &PageTree::CtrlAlonePressed, this, &FrmMain::RevealFeatureItems);
+  connect(new CtrlAloneWatcher(this), &CtrlAloneWatcher::CtrlAlone, this, &FrmMain::RevealFeatureItems);
   connect(mTree, &PageTree::PageChosen, this, &FrmMain::OnPageChosen);
   connect(mSplitter, &QSplitter::splitterMoved, this, [this](int rPos, int) {
     SizeControls(rPos, false);
@@ -298,14 +298,6 @@ void FrmMain::UpdateClock() {
   const QDateTime now = QDateTime::currentDateTime();
   mStatusDate->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
   mStatusTime->setText(QLocale::system().toString(now.time(), QLocale::ShortFormat));
-}
-
-void FrmMain::keyPressEvent(QKeyEvent* rEvent) {
-  if (rEvent->key() == Qt::Key_Control &&
-      (rEvent->modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) == 0) {
-    RevealFeatureItems();
-  }
-  QMainWindow::keyPressEvent(rEvent);
 }
 
 bool FrmMain::ConfirmClose() {

@@ -82,11 +82,5 @@ QStringList PageTree::Keys() const {
   return keys;
 }
 
-void PageTree::keyPressEvent(QKeyEvent* rEvent) {
-  if (rEvent->key() == Qt::Key_Control && (rEvent->modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) == 0) {
-    emit CtrlAlonePressed();
-  }
-  QTreeWidget::keyPressEvent(rEvent);
-}
 
 }  // namespace px
