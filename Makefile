@@ -15,7 +15,7 @@ PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev locales \
   qt6-l10n-tools fonts-noto-cjk fonts-dejavu-core xvfb xauth imagemagick \
   libqt6svg6 qt6-qpa-plugins
 
-.PHONY: setup configure build run test test-core test-asan fuzz bench clean
+.PHONY: setup configure build run test test-core test-asan fuzz bench clean install package
 
 setup:
 	@./tools/install-packages $(PACKAGES)
@@ -58,6 +58,16 @@ bench: setup
 	@cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DPX_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_BENCH) -j $(JOBS)
 	@for b in $(BUILD_BENCH)/px4800-bench*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
+
+# Installs the three programs with their data; PREFIX=/usr/local unless given
+# (DESTDIR is honoured as usual).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the same files in $(BUILD)/.
+package: build
+	@cd $(BUILD) && cpack -G DEB -D CPACK_PACKAGING_INSTALL_PREFIX=/usr
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)

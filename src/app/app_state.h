@@ -29,7 +29,8 @@ struct SetupSettings {
 };
 
 struct AppState {
-  std::string ProgramFolder;  // ends without a separator
+  std::string ProgramFolder;   // shipped files; ends without a separator
+  std::string SettingsFolder;  // what the program writes; empty: the program folder
 
   Codeplug Current;
   ChannelTable Channels{};
@@ -56,5 +57,7 @@ struct AppState {
 
 // Paths below the program folder, with the platform's separator.
 std::string ProgramPath(const AppState& rState, const std::string& rRelative);
+// Paths of the files the program writes ("Setting.ini", "language/mysetup.ini").
+std::string SettingsPath(const AppState& rState, const std::string& rRelative);
 
 }  // namespace px

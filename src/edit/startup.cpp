@@ -13,8 +13,8 @@ namespace px {
 
 namespace {
 
-std::string SetupPath(const AppState& rState) { return ProgramPath(rState, kSetupFile); }
-std::string FeaturePath(const AppState& rState) { return ProgramPath(rState, kFeatureFile); }
+std::string SetupPath(const AppState& rState) { return SettingsPath(rState, kSetupFile); }
+std::string FeaturePath(const AppState& rState) { return SettingsPath(rState, kFeatureFile); }
 
 // The leading decimal integer of a text ("3", "-1", "12 ; note"); rDefault when there
 // is none or it does not fit a port number's int16.
@@ -61,9 +61,15 @@ bool WriteComPort(const AppState& rState) {
 }
 
 void StartProgram(AppState& rState, UserInterface& /*rUi*/, const StartOptions& rOptions) {
-  rState.ProgramFolder = rOptions.ProgramFolder.empty()
-                             ? FindProgramFolder(rOptions.ExecutablePath)
-                             : JoinProgramPath(rOptions.ProgramFolder, "");
+  if (rOptions.ProgramFolder.empty()) {
+    const ProgramFolders folders = LocateProgramFolders(rOptions.ExecutablePath);
+    SeedSettingsFolder(folders);
+    rState.ProgramFolder = folders.Program;
+    rState.SettingsFolder = folders.Settings;
+  } else {
+    rState.ProgramFolder = JoinProgramPath(rOptions.ProgramFolder, "");
+    rState.SettingsFolder.clear();
+  }
   rState.Initializing = false;
   // The user's locale is left alone: every number text is written and read with ".".
   SetLanguage(rState, kEnglish);

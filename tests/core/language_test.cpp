@@ -266,5 +266,54 @@ TEST(ShippedLanguageFiles, UnitsKeepTheirLeadingBlank) {
   EXPECT_EQ(file->Get(kSectionOption, "60056") + "A", "Tone A");
 }
 
+// An installed program reads beside its data and writes to the user's configuration; a
+// program folder with its own language files, or PX4800_HOME, keeps everything in one.
+TEST(ProgramFolder, InstalledProgramReadsFromShareAndWritesToTheUsersConfiguration) {
+  const char* savedHome = std::getenv(kProgramHomeVariable);
+  const std::string savedHomeValue = savedHome ? savedHome : "";
+  const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string savedXdgValue = savedXdg ? savedXdg : "";
+  ::unsetenv(kProgramHomeVariable);
+  TempDir prefix;
+  const fs::path root = fs::canonical(prefix.Path());
+  fs::create_directories(root / "bin");
+  fs::create_directories(root / "share/px4800-cps/language");
+  std::ofstream(root / "bin/px4800-cps") << "";
+  std::ofstream(root / "share/px4800-cps/language/english.ini") << "[OTHER]\n";
+  std::ofstream(root / "share/px4800-cps/language/mysetup.ini") << "[language]\nIsFirstRun=1\n";
+  ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+
+  const ProgramFolders installed = LocateProgramFolders((root / "bin/px4800-cps").string());
+  EXPECT_EQ(installed.Program, (root / "share/px4800-cps").string());
+  EXPECT_EQ(installed.Settings, (root / "config/px4800-cps").string());
+  SeedSettingsFolder(installed);
+  EXPECT_TRUE(fs::exists(root / "config/px4800-cps/language/mysetup.ini"));
+  // The user's own copy is never replaced by the shipped one.
+  std::ofstream(root / "config/px4800-cps/language/mysetup.ini", std::ios::trunc) << "mine";
+  SeedSettingsFolder(installed);
+  EXPECT_EQ(test::ReadBytes((root / "config/px4800-cps/language/mysetup.ini").string()).size(), 4u);
+
+  AppState state;
+  state.ProgramFolder = installed.Program;
+  state.SettingsFolder = installed.Settings;
+  EXPECT_EQ(ProgramPath(state, "language/english.ini"), (root / "share/px4800-cps/language/english.ini").string());
+  EXPECT_EQ(SettingsPath(state, "Setting.ini"), (root / "config/px4800-cps/Setting.ini").string());
+
+  // Language files beside the executable: a build or portable folder.
+  fs::create_directories(root / "bin/language");
+  std::ofstream(root / "bin/language/english.ini") << "[OTHER]\n";
+  const ProgramFolders portable = LocateProgramFolders((root / "bin/px4800-cps").string());
+  EXPECT_EQ(portable.Program, (root / "bin").string());
+  EXPECT_EQ(portable.Settings, portable.Program);
+  fs::remove_all(root / "bin/language");
+  ::setenv(kProgramHomeVariable, (root / "home").c_str(), 1);
+  const ProgramFolders pointed = LocateProgramFolders((root / "bin/px4800-cps").string());
+  EXPECT_EQ(pointed.Program, (root / "home").string());
+  EXPECT_EQ(pointed.Settings, pointed.Program);
+
+  if (savedHome) ::setenv(kProgramHomeVariable, savedHomeValue.c_str(), 1); else ::unsetenv(kProgramHomeVariable);
+  if (savedXdg) ::setenv("XDG_CONFIG_HOME", savedXdgValue.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
+}
+
 }  // namespace
 }  // namespace px

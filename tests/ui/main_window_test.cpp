@@ -786,9 +786,14 @@ TEST_F(MainWindowTest, CtrlAloneRevealsTheFeatureItemsAndTheyRebuildMenusAndTree
   EXPECT_FALSE(m.EditDtmf->isVisible());
   EXPECT_EQ(Window().Tree()->NodeOf("N5"), nullptr);
 
-  // Ctrl with Shift is not Ctrl alone.
+  // Ctrl with Shift is not Ctrl alone, nor is Ctrl as part of a shortcut.
   QTest::keyClick(&Grid(), Qt::Key_Control, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_FALSE(m.HelpDtmf->isVisible());
+  QTest::keyPress(&Grid(), Qt::Key_Control, Qt::ControlModifier);
+  QTest::keyClick(&Grid(), Qt::Key_C, Qt::ControlModifier);
+  QTest::keyRelease(&Grid(), Qt::Key_Control);
+  EXPECT_FALSE(m.HelpDtmf->isVisible());
+  EXPECT_EQ(mState.Features.FeatureItemsRevealed, 0);
   QTest::keyClick(Window().Tree(), Qt::Key_Control, Qt::ControlModifier);
   EXPECT_EQ(mState.Features.FeatureItemsRevealed, 1);
   for (QAction* item : {m.HelpDtmf, m.HelpTwoTone, m.HelpFiveTone}) {

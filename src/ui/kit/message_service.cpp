@@ -1,5 +1,7 @@
 #include "ui/kit/message_service.h"
 
+#include "ui/kit/program_identity.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -68,10 +70,7 @@ QString BoxText(const std::string& rText) {
   return text;
 }
 
-QString BoxTitle() {
-  const QString name = QApplication::applicationDisplayName();
-  return name.isEmpty() ? QStringLiteral("px4800-cps") : name;
-}
+QString BoxTitle() { return QString::fromLatin1(kProgramTitle); }
 
 std::optional<std::string> RunFileDialog(QWidget* rParent, MessageKind rKind,
                                          const std::string& rFilter,

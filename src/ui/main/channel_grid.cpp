@@ -152,9 +152,6 @@ void ChannelGrid::RequestEdit(int rRow, int rCol) {
 void ChannelGrid::keyPressEvent(QKeyEvent* rEvent) {
   const Qt::KeyboardModifiers modifiers =
       rEvent->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-  if (rEvent->key() == Qt::Key_Control) {
-    if (modifiers == Qt::ControlModifier) emit CtrlAlonePressed();
-  }
   if (modifiers == Qt::ControlModifier) {
     char key = 0;
     switch (rEvent->key()) {

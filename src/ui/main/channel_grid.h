@@ -39,8 +39,6 @@ class ChannelGrid : public QTableWidget {
   void EditRequested(int rRow);
   // A key pressed with Ctrl held and no Shift or Alt; rKey is the letter or 0.
   void CtrlKeyPressed(char rKey, int rRow);
-  // Ctrl pressed on its own.
-  void CtrlAlonePressed();
   // Context menu commands on rRow.
   void DeleteRequested(int rRow);
 

@@ -3,10 +3,9 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
+#include <QSysInfo>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -35,16 +34,24 @@ QString PlainCaption(QString rText) {
 
 }  // namespace
 
-bool StartSystemInformation() {
-  for (const char* program : {"hardinfo2", "hardinfo", "gnome-system-monitor", "plasma-systemmonitor"}) {
-    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
-    if (!path.isEmpty() && QProcess::startDetached(path, {})) return true;
-  }
-  return false;
+QString SystemInformationText(const AppState& rState) {
+  const bool chinese = rState.LanguageIndex == kChinese;
+  const auto line = [chinese](const char* rEnglish, const char* rChinese, const QString& rValue) {
+    return QString::fromUtf8(chinese ? rChinese : rEnglish) + QStringLiteral(": ") + rValue + QLatin1Char('\n');
+  };
+  QString text;
+  text += line("Program", "程序", ProgramTitle() + QLatin1Char(' ') + ToQ(rState.VersionText) +
+                                      QStringLiteral(" (") + QCoreApplication::applicationVersion() + QLatin1Char(')'));
+  text += line("Model", "机型", ToQ(rState.ModelString));
+  text += line("Qt", "Qt", QString::fromLatin1(qVersion()));
+  text += line("System", "系统", QSysInfo::prettyProductName());
+  text += line("Kernel", "内核", QSysInfo::kernelType() + QLatin1Char(' ') + QSysInfo::kernelVersion());
+  text += line("Processor", "处理器", QSysInfo::currentCpuArchitecture());
+  text += line("Program folder", "程序文件夹", ToQ(rState.ProgramFolder));
+  return text.trimmed();
 }
 
-frmAbout::frmAbout(const AppState& rState, QWidget* rParent, SystemInfoStarter rStarter)
-    : QDialog(rParent), mStarter(std::move(rStarter)) {
+frmAbout::frmAbout(const AppState& rState, QWidget* rParent) : QDialog(rParent), mState(rState) {
   setObjectName("frmAbout");
   const QString caption = PlainCaption(LangQ(rState, kTextAboutMenu));
   setWindowTitle(caption.isEmpty() ? ProgramTitle() : caption + QStringLiteral(" ") + ProgramTitle());
@@ -85,7 +92,7 @@ frmAbout::frmAbout(const AppState& rState, QWidget* rParent, SystemInfoStarter r
 }
 
 void frmAbout::OnSystemInfo() {
-  if (!mStarter || !mStarter()) MessageService::TellUser(this, kNoSystemInformation);
+  MessageService::TellUser(this, FromQ(SystemInformationText(mState)), MsgIcon::Information);
 }
 
 }  // namespace px

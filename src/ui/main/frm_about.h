@@ -1,36 +1,28 @@
 #pragma once
-// The about box: the program's title, model and version, and a button that starts the
-// system's own information program where there is one.
+// The about box: the program's title, model and version, and a button that shows the
+// versions of the program, of Qt and of the system, for a report of a fault.
 
 #include <QDialog>
 
-#include <functional>
 #include <string>
 
 #include "app/app_state.h"
 
 namespace px {
 
-// Starts the system information program; false when the system has none.
-using SystemInfoStarter = std::function<bool()>;
-
-// The usual desktop tools for this, looked up on PATH and started detached.
-bool StartSystemInformation();
+// Program, model, Qt, operating system, kernel and processor, one per line.
+QString SystemInformationText(const AppState& rState);
 
 class frmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  frmAbout(const AppState& rState, QWidget* rParent = nullptr,
-           SystemInfoStarter rStarter = StartSystemInformation);
+  explicit frmAbout(const AppState& rState, QWidget* rParent = nullptr);
 
  private:
   void OnSystemInfo();
 
-  SystemInfoStarter mStarter;
+  const AppState& mState;
 };
-
-// Shown when no system information program can be started.
-inline constexpr const char* kNoSystemInformation = "此时系统信息不可用";
 
 }  // namespace px

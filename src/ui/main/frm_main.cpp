@@ -5,8 +5,6 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLocale>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -16,7 +14,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -27,7 +24,9 @@
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "ui/kit/apply_language.h"
+#include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/ctrl_alone.h"
 #include "ui/main/frm_ch_edit.h"
 #include "ui/main/frm_language.h"
 #include "ui/main/page_tree.h"
@@ -49,7 +48,6 @@ constexpr OwnText kFeaturesNotSaved{
     "The signalling switches could not be saved to\n%1\nCheck that the program folder can be written; "
     "until then the next start shows the switches as they were before.",
     "无法保存信令开关到\n%1\n请检查程序文件夹是否可写；在此之前，下次启动将沿用以前的开关。"};
-constexpr OwnText kNoHelp{"The help file is not available:\n%1", "帮助文件不可用：\n%1"};
 
 
 const char* const kSettingsOrganization = "px4800-cps";
@@ -62,6 +60,7 @@ FrmMain::FrmMain(AppState& rState, QWidget* rParent)
   setObjectName(QStringLiteral("frmMain"));
   setMinimumSize(kMinWindowSize, kMinWindowSize);
   mMenus = BuildMainMenus(this);
+  new HelpKey(mState, this);
 
   mGrid = new ChannelGrid;
   mTree = new PageTree;
@@ -142,9 +141,8 @@ void FrmMain::ConnectCommands() {
 
   connect(mGrid, &ChannelGrid::EditRequested, this, &FrmMain::OpenEditor);
   connect(mGrid, &ChannelGrid::CtrlKeyPressed, this, &FrmMain::OnCtrlKey);
-  connect(mGrid, &ChannelGrid::CtrlAlonePressed, this, &FrmMain::RevealFeatureItems);
   connect(mGrid, &ChannelGrid::DeleteRequested, this, &FrmMain::OnDeleteRow);
-  connect(mTree, &PageTree::CtrlAlonePressed, this, &FrmMain::RevealFeatureItems);
+  connect(new CtrlAloneWatcher(this), &CtrlAloneWatcher::CtrlAlone, this, &FrmMain::RevealFeatureItems);
   connect(mTree, &PageTree::PageChosen, this, &FrmMain::OnPageChosen);
   connect(mSplitter, &QSplitter::splitterMoved, this, [this](int rPos, int) {
     SizeControls(rPos, false);
@@ -295,25 +293,12 @@ void FrmMain::OnPageChosen(const QString& rKey) {
   }
 }
 
-void FrmMain::ShowHelpContents() {
-  const std::string name = mState.LanguageIndex == kChinese ? "NR_6240C.chm" : "NR_6240E.chm";
-  const QString path = ToQ(ProgramPath(mState, name));
-  if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-  mMessages.Tell(FromQ(OwnQ(mState, kNoHelp).arg(path)), MsgIcon::Information);
-}
+void FrmMain::ShowHelpContents() { ShowHelp(mState, this, QStringLiteral("index")); }
 
 void FrmMain::UpdateClock() {
   const QDateTime now = QDateTime::currentDateTime();
   mStatusDate->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
   mStatusTime->setText(QLocale::system().toString(now.time(), QLocale::ShortFormat));
-}
-
-void FrmMain::keyPressEvent(QKeyEvent* rEvent) {
-  if (rEvent->key() == Qt::Key_Control &&
-      (rEvent->modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) == 0) {
-    RevealFeatureItems();
-  }
-  QMainWindow::keyPressEvent(rEvent);
 }
 
 bool FrmMain::ConfirmClose() {
@@ -339,7 +324,7 @@ void FrmMain::closeEvent(QCloseEvent* rEvent) {
   }
   if (!isMinimized()) SaveGeometry();
   if (!StopProgram(mState))
-    mMessages.Tell(FromQ(OwnQ(mState, kFeaturesNotSaved).arg(ToQ(ProgramPath(mState, kFeatureFile)))), MsgIcon::Warning);
+    mMessages.Tell(FromQ(OwnQ(mState, kFeaturesNotSaved).arg(ToQ(SettingsPath(mState, kFeatureFile)))), MsgIcon::Warning);
   mClosed = true;
   rEvent->accept();
 }

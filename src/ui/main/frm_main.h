@@ -59,7 +59,6 @@ class FrmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* rEvent) override;
-  void keyPressEvent(QKeyEvent* rEvent) override;
   void resizeEvent(QResizeEvent* rEvent) override;
 
  private:

@@ -82,9 +82,6 @@ QStringList PageTree::Keys() const {
 }
 
 void PageTree::keyPressEvent(QKeyEvent* rEvent) {
-  if (rEvent->key() == Qt::Key_Control && (rEvent->modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) == 0) {
-    emit CtrlAlonePressed();
-  }
   if (rEvent->key() == Qt::Key_Return || rEvent->key() == Qt::Key_Enter) {
     Choose(currentItem());
     rEvent->accept();

@@ -25,8 +25,6 @@ class PageTree : public QTreeWidget {
 
  signals:
   void PageChosen(const QString& rKey);
-  void CtrlAlonePressed();
-
  protected:
   void keyPressEvent(QKeyEvent* rEvent) override;
 

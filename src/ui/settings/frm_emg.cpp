@@ -1,8 +1,6 @@
 #include "ui/settings/frm_emg.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,12 +9,12 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/bands.h"
 #include "app/language.h"
 #include "ui/kit/apply_language.h"
+#include "ui/kit/help_window.h"
 #include "ui/kit/dialog_frame.h"
 #include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/message_service.h"
@@ -61,11 +59,6 @@ EmbeddedInfo StartupEmbeddedInfo(const QDate& rToday) {
   info.MaintenanceReason.Assign("");
   info.EmbeddedVersion = "V1.00";
   return info;
-}
-
-QString HelpFilePath(const AppState& rState) {
-  const char* name = rState.LanguageIndex == kChinese ? "NR_6240C.chm" : "NR_6240E.chm";
-  return ToQ(ProgramPath(rState, name));
 }
 
 FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rParent)
@@ -156,12 +149,6 @@ FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rPare
   ApplyLanguage(this, rState);
 }
 
-void FrmEMG::OnHelp() {
-  const QString path = HelpFilePath(mState);
-  if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-  MessageService::TellUser(this, FromQ(path) + "\r\n" +
-                                     (mState.LanguageIndex == kChinese ? "帮助文件不可用。"
-                                                                       : "The help file is not available."));
-}
+void FrmEMG::OnHelp() { ShowHelp(mState, this, HelpTopicOf(objectName())); }
 
 }  // namespace px

@@ -29,7 +29,4 @@ class FrmEMG : public QDialog {
   const AppState& mState;
 };
 
-// The help file of the current language in the program folder.
-QString HelpFilePath(const AppState& rState);
-
 }  // namespace px
