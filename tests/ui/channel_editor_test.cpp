@@ -105,7 +105,13 @@ class ChannelEditorTest : public ::testing::Test {
 
 TEST_F(ChannelEditorTest, EmptyRowEnablesItsInputsOnlyWhileTheReceiveBoxHoldsText) {
   Open(7);
-  EXPECT_EQ(mDialog->windowTitle(), "Channel Edit");
+  // The title names the channel as the grid's row label does.
+  EXPECT_EQ(mDialog->windowTitle(), "Channel Edit - Channel 6");
+  EXPECT_EQ(ChannelCaption(mState, 201), "PA");
+  EXPECT_EQ(ChannelCaption(mState, 203), "VFO");
+  SetLanguage(mState, kChinese);
+  EXPECT_EQ(ChannelCaption(mState, 200), QString::fromUtf8("信道 199"));
+  SetLanguage(mState, kEnglish);
   EXPECT_TRUE(Text("RxFreq")->isEnabled());
   for (const char* name : {"TxFreq", "Name0", "Name6", "PttIdCode"}) EXPECT_FALSE(Text(name)->isEnabled()) << name;
   for (const char* name : {"Step", "Squelch", "Signalling", "BusyLock"}) EXPECT_FALSE(List(name)->isEnabled()) << name;

@@ -63,6 +63,12 @@ class MainWindowTest : public ::testing::Test {
   }
 
   FrmMain& Window() { return *mWindow; }
+  // The title as the window system shows it: Qt turns the "[*]" marker into "*" while
+  // the codeplug is modified and drops it otherwise.
+  QString ShownTitle() {
+    QString title = Window().windowTitle();
+    return title.replace(QStringLiteral("[*]"), Window().isWindowModified() ? QStringLiteral("*") : QString());
+  }
   ChannelGrid& Grid() { return *mWindow->Grid(); }
   QString Cell(int rRow, int rCol) { return Grid().CellText(rRow, rCol); }
   int Count() const { return mState.Current.ChannelCount; }
@@ -505,7 +511,7 @@ TEST_F(MainWindowTest, NewAsksAboutChangesThenConfirmsTheClearing) {
     EXPECT_TRUE(fs::exists(mDir.File("kept.fre")));
     EXPECT_EQ(mState.FilePath, "new.dat");
     EXPECT_TRUE(mState.Untitled);
-    EXPECT_TRUE(Window().windowTitle().endsWith(":new.dat]")) << Window().windowTitle().toStdString();
+    EXPECT_TRUE(ShownTitle().endsWith(":new.dat]")) << ShownTitle().toStdString();
     EXPECT_FALSE(IsModified(mState));
   }
   {
@@ -530,7 +536,7 @@ TEST_F(MainWindowTest, OpenShowsTheFileAndAFailedOpenKeepsEverything) {
   EXPECT_EQ(mState.FilePath, good);
   EXPECT_FALSE(mState.Untitled);
   EXPECT_FALSE(IsModified(mState));
-  const QString title = Window().windowTitle();
+  const QString title = ShownTitle();
   EXPECT_TRUE(title.endsWith(QString::fromStdString(":" + good + "]")));
   EXPECT_TRUE(title.startsWith("NR_6240[NR-6240:")) << title.toStdString();
 
@@ -546,7 +552,7 @@ TEST_F(MainWindowTest, OpenShowsTheFileAndAFailedOpenKeepsEverything) {
     EXPECT_EQ(Count(), 3);
     EXPECT_EQ(Cell(3, 3), "FILE");
     EXPECT_EQ(mState.FilePath, good);
-    EXPECT_EQ(Window().windowTitle(), title);
+    EXPECT_EQ(ShownTitle(), title);
     EXPECT_TRUE(Window().isVisible());
   }
 
@@ -558,6 +564,42 @@ TEST_F(MainWindowTest, OpenShowsTheFileAndAFailedOpenKeepsEverything) {
   ASSERT_EQ(script.Requests.size(), 1u);
   EXPECT_EQ(script.Requests[0].Text, "File has been modify,save it now?");
   EXPECT_EQ(mState.Channels[0].Name.Display(), "EDITED");
+}
+
+TEST_F(MainWindowTest, TitleMarksUnsavedChangesAndTheStatusBarSaysWhatHappenedInEitherLanguage) {
+  EXPECT_TRUE(Window().windowTitle().endsWith(QStringLiteral("[*]")));
+  EXPECT_FALSE(Window().isWindowModified());
+  EXPECT_FALSE(ShownTitle().contains(QLatin1Char('*')));
+  EXPECT_EQ(Window().StatusText(), "Ready");
+
+  // A change made anywhere shows in the marker with the next clock tick at the latest.
+  mState.Channels[0].Name.Assign("CHANGED");
+  QTRY_VERIFY_WITH_TIMEOUT(Window().isWindowModified(), 2500);
+  EXPECT_TRUE(ShownTitle().endsWith(QStringLiteral("]*")));
+
+  const std::string path = mDir.File("status.dat");
+  {
+    ScriptedMessages script;
+    script.File(path);
+    Window().SaveFileAs();
+  }
+  EXPECT_FALSE(Window().isWindowModified());
+  EXPECT_EQ(Window().StatusText(), "Saved status.dat");
+  {
+    ScriptedMessages script;
+    script.File(std::nullopt);
+    Window().SaveFileAs();
+  }
+  EXPECT_EQ(Window().StatusText(), "Not saved");
+  {
+    ScriptedMessages script;
+    script.File(path);
+    Window().OpenFile();
+  }
+  EXPECT_EQ(Window().StatusText(), "Opened status.dat");
+  SetLanguage(mState, kChinese);
+  Window().ApplyWindowLanguage();
+  EXPECT_EQ(Window().StatusText(), QString::fromUtf8("已打开 status.dat"));
 }
 
 TEST_F(MainWindowTest, SaveAsksBeforeOverwritingAndSaveAsMovesThePath) {
@@ -580,7 +622,7 @@ TEST_F(MainWindowTest, SaveAsksBeforeOverwritingAndSaveAsMovesThePath) {
   }
   EXPECT_EQ(mState.FilePath, first);
   EXPECT_FALSE(mState.Untitled);
-  EXPECT_TRUE(Window().windowTitle().endsWith(QString::fromStdString(":" + first + "]")));
+  EXPECT_TRUE(ShownTitle().endsWith(QString::fromStdString(":" + first + "]")));
 
   // Titled: the overwrite question; Cancel leaves the file as it was.
   mState.Channels[0].Name.Assign("SECOND");
@@ -603,7 +645,7 @@ TEST_F(MainWindowTest, SaveAsksBeforeOverwritingAndSaveAsMovesThePath) {
     EXPECT_FALSE(IsModified(mState));
   }
   // Save As that fails: the message, and the path and title stay.
-  const QString title = Window().windowTitle();
+  const QString title = ShownTitle();
   {
     ScriptedMessages script;
     script.File(mDir.File("no/such/folder/x.dat")).Answer(MsgAnswer::Ok);
@@ -612,7 +654,7 @@ TEST_F(MainWindowTest, SaveAsksBeforeOverwritingAndSaveAsMovesThePath) {
     EXPECT_EQ(script.Texts()[0].rfind("file error.", 0), 0u);
   }
   EXPECT_EQ(mState.FilePath, first);
-  EXPECT_EQ(Window().windowTitle(), title);
+  EXPECT_EQ(ShownTitle(), title);
 }
 
 // ---- closing ------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "codeplug/text_formats.h"
+#include "edit/channel_rows.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
 #include "ui/kit/dialog_text_filter.h"
@@ -50,6 +51,12 @@ constexpr int kFrequencyLength = 9;
 
 }  // namespace
 
+QString ChannelCaption(const AppState& rState, int rRow) {
+  const QString label = ToQ(RowLabelOf(rRow));
+  if (!IsMemoryChannel(rRow)) return label;
+  return OwnQ(rState, OwnText{"Channel %1", "信道 %1"}).arg(label);
+}
+
 FrmCHEdit::FrmCHEdit(AppState& rState, int rRow, QWidget* rParent)
     : QDialog(rParent), mState(rState), mRow(rRow), mMessages(this) {
   setObjectName("FrmCHEdit");
@@ -58,6 +65,7 @@ FrmCHEdit::FrmCHEdit(AppState& rState, int rRow, QWidget* rParent)
   LayOut();
   SetTabOrder();
   ApplyLanguage(this, rState);
+  setWindowTitle(windowTitle() + QStringLiteral(" - ") + ChannelCaption(rState, rRow));
   const QString blank = QStringLiteral(" ");
   mDecode.Label->setText(LangQ(rState, kTextToneType) + blank + LangQ(rState, kTextDecode));
   mEncode.Label->setText(LangQ(rState, kTextToneType) + blank + LangQ(rState, kTextEncode));

@@ -20,6 +20,9 @@ class QPushButton;
 
 namespace px {
 
+// What the editor's title calls the channel of grid row rRow: "Channel 12", "PA", "VFO".
+QString ChannelCaption(const AppState& rState, int rRow);
+
 class FrmCHEdit : public QDialog {
   Q_OBJECT
 

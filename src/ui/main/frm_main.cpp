@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QKeyEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -43,7 +44,22 @@ constexpr OwnText kMenuCopy{"&Copy\tCtrl+C", "复制(&C)\tCtrl+C"};
 constexpr OwnText kMenuCut{"Cu&t\tCtrl+X", "剪切(&T)\tCtrl+X"};
 constexpr OwnText kMenuPaste{"&Paste\tCtrl+V", "粘贴(&P)\tCtrl+V"};
 constexpr OwnText kMenuDelete{"&Delete", "删除(&D)"};
-constexpr OwnText kStatusText{"Status", "Status"};
+constexpr OwnText kStatusReady{"Ready", "就绪"};
+constexpr OwnText kStatusNew{"New codeplug", "已新建写频数据"};
+constexpr OwnText kStatusOpened{"Opened %1", "已打开 %1"};
+constexpr OwnText kStatusSaved{"Saved %1", "已保存 %1"};
+constexpr OwnText kStatusNotSaved{"Not saved", "未保存"};
+constexpr OwnText kStatusInitialized{"Initialised to the defaults", "已初始化为默认值"};
+constexpr OwnText kStatusRead{"Read from the radio", "已从对讲机读取"};
+constexpr OwnText kStatusWritten{"Written to the radio", "已写入对讲机"};
+constexpr OwnText kStatusEmbedded{"Embedded information read from the radio", "已从对讲机读取嵌入信息"};
+constexpr OwnText kStatusReadFailed{"Read failed: %1", "读频失败：%1"};
+constexpr OwnText kStatusWriteFailed{"Write failed: %1", "写频失败：%1"};
+constexpr OwnText kStatusEmbeddedFailed{"Embedded information not read: %1", "未读取嵌入信息：%1"};
+constexpr OwnText kStatusNotDone{"not done", "未完成"};
+
+// The file name without its folder, as the status bar has room for.
+QString FileNameOf(const std::string& rPath) { return QFileInfo(ToQ(rPath)).fileName(); }
 constexpr OwnText kFeaturesNotSaved{
     "The signalling switches could not be saved to\n%1\nCheck that the program folder can be written; "
     "until then the next start shows the switches as they were before.",
@@ -107,8 +123,7 @@ void FrmMain::ConnectCommands() {
     if (OpenModelDialog(mState, this)) ShowListByData();
   });
   connect(m.EditChannel, &QAction::triggered, this, &FrmMain::EditCurrentChannel);
-  connect(m.EditEmbedded, &QAction::triggered, this,
-          [this] { RunEmbeddedInfoCommand(mState, mRadio, this); });
+  connect(m.EditEmbedded, &QAction::triggered, this, &FrmMain::ReadEmbeddedInfo);
   connect(m.ComPort, &QAction::triggered, this, [this] { OpenComSetDialog(mState, mRadio, this); });
   connect(m.Language, &QAction::triggered, this, [this] {
     if (OpenLanguageDialog(mState, this)) ApplyWindowLanguage();
@@ -117,9 +132,13 @@ void FrmMain::ConnectCommands() {
   mRadio.ShowReadCodeplug = [this] { ShowListByData(); };
   connect(m.Read, &QAction::triggered, this, [this] {
     if (RunReadCommand(mState, mRadio, this)) ShowListByData();
+    if (mRadio.LastStarted) ReportTransfer(kStatusRead, kStatusReadFailed);
+    UpdateTitle();
   });
   connect(m.Write, &QAction::triggered, this, [this] {
     if (RunWriteCommand(mState, mRadio, this)) ShowListByData();
+    if (mRadio.LastStarted) ReportTransfer(kStatusWritten, kStatusWriteFailed);
+    UpdateTitle();
   });
   connect(m.Password, &QAction::triggered, this, [this] { OpenPasswordDialog(mState, mRadio, this); });
   connect(m.ViewToolBar, &QAction::toggled, m.ToolBar, &QWidget::setVisible);
@@ -156,8 +175,33 @@ QString FrmMain::TitleText() const {
 }
 
 void FrmMain::ShowListByData() {
-  setWindowTitle(TitleText());
+  UpdateTitle();
   mGrid->ShowListByData(mState);
+}
+
+void FrmMain::UpdateTitle() {
+  // Qt shows the placeholder as "*" while modified and drops it otherwise, so an
+  // unmodified title reads exactly as built.
+  setWindowTitle(TitleText() + QStringLiteral("[*]"));
+  setWindowModified(IsModified(mState));
+}
+
+QString FrmMain::StatusText() const { return mStatusText->text(); }
+
+void FrmMain::SetStatus(std::function<QString()> rText) {
+  mStatusSource = std::move(rText);
+  const QString text = mStatusSource();
+  mStatusText->setText(text);
+  mStatusText->setToolTip(text);
+}
+
+void FrmMain::ReportTransfer(const OwnText& rDone, const OwnText& rFailed) {
+  const bool done = mRadio.LastSucceeded;
+  const QString reason = ToQ(mRadio.LastMessage).section(QLatin1Char('\n'), 0, 0).trimmed();
+  SetStatus([this, done, reason, &rDone, &rFailed] {
+    if (done) return OwnQ(mState, rDone);
+    return OwnQ(mState, rFailed).arg(reason.isEmpty() ? OwnQ(mState, kStatusNotDone) : reason);
+  });
 }
 
 void FrmMain::LoadShowTree() { mTree->LoadShowTree(mState, AvailablePages()); }
@@ -175,7 +219,9 @@ QStringList FrmMain::AvailablePages() const { return {QStringLiteral("N1"), QStr
 
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
-  mStatusText->setText(OwnQ(mState, kStatusText));
+  if (!mStatusSource) mStatusSource = [this] { return OwnQ(mState, kStatusReady); };
+  SetStatus(mStatusSource);
+  UpdateClock();
   mGrid->setProperty("editText", OwnQ(mState, kMenuEdit));
   mGrid->setProperty("copyText", OwnQ(mState, kMenuCopy));
   mGrid->setProperty("cutText", OwnQ(mState, kMenuCut));
@@ -235,31 +281,47 @@ void FrmMain::resizeEvent(QResizeEvent* rEvent) {
 }
 
 void FrmMain::NewFile() {
-  if (NewCommand(mState, mMessages)) ShowListByData();
-  setWindowTitle(TitleText());
+  if (NewCommand(mState, mMessages)) {
+    ShowListByData();
+    SetStatus([this] { return OwnQ(mState, kStatusNew); });
+  }
+  UpdateTitle();
 }
 
 void FrmMain::OpenFile() {
   // A failed open keeps the codeplug in memory; the grid only follows a success.
-  if (OpenCommand(mState, mMessages)) ShowListByData();
-  setWindowTitle(TitleText());
+  if (OpenCommand(mState, mMessages)) {
+    ShowListByData();
+    ReportFileStatus(kStatusOpened);
+  }
+  UpdateTitle();
 }
 
 void FrmMain::SaveFile() {
-  SaveCommand(mState, mMessages);
-  setWindowTitle(TitleText());
+  if (SaveCommand(mState, mMessages)) ReportFileStatus(kStatusSaved);
+  else SetStatus([this] { return OwnQ(mState, kStatusNotSaved); });
+  UpdateTitle();
 }
 
 void FrmMain::SaveFileAs() {
-  SaveAsCommand(mState, mMessages);
-  setWindowTitle(TitleText());
+  if (SaveAsCommand(mState, mMessages)) ReportFileStatus(kStatusSaved);
+  else SetStatus([this] { return OwnQ(mState, kStatusNotSaved); });
+  UpdateTitle();
+}
+
+void FrmMain::ReportFileStatus(const OwnText& rText) {
+  const QString name = FileNameOf(mState.FilePath);
+  SetStatus([this, name, &rText] { return OwnQ(mState, rText).arg(name); });
 }
 
 void FrmMain::InitializeCodeplug() {
   mState.Initializing = true;
   const bool changed = NewCommand(mState, mMessages);
   mState.Initializing = false;
-  if (changed) ShowListByData();
+  if (changed) {
+    ShowListByData();
+    SetStatus([this] { return OwnQ(mState, kStatusInitialized); });
+  }
 }
 
 void FrmMain::EditCurrentChannel() {
@@ -289,16 +351,26 @@ void FrmMain::OnPageChosen(const QString& rKey) {
   if (rKey == QLatin1String("N1")) {
     mGrid->setFocus();
   } else if (rKey == QLatin1String("N9")) {
-    RunEmbeddedInfoCommand(mState, mRadio, this);
+    ReadEmbeddedInfo();
   }
+}
+
+void FrmMain::ReadEmbeddedInfo() {
+  RunEmbeddedInfoCommand(mState, mRadio, this);
+  if (mRadio.LastStarted) ReportTransfer(kStatusEmbedded, kStatusEmbeddedFailed);
 }
 
 void FrmMain::ShowHelpContents() { ShowHelp(mState, this, QStringLiteral("index")); }
 
 void FrmMain::UpdateClock() {
   const QDateTime now = QDateTime::currentDateTime();
-  mStatusDate->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
-  mStatusTime->setText(QLocale::system().toString(now.time(), QLocale::ShortFormat));
+  const QLocale locale = mState.LanguageIndex == kChinese ? QLocale(QLocale::Chinese, QLocale::China)
+                                                          : QLocale(QLocale::English, QLocale::UnitedKingdom);
+  mStatusDate->setText(locale.toString(now.date(), QLocale::ShortFormat));
+  mStatusTime->setText(locale.toString(now.time(), QLocale::ShortFormat));
+  // Every change of the codeplug shows in the title's marker within a second, whatever
+  // made it.
+  if (windowTitle().contains(QStringLiteral("[*]"))) setWindowModified(IsModified(mState));
 }
 
 bool FrmMain::ConfirmClose() {

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 #include "app/app_state.h"
 #include "ui/main/main_menus.h"
 #include "ui/kit/message_service.h"
@@ -44,6 +46,10 @@ class FrmMain : public QMainWindow {
   void EditCurrentChannel();
   void OpenEditor(int rRow);
   void RevealFeatureItems();
+  // The title with its unsaved-changes marker.
+  void UpdateTitle();
+  void ReadEmbeddedInfo();
+  QString StatusText() const;
 
   // The window's own settings store group ("Settings"); tests may point it elsewhere.
   void RestoreGeometry();
@@ -70,6 +76,10 @@ class FrmMain : public QMainWindow {
   void ShowFeatureItems();
   void UpdateClock();
   void ShowHelpContents();
+  // The status text is kept as how to make it, so that a language change redoes it.
+  void SetStatus(std::function<QString()> rText);
+  void ReportFileStatus(const OwnText& rText);
+  void ReportTransfer(const OwnText& rDone, const OwnText& rFailed);
   bool ConfirmClose();
   QStringList AvailablePages() const;
 
@@ -83,6 +93,7 @@ class FrmMain : public QMainWindow {
   QLabel* mStatusText = nullptr;
   QLabel* mStatusDate = nullptr;
   QLabel* mStatusTime = nullptr;
+  std::function<QString()> mStatusSource;
   int mTreeWidth = 0;
   bool mClosed = false;
 };

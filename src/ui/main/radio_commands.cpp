@@ -49,6 +49,7 @@ class DesktopLinkUser : public LinkUser {
     if (mMode == LinkMode::ReadCodeplug && mRadio.ShowReadCodeplug &&
         rText == LinkTextOf(mState, LinkText::ReadDone))
       mRadio.ShowReadCodeplug();
+    if (rButtons == MsgButtons::Ok) mRadio.LastMessage = rText;
     return mBoxes.Ask(rText, rButtons, rIcon);
   }
   std::optional<std::string> ChooseFileToOpen(const std::string& rFilter,
@@ -143,6 +144,7 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
   port.BytesArrived = [&engine](std::span<const std::uint8_t> rBytes) { engine.OnBytesArrived(rBytes); };
   port.TimerExpired = [&engine] { engine.OnTimerExpired(); };
 
+  rRadio.LastMessage.clear();
   result.Started = rStart(engine, user);
   if (result.Started && engine.IsRunning()) user.WaitForEnd();
   user.CloseProgress();
@@ -151,6 +153,8 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
   result.Embedded = engine.Embedded();
   if (result.Succeeded && rMode == LinkMode::ReadCodeplug)
     user.KeepBackup(BackupDirection::Read, result.Identity.Model);
+  rRadio.LastStarted = result.Started || !rRadio.LastMessage.empty();
+  rRadio.LastSucceeded = result.Succeeded;
   rRadio.Busy = false;
   return result;
 }

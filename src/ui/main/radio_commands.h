@@ -41,6 +41,11 @@ struct RadioContext {
   LinkTrace Trace;
   // A transfer is running; the commands refuse to start a second one.
   bool Busy = false;
+  // How the last transfer went, for the status bar: whether it ran (it may have been
+  // declined before), whether it succeeded, and the last message it showed.
+  bool LastStarted = false;
+  bool LastSucceeded = false;
+  std::string LastMessage;
   // Run once a read codeplug is in place, before its success message: the main window
   // redraws here, so that the message shows over the new contents, not the old.
   std::function<void()> ShowReadCodeplug;
