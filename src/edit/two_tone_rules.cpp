@@ -1,7 +1,7 @@
 #include "edit/two_tone_rules.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 
 #include "app/language.h"
 #include "codeplug/number_text.h"
@@ -240,10 +240,18 @@ void StoreTwoToneInputs(const TwoTonePageInputs& rIn, TwoToneSettings& rPage) {
   const auto [first, second] = FormatTones(rIn.Format);
   const double f1 = hz[At(first)];
   const double f2 = second >= 0 ? hz[At(second)] : 0;
-  SetDecodeTone(rPage, 0, ToneTenths(f1));
-  SetDecodeDivisor(rPage, 0, HeaderDivisor(f1));
-  SetDecodeTone(rPage, 1, f2 > 0 ? ToneTenths(f2) : 0);
-  SetDecodeDivisor(rPage, 1, f2 > 0 ? HeaderDivisor(f2) : 0);
+  const auto setDecode = [&rPage](int rWhich, double rHz) {
+    const int tenths = rHz > 0 ? ToneTenths(rHz) : 0;
+    const int divisor = HeaderDivisor(rHz);
+    // A divisor one unit off for the same tone is that tone's rounded divisor (the
+    // defaults hold such); it stays, so that an OK without change keeps the page.
+    const bool rounded = tenths > 0 && DecodeTone(rPage, rWhich) == tenths &&
+                         std::abs(DecodeDivisor(rPage, rWhich) - divisor) == 1;
+    SetDecodeTone(rPage, rWhich, tenths);
+    if (!rounded) SetDecodeDivisor(rPage, rWhich, divisor);
+  };
+  setDecode(0, f1);
+  setDecode(1, f2);
   for (int t = 0; t < kTwoToneTones; ++t) SetTone(rPage, t, ToneTenths(hz[At(t)]));
 }
 
@@ -258,7 +266,7 @@ ReportSection DescribeTwoTonePage(const AppState& rState) {
   const TwoTonePage page = OpenTwoTonePage(rState);
   const TwoTonePageInputs& in = page.Inputs;
   ReportSection section;
-  section.Key = "two_tone";
+  section.Key = "twotone";
   section.Title = LangOption(rState, 60051);
   const auto row = [&](std::string rLabel, std::string rValue) {
     section.Rows.push_back({std::move(rLabel), std::move(rValue)});

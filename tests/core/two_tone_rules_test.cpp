@@ -220,6 +220,20 @@ TEST(TwoToneRules, OkRenumbersChannelsOfAFreedEntry) {
   EXPECT_EQ(state.Channels[1].TwoToneEntryNumber, 6);
 }
 
+TEST(TwoToneRules, OkWithoutChangeKeepsThePage) {
+  AppState state = DefaultState();
+  // The defaults' second divisor is the rounded one (5172 for 928.1 Hz, not 5171).
+  EXPECT_EQ(DecodeDivisor(state.Current.Settings.TwoTone, 1), 5172);
+  const TwoToneSettings before = state.Current.Settings.TwoTone;
+  ApplyTwoTonePage(state, OpenTwoTonePage(state));
+  EXPECT_EQ(state.Current.Settings.TwoTone, before);
+  // A divisor further off is derived again from its tone.
+  SetDecodeDivisor(state.Current.Settings.TwoTone, 0, 1000);
+  ApplyTwoTonePage(state, OpenTwoTonePage(state));
+  const TwoToneSettings& page = state.Current.Settings.TwoTone;
+  EXPECT_EQ(DecodeDivisor(page, 0), HeaderDivisor(DecodeTone(page, 0) / 10.0));
+}
+
 TEST(TwoToneRules, ListsAndReport) {
   AppState state = DefaultState();
   EXPECT_EQ(TwoToneToneTimeChoices().size(), 96u);

@@ -67,6 +67,13 @@ CodeGrid::CodeGrid(const char* rName, int rRows, std::vector<CodeGridColumn> rCo
     if (column.Width > 0) setColumnWidth(static_cast<int>(c), column.Width);
   }
 
+  // Rows as high as an editor needs, no higher, so that many of them show at once.
+  int rowHeight = fontMetrics().height() + 6;
+  for (std::size_t c = 0; c < mColumns.size(); ++c)
+    if (QWidget* editor = EditorOf(static_cast<int>(c))) rowHeight = std::max(rowHeight, editor->sizeHint().height());
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+
   connect(this, &QTableWidget::currentCellChanged, this,
           [this](int rRow, int rColumn) { OnCurrentCellChanged(rRow, rColumn); });
   // A click on the current cell changes nothing current, but enters it again.

@@ -23,7 +23,7 @@ namespace px {
 
 namespace {
 
-constexpr int kVisibleRows = 14;
+constexpr int kVisibleRows = 16;
 
 // Name cells take any character up to code 127 but "\" and "~".
 char NameKey(char rKey) { return rKey == '\\' || rKey == '~' || rKey == 0x7F ? 0 : rKey; }
