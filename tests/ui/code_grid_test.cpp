@@ -125,6 +125,25 @@ TEST_F(CodeGridTest, PageHooksRedirectTheCursorAndChooseTheWalk) {
   EXPECT_EQ(mGrid->EditedCell(), (GridCell{5, 2}));
 }
 
+TEST_F(CodeGridTest, TypingOnTheFocusedGridOpensTheEditor) {
+  mGrid->SetCellText(7, 2, "AB");
+  mGrid->EnterCell(7, 2);
+  mGrid->CommitEdit();  // the grid keeps the focus, no editor open
+  ASSERT_TRUE(mGrid->hasFocus());
+  QTest::keyClicks(mGrid, "c");  // the key opens the editor and enters it
+  ASSERT_EQ(mGrid->EditedCell(), (GridCell{7, 2}));
+  EXPECT_TRUE(Text(2)->hasFocus());
+  QTest::keyClicks(Text(2), "1");
+  EXPECT_EQ(Text(2)->text(), "C1");
+  mGrid->CommitEdit();
+  QTest::keyClick(mGrid, Qt::Key_F2);  // F2 opens it with the text kept
+  EXPECT_EQ(Text(2)->text(), "C1");
+  mGrid->CommitEdit();
+  mGrid->setCurrentCell(7, 0);
+  QTest::keyClicks(mGrid, "9");  // the label column has no editor
+  EXPECT_FALSE(mGrid->EditedCell().Valid());
+}
+
 TEST_F(CodeGridTest, ScrollingCommitsAndHidesTheEditor) {
   mGrid->EnterCell(1, 2);
   QTest::keyClicks(Text(2), "12");

@@ -1,6 +1,7 @@
 #include "ui/kit/code_grid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -205,6 +206,25 @@ bool CodeGrid::eventFilter(QObject* rWatched, QEvent* rEvent) {
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) CommitEdit();
   }
   return QTableWidget::eventFilter(rWatched, rEvent);
+}
+
+void CodeGrid::keyPressEvent(QKeyEvent* rEvent) {
+  const int row = currentRow();
+  const int column = currentColumn();
+  const bool opens = IsEnter(rEvent) || rEvent->key() == Qt::Key_F2 ||
+                     (!rEvent->text().isEmpty() && rEvent->text().at(0).isPrint());
+  if (mEdited.Valid() || !opens || row < 0 || !EditorOf(column)) {
+    QTableWidget::keyPressEvent(rEvent);
+    return;
+  }
+  EnterCell(row, column);
+  if (!mEdited.Valid()) return;
+  QWidget* editor = EditorOf(mEdited.Column);
+  if (auto* text = qobject_cast<QLineEdit*>(editor); text && !IsEnter(rEvent) && rEvent->key() != Qt::Key_F2) {
+    text->clear();  // typing replaces the cell's text, through the editor's key filter
+    QKeyEvent typed(QEvent::KeyPress, rEvent->key(), rEvent->modifiers(), rEvent->text());
+    QCoreApplication::sendEvent(text, &typed);
+  }
 }
 
 QSize CodeGrid::SizeFor(int rVisibleRows) const {

@@ -10,7 +10,8 @@
 //   cursor back to the start of its row);
 // - EnterWalk: where Enter goes from a cell, given the editor's text;
 // - Commit: called after a cell took the editor's text; it may rewrite any cell.
-// Rows count from 0; column 0 is usually the row's label and has no editor.
+// Rows count from 0; column 0 is usually the row's label and has no editor. With the grid
+// itself focused (no editor open), Enter, F2 or typing opens the current cell's editor.
 //
 // Objects: the grid is named by the page; the editors are "<grid>Text<c>" / "<grid>List<c>"
 // for column c, so tests can find and drive them.
@@ -87,6 +88,9 @@ class CodeGrid : public QTableWidget {
 
  protected:
   bool eventFilter(QObject* rWatched, QEvent* rEvent) override;
+  // With no editor open, Enter, F2 or a typed character opens the current cell's editor
+  // (the character goes into it).
+  void keyPressEvent(QKeyEvent* rEvent) override;
 
  private:
   void OnCurrentCellChanged(int rRow, int rColumn);
