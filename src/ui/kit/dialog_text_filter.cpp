@@ -38,13 +38,13 @@ bool Refuses(DialogTextFilter::Accept rAccept, QChar rChar) {
 // QLineEdit undoes a change its validator calls invalid.
 class FilterValidator : public QValidator {
  public:
-  FilterValidator(DialogTextFilter::Accept rAccept, QObject* rParent) : QValidator(rParent), mAccept(rAccept) {}
+  FilterValidator(const DialogTextFilter* rFilter, QObject* rParent) : QValidator(rParent), mFilter(rFilter) {}
   State validate(QString& rInput, int&) const override {
-    return DialogTextFilter::Accepts(mAccept, rInput) ? Acceptable : Invalid;
+    return mFilter->AcceptsText(rInput) ? Acceptable : Invalid;
   }
 
  private:
-  DialogTextFilter::Accept mAccept;
+  const DialogTextFilter* mFilter;
 };
 
 bool IsMouseButtonEvent(QEvent::Type rType) {
@@ -66,18 +66,41 @@ class EnterFilter : public QObject {
 
 }  // namespace
 
-void DialogTextFilter::Install(QLineEdit* rEdit, Accept rAccept) {
-  rEdit->installEventFilter(new DialogTextFilter(rAccept, rEdit));
-  rEdit->setValidator(new FilterValidator(rAccept, rEdit));
+void DialogTextFilter::InstallOn(QLineEdit* rEdit, DialogTextFilter* rFilter) {
+  rEdit->installEventFilter(rFilter);
+  rEdit->setValidator(new FilterValidator(rFilter, rEdit));
   rEdit->setContextMenuPolicy(Qt::NoContextMenu);  // no paste through the menu either
   rEdit->setAcceptDrops(false);
-  rEdit->setProperty(kTextFilterProperty, static_cast<int>(rAccept));
+  rEdit->setProperty(kTextFilterProperty, static_cast<int>(rFilter->mAccept));
+}
+
+void DialogTextFilter::Install(QLineEdit* rEdit, Accept rAccept) {
+  InstallOn(rEdit, new DialogTextFilter(rAccept, rEdit));
+}
+
+void DialogTextFilter::Install(QLineEdit* rEdit, KeyRule rRule) {
+  InstallOn(rEdit, new DialogTextFilter(std::move(rRule), rEdit));
 }
 
 bool DialogTextFilter::Accepts(Accept rAccept, const QString& rText) {
   for (const QChar c : rText)
     if (Refuses(rAccept, c)) return false;
   return true;
+}
+
+bool DialogTextFilter::AcceptsText(const QString& rText) const {
+  if (!Accepts(mAccept, rText)) return false;
+  if (!mRule) return true;
+  for (const QChar c : rText)
+    if (mRule(static_cast<char>(c.unicode())) == 0) return false;
+  return true;
+}
+
+QString DialogTextFilter::Entered(const QString& rText) const {
+  if (!mRule) return rText;
+  QString entered;
+  for (const QChar c : rText) entered += QLatin1Char(mRule(static_cast<char>(c.unicode())));
+  return entered;
 }
 
 void DialogTextFilter::TakeNameChar(QLineEdit* rEdit, const QString& rText) {
@@ -95,9 +118,13 @@ bool DialogTextFilter::FilterKey(QLineEdit* rEdit, QKeyEvent* rKey) {
   }
   const QString text = rKey->text();
   if (text.isEmpty() || !text.at(0).isPrint()) return false;  // control keys pass
-  if (!Accepts(mAccept, text)) return true;
+  if (!AcceptsText(text)) return true;
   if (mAccept == Accept::NameChar) {
     TakeNameChar(rEdit, text);
+    return true;
+  }
+  if (const QString entered = Entered(text); entered != text) {
+    rEdit->insert(entered);  // as the rule enters it, within the box's maximum length
     return true;
   }
   return false;
@@ -106,11 +133,12 @@ bool DialogTextFilter::FilterKey(QLineEdit* rEdit, QKeyEvent* rKey) {
 bool DialogTextFilter::FilterInputMethod(QLineEdit* rEdit, QInputMethodEvent* rEvent) {
   const QString commit = rEvent->commitString();
   if (commit.isEmpty()) return false;  // composing only: nothing reaches the text yet
-  if (!Accepts(mAccept, commit)) {
+  if (!AcceptsText(commit)) {
     // The composition ends without a trace in the box.
     rEvent->setCommitString(QString());
     return false;
   }
+  if (const QString entered = Entered(commit); entered != commit) rEvent->setCommitString(entered);
   if (mAccept == Accept::NameChar) {
     // As a typed character; the event still goes on, empty, to end the composition.
     rEvent->setCommitString(QString());

@@ -13,6 +13,9 @@
 // marks the box with its kind (property kTextFilterProperty, the Accept value as int),
 // so that tests can find and probe every filtered box of a dialog.
 
+#include <functional>
+#include <utility>
+
 #include <QObject>
 
 class QInputMethodEvent;
@@ -25,6 +28,11 @@ namespace px {
 
 inline constexpr const char* kTextFilterProperty = "textFilter";
 
+// A key rule from the core: the character a typed printable one enters (a lower-case
+// letter may enter as upper case), or 0 when the box refuses it. Characters above 127
+// are refused before the rule is asked.
+using KeyRule = std::function<char(char)>;
+
 class DialogTextFilter : public QObject {
  public:
   enum class Accept {
@@ -34,11 +42,16 @@ class DialogTextFilter : public QObject {
     NameChar,   // one character of a name: not "\" or "~"; the focus then moves on
   };
   DialogTextFilter(Accept rAccept, QObject* rParent) : QObject(rParent), mAccept(rAccept) {}
+  DialogTextFilter(KeyRule rRule, QObject* rParent)
+      : QObject(rParent), mAccept(Accept::Ascii), mRule(std::move(rRule)) {}
   // Filters rEdit and hides its context menu; getting the focus then selects the whole text.
   static void Install(QLineEdit* rEdit, Accept rAccept);
+  static void Install(QLineEdit* rEdit, KeyRule rRule);
 
   // True when a box of kind rAccept may hold every character of rText.
   static bool Accepts(Accept rAccept, const QString& rText);
+  // The same for this filter, its key rule included.
+  bool AcceptsText(const QString& rText) const;
 
  protected:
   bool eventFilter(QObject* rWatched, QEvent* rEvent) override;
@@ -48,8 +61,12 @@ class DialogTextFilter : public QObject {
   bool FilterInputMethod(QLineEdit* rEdit, QInputMethodEvent* rEvent);
   // A name box holds one character: the new one replaces it, then the next box follows.
   static void TakeNameChar(QLineEdit* rEdit, const QString& rText);
+  // rText as the key rule enters it; rText itself without a rule.
+  QString Entered(const QString& rText) const;
+  static void InstallOn(QLineEdit* rEdit, DialogTextFilter* rFilter);
 
   Accept mAccept;
+  KeyRule mRule;
 };
 
 // Enter (and the keypad's Enter) in rWidget moves the focus on as Tab does and does
