@@ -1,0 +1,87 @@
+#pragma once
+// The 5-Tone page: system settings, own ID, the two PTT ID codes, the 100 codes with
+// their in-place cell editors and the 8 information codes. Edits a scratch copy; OK runs
+// the core's apply (which renumbers the channels' and the alert page's references),
+// Cancel discards it.
+
+#include <array>
+
+#include <QDialog>
+
+#include "app/app_state.h"
+#include "edit/five_tone_rules.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace px {
+
+class Frm5Tone : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Frm5Tone(AppState& rState, QWidget* rParent = nullptr);
+
+  // The scratch copy, for the special call and tone table dialogs.
+  FiveTonePage& Page() { return mPage; }
+
+ protected:
+  bool eventFilter(QObject* rWatched, QEvent* rEvent) override;
+
+ private:
+  void BuildGrid();
+  void ShowPage();
+  void ShowRow(int rRow);
+  void ReadInputs();
+  void ShowToneTable(int rStandard);
+
+  void OnCellEntered(int rRow, int rCol);
+  void CommitCell();
+  void HideEditors();
+  void MoveAfterEnter(bool rRight);
+  void OnCodeDoubleClicked(int rRow);
+
+  void OnOwnIdLeft();
+  void OnInfoChosen(int rPosition);
+  void OnFunctionChosen();
+  void ShowInfoInputs();
+  void ReadInfoInputs();
+  void OpenSpecial(SpecialCallTarget rTarget);
+  void OpenToneTable();
+  void OnOk();
+
+  AppState& mState;
+  FiveTonePage mPage;
+  bool mLoaded = false;
+  bool mShowing = false;
+  bool mTelling = false;
+
+  std::array<QComboBox*, kFiveTonePageLists + 1> mLists{};
+  QCheckBox* mSideTone = nullptr;
+  QLineEdit* mOwnId = nullptr;
+  QPlainTextEdit* mToneText = nullptr;
+  std::array<QLineEdit*, 2> mPttCode{};
+  std::array<QComboBox*, 2> mPttStandard{};
+  std::array<QComboBox*, 2> mPttDuration{};
+
+  QTableWidget* mGrid = nullptr;
+  QLineEdit* mCodeEditor = nullptr;      // Text3
+  QComboBox* mStandardEditor = nullptr;  // Combo2
+  QComboBox* mDurationEditor = nullptr;  // Combo3
+  QLineEdit* mNameEditor = nullptr;      // Text6
+  int mCurRow = 0;                       // CurTone5Row
+  int mCurCol = 0;                       // CurTone5Col
+
+  QGroupBox* mInfoFrame = nullptr;
+  QComboBox* mInfoNumber = nullptr;  // Combo6
+  QComboBox* mFunction = nullptr;    // Combo7(0)
+  QComboBox* mResponse = nullptr;    // Combo7(1)
+  QLineEdit* mInfoCode = nullptr;    // Text5
+  QLineEdit* mInfoName = nullptr;    // Text7
+};
+
+}  // namespace px
