@@ -1,5 +1,7 @@
 #include "ui/signalling/frm_five_tone.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -75,6 +78,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   settings->setHorizontalSpacing(8);
   mOwnId = NewText(this, "Text2", kOwnIdLength, DialogTextFilter::Accept::Digits);
   mOwnId->installEventFilter(this);
+  mOwnId->setMaximumWidth(mOwnId->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
   auto* ownIdLabel = NewLabel(this, kTextOwnId);
   settings->addWidget(ownIdLabel, 0, 0, Qt::AlignRight);
   settings->addWidget(mOwnId, 0, 1);
@@ -108,7 +112,17 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   mToneText = new QPlainTextEdit(this);
   mToneText->setObjectName("Text1");
   mToneText->setReadOnly(true);
-  mToneText->setMinimumWidth(mToneText->fontMetrics().horizontalAdvance(QStringLiteral("Tone Frequency(Hz)WW")));
+  {
+    // As wide as the widest line of any standard's table, so that nothing wraps.
+    int widest = 0;
+    for (int i = 0; i < kFiveToneStandardCount; ++i) {
+      for (const QString& line : ToQ(ToneTableText(rState, i)).split(QStringLiteral("\r\n")))
+        widest = std::max(widest, mToneText->fontMetrics().horizontalAdvance(line));
+    }
+    mToneText->setFixedWidth(widest + 2 * mToneText->frameWidth() + 2 * static_cast<int>(mToneText->document()->documentMargin()) +
+                             mToneText->verticalScrollBar()->sizeHint().width());
+    mToneText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  }
   auto* editTable = new QPushButton(this);
   editTable->setObjectName("Command4");
   SetTextId(editTable, kTextEdit);
@@ -154,6 +168,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
 
   // Information codes.
   mInfoNumber = NewList(this, "Combo6", {"1", "2", "3", "4", "5", "6", "7", "8"});
+  mInfoNumber->setMinimumWidth(mInfoNumber->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 40);
   mFunction = NewChoiceList(this, "Combo7_0", rState, FiveToneDecodeFunctionChoices());
   mResponse = NewChoiceList(this, "Combo7_1", rState, FiveToneResponseChoices());
   mInfoCode = NewText(this, "Text5", kInfoCodeMax, DialogTextFilter::Accept::Ascii);
@@ -225,6 +240,7 @@ void Frm5Tone::BuildGrid() {
   mGrid = new QTableWidget(kFiveToneCodes, 6, this);
   mGrid->setObjectName("MSHFlexGrid1");
   mGrid->verticalHeader()->hide();
+  mGrid->verticalHeader()->setDefaultSectionSize(mGrid->fontMetrics().height() + 10);
   mGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   mGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   mGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
