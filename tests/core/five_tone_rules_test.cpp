@@ -10,6 +10,7 @@
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "edit/five_tone_rules.h"
+#include "link/codec_parts.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 
@@ -330,6 +331,43 @@ TEST_F(FiveToneRules, PageListsStoreTheirValues) {
   EXPECT_EQ(Five().SpecialCodeA.Digits.Display(), "1E23");
   EXPECT_EQ(Five().SpecialCodeA.CodeBytes[1], 9);
   EXPECT_EQ(Five().SpecialCodeA.CodeBytes[3], 40) << "the frame's own duration, not the page's";
+}
+
+TEST_F(FiveToneRules, WhatThePageStoresComesBackFromTheRadioImage) {
+  FiveTonePage page = OpenFiveTonePage(state);
+  CommitCodeCell(state, page, 1, "11223");
+  CommitNameCell(page, 1, "ONE");
+  SpecialCallInputs in = OpenSpecialCall(page);
+  in.Called = "54321";
+  in.Message = "HI";
+  ASSERT_TRUE(ApplySpecialCall(state, page, in, SpecialCallTarget::CodeRow, 2, ui));
+  in.Type = kSpecialAni;
+  ASSERT_TRUE(ApplySpecialCall(state, page, in, SpecialCallTarget::CodeRow, 3, ui));
+  in.Type = kSpecialPttId;
+  ASSERT_TRUE(ApplySpecialCall(state, page, in, SpecialCallTarget::PttIdEnd, 0, ui));
+  page.PttId[0].Code = "E1E2345E48454C4C4F574F52";  // 24 digits, the most a PTT ID code holds
+  ChooseInfoCode(page, 1);
+  page.Info.Function = 1;
+  page.Info.Code = "ABCDEF012345";
+  ASSERT_EQ(ApplyFiveTonePage(state, page, ui), FiveToneApplyOutcome::Stored);
+
+  RadioImage image{};
+  PreFillImage(image);
+  EncodeFiveTone(state.Current, image);
+  Codeplug back;
+  DecodeFiveTone(back, image);
+  const FiveToneSettings& sent = Five();
+  const FiveToneSettings& read = back.Settings.FiveTone;
+  for (std::size_t k = 0; k < 3; ++k) {
+    EXPECT_EQ(read.Codes[k].Empty, 0);
+    EXPECT_EQ(CodeInUse(read.Codes[k]), CodeInUse(sent.Codes[k])) << k;
+  }
+  EXPECT_EQ(CodeInUse(read.Codes[2]), "54321D12345");
+  EXPECT_EQ(read.Codes[0].Name.Display(), "ONE");
+  EXPECT_EQ(CodeInUse(read.SpecialCodeA), "E1E2345E48454C4C4F574F52");
+  EXPECT_EQ(CodeInUse(read.SpecialCodeB), "E612345");
+  EXPECT_EQ(read.InfoCodes[0].Code.Display(), "ABCDEF012345");
+  EXPECT_EQ(read.PageText.Display(), "12345");
 }
 
 TEST(FiveToneToneTable, BoxesAreClampedAndRoundedHalfToEven) {

@@ -26,9 +26,6 @@ class Frm5Tone : public QDialog {
  public:
   explicit Frm5Tone(AppState& rState, QWidget* rParent = nullptr);
 
-  // The scratch copy, for the special call and tone table dialogs.
-  FiveTonePage& Page() { return mPage; }
-
  protected:
   bool eventFilter(QObject* rWatched, QEvent* rEvent) override;
 
