@@ -211,6 +211,30 @@ TEST_F(FiveTonePageTest, EachSpecialCallIntoACodeRowAndAPttIdCode) {
   EXPECT_EQ(Cell(3, 2), "");
 }
 
+TEST_F(FiveTonePageTest, EnterWalksTheCodeListAndDoubleClickResetsASpecialCall) {
+  Five().Codes[99].Empty = 0;
+  Five().Codes[99].Digits.Assign("E612345");
+  Five().Codes[99].CodeBytes[2] = 7;
+  Open();
+  EnterCell(99, 2);
+  auto* code = Find<QLineEdit>("Text3");
+  QTest::keyClick(code, Qt::Key_Return);
+  EXPECT_EQ(Grid()->currentRow(), 99) << "an empty code moves down a row";
+  EXPECT_EQ(Cell(100, 1), "PTTID");
+  QTest::keyClick(code, Qt::Key_Return);
+  EXPECT_EQ(Grid()->currentRow(), 0) << "after the last row the first";
+  EXPECT_TRUE(code->isVisible());
+
+  EnterCell(100, 2);
+  mMessages.Answer(MsgAnswer::Ok);
+  QTest::mouseDClick(code, Qt::LeftButton);
+  EXPECT_EQ(mMessages.Texts(), std::vector<std::string>{"Reset Special Call of this channel,OK or Not?"});
+  EXPECT_EQ(Cell(100, 1), "");
+  Ok();
+  EXPECT_EQ(Five().Codes[99].CodeBytes[2], 0);
+  EXPECT_EQ(Five().Codes[99].Empty, 0);
+}
+
 TEST_F(FiveTonePageTest, OwnIdMustHaveFiveDigits) {
   const Codeplug before = mState.Current;
   Open();
