@@ -8,6 +8,7 @@
 #include "codeplug/text_formats.h"
 #include "edit/codeplug_ops.h"
 #include "edit/five_tone_standards.h"
+#include "edit/generated_choices.h"
 
 namespace px {
 namespace {
@@ -36,51 +37,36 @@ constexpr int kTextInfoCodeTwice = 60301;
 constexpr const char* kOwnIdMessage = "900C";
 constexpr const char* kResetSpecialQuestion = "Reset Special Call of this channel,OK or Not?";
 
-// A list whose entries are generated numbers: the texts live beside the choices that
-// point into them.
-struct NumberList {
-  std::vector<std::string> Texts;
-  std::vector<Choice> Choices;
-};
+std::string Tens(int rValue) { return std::to_string(rValue * 10); }
 
-// Entries rFirst..rLast stored, shown as stored × rScale (with one decimal for rTenths).
-NumberList MakeNumbers(int rFirst, int rLast, int rScale, bool rTenths = false, int rOffTextId = 0,
-                       int rStep = 1) {
-  NumberList list;
-  for (int v = rFirst; v <= rLast; v += rStep)
-    list.Texts.push_back(rTenths ? FormatOneDecimal(v / 10.0) : std::to_string(v * rScale));
-  if (rOffTextId > 0) list.Choices.push_back(Choice{rOffTextId, "OFF", 0, kSectionOther});
-  std::size_t i = 0;
-  for (int v = rFirst; v <= rLast; v += rStep) list.Choices.push_back(Choice{0, list.Texts[i++], v});
+const GeneratedChoices& TenMsList() {  // "10" .. "2550", stored 1 .. 255
+  static const GeneratedChoices list(255, [](int i) { return Tens(i + 1); }, [](int i) { return i + 1; });
   return list;
 }
-
-const NumberList& TenMsList() {
-  static const NumberList list = MakeNumbers(1, 255, 10);
+const GeneratedChoices& ZeroTenMsList() {  // "0" .. "2550"
+  static const GeneratedChoices list(256, Tens, [](int i) { return i; });
   return list;
 }
-const NumberList& ZeroTenMsList() {
-  static const NumberList list = MakeNumbers(0, 255, 10);
+const GeneratedChoices& ResetList() {  // "0.0" .. "25.0"
+  static const GeneratedChoices list(251, [](int i) { return FormatOneDecimal(i / 10.0); }, [](int i) { return i; });
   return list;
 }
-const NumberList& ResetList() {
-  static const NumberList list = MakeNumbers(0, 250, 1, true);
+const GeneratedChoices& RepeatList() {  // off, "5" .. "75"
+  static const GeneratedChoices list(71, [](int i) { return std::to_string(i + 5); }, [](int i) { return i + 5; },
+                                     {Choice{kTextOff, "OFF", 0, kSectionOther}});
   return list;
 }
-const NumberList& RepeatList() {
-  static const NumberList list = MakeNumbers(5, 75, 1, false, kTextOff);
+const GeneratedChoices& LastToneList() {  // "0" .. "2000"
+  static const GeneratedChoices list(201, Tens, [](int i) { return i; });
   return list;
 }
-const NumberList& LastToneList() {
-  static const NumberList list = MakeNumbers(0, 200, 10);
+const GeneratedChoices& DecodeHoldList() {  // "0" .. "2500"
+  static const GeneratedChoices list(251, Tens, [](int i) { return i; });
   return list;
 }
-const NumberList& DecodeHoldList() {
-  static const NumberList list = MakeNumbers(0, 250, 10);
-  return list;
-}
-const NumberList& DurationList() {
-  static const NumberList list = MakeNumbers(30, 100, 1, false, 0, 10);
+const GeneratedChoices& DurationList() {  // "30" .. "100" ms
+  static const GeneratedChoices list(8, [](int i) { return std::to_string(30 + 10 * i); },
+                                     [](int i) { return 30 + 10 * i; });
   return list;
 }
 
@@ -106,16 +92,16 @@ const std::vector<FiveToneList>& ListTable() {
   static const std::vector<FiveToneList> table = {
       {kFiveToneStandardList, 60061, FiveToneStandardChoices()},
       {kFiveToneResponseList, 60070, kResponses},
-      {kFiveToneDurationList, 60071, DurationList().Choices},
-      {kFiveTonePreSendList, 60081, TenMsList().Choices},
-      {kFiveToneResetList, 60307, ResetList().Choices},
-      {kFiveTonePostSendList, 60308, TenMsList().Choices},
-      {kFiveToneRepeatList, 60309, RepeatList().Choices},
-      {kFiveToneFirstDigitList, 60310, TenMsList().Choices},
-      {kFiveTonePauseTimeList, 60311, ZeroTenMsList().Choices},
+      {kFiveToneDurationList, 60071, DurationList().Table()},
+      {kFiveTonePreSendList, 60081, TenMsList().Table()},
+      {kFiveToneResetList, 60307, ResetList().Table()},
+      {kFiveTonePostSendList, 60308, TenMsList().Table()},
+      {kFiveToneRepeatList, 60309, RepeatList().Table()},
+      {kFiveToneFirstDigitList, 60310, TenMsList().Table()},
+      {kFiveTonePauseTimeList, 60311, ZeroTenMsList().Table()},
       {kFiveTonePauseDigitList, 60314, kPauseDigits},
-      {kFiveToneLastToneList, 60315, LastToneList().Choices},
-      {kFiveToneDecodeHoldList, 60316, DecodeHoldList().Choices},
+      {kFiveToneLastToneList, 60315, LastToneList().Table()},
+      {kFiveToneDecodeHoldList, 60316, DecodeHoldList().Table()},
   };
   return table;
 }
@@ -159,7 +145,7 @@ void ShowPttIdCodes(FiveTonePage& rPage) {
     const FiveToneCode& code = SpecialCode(rPage.Five, i);
     rPage.PttId[i].Code = CodeInUse(code);
     rPage.PttId[i].Standard = code.CodeBytes[1];
-    rPage.PttId[i].Duration = Position(DurationList().Choices, ToneDurationOrDefault(code.CodeBytes[3]));
+    rPage.PttId[i].Duration = Position(DurationList().Table(), ToneDurationOrDefault(code.CodeBytes[3]));
   }
 }
 
@@ -191,7 +177,7 @@ ChoiceTable FiveTonePageChoices(int rIndex) {
   return {};
 }
 
-ChoiceTable FiveToneDurationChoices() { return DurationList().Choices; }
+ChoiceTable FiveToneDurationChoices() { return DurationList().Table(); }
 ChoiceTable FiveToneResponseChoices() { return kResponses; }
 ChoiceTable FiveToneDecodeFunctionChoices() { return kDecodeFunctions; }
 ChoiceTable SpecialCallTypeChoices() { return kSpecialTypes; }
@@ -243,7 +229,7 @@ FiveTonePage OpenFiveTonePage(const AppState& rState) {
 bool PauseTimeEnabled(const FiveTonePage& rPage) { return rPage.Lists[kFiveTonePauseDigitList] != 0; }
 
 int DefaultDurationPosition(int rStandard) {
-  return Position(DurationList().Choices, FiveToneStandardAt(rStandard).DefaultDurationMs);
+  return Position(DurationList().Table(), FiveToneStandardAt(rStandard).DefaultDurationMs);
 }
 
 void RefreshCodeRow(const AppState& rState, FiveTonePage& rPage, int rRow) {
@@ -329,7 +315,7 @@ void StoreFiveTonePage(FiveTonePage& rPage) {
     if (stored.size() > kPttIdCodeMax) stored.resize(kPttIdCodeMax);
     SetCodeDigits(code, stored);
     code.CodeBytes[1] = ByteValue(std::clamp(rPage.PttId[i].Standard, 0, kFiveToneStandardCount - 1));
-    SetDuration(code, StoredAtPosition(DurationList().Choices, rPage.PttId[i].Duration));
+    SetDuration(code, StoredAtPosition(DurationList().Table(), rPage.PttId[i].Duration));
   }
 
   for (int row = 1; row <= kFiveToneCodes; ++row) {
@@ -549,7 +535,7 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
     const FiveTonePttIdInputs& ptt = page.PttId[i];
     section.Rows.push_back({LangOption(rState, pttLabels[i]),
                             ptt.Code + "  " + std::string(FiveToneStandardAt(ptt.Standard).Name) + "  " +
-                                ChoiceText(rState, DurationList().Choices, ptt.Duration) + " ms"});
+                                ChoiceText(rState, DurationList().Table(), ptt.Duration) + " ms"});
   }
 
   ReportTable codes;

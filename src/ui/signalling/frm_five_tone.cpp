@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,7 +22,9 @@
 #include "app/language.h"
 #include "edit/five_tone_standards.h"
 #include "ui/kit/apply_language.h"
+#include "ui/kit/code_grid.h"
 #include "ui/kit/dialog_frame.h"
+#include "ui/kit/latin1_text.h"
 #include "ui/kit/message_service.h"
 #include "ui/kit/widget_helpers.h"
 #include "ui/signalling/five_tone_widgets.h"
@@ -56,15 +57,8 @@ constexpr int kColStandard = 3;
 constexpr int kColDuration = 4;
 constexpr int kColName = 5;
 
-QString NameQ(const std::string& rBytes) { return Latin1Q(rBytes); }
+QString NameQ(const std::string& rBytes) { return FromLatin1Bytes(rBytes); }
 
-QComboBox* NewChoiceList(QWidget* rParent, const QString& rName, const AppState& rState, ChoiceTable rTable) {
-  QComboBox* list = NewList(rParent, rName.toLatin1().constData());
-  FillChoices(list, rState, rTable);
-  return list;
-}
-
-int DurationPosition(int rMs) { return PositionOfStored(FiveToneDurationChoices(), rMs, 0); }
 
 }  // namespace
 
@@ -84,7 +78,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   settings->addWidget(mOwnId, 0, 1);
   int place = 1;
   for (const FiveToneList& list : FiveTonePageListTable()) {
-    QComboBox* combo = NewChoiceList(this, QString("Combo1_%1").arg(list.Index), rState, list.Choices);
+    QComboBox* combo = NewChoiceList(this, QString("Combo1_%1").arg(list.Index).toLatin1().constData(), rState, list.Choices);
     combo->setMaxVisibleItems(16);
     mLists[static_cast<std::size_t>(list.Index)] = combo;
     QLabel* label = NewOptionLabel(this, list.LabelId);
@@ -133,13 +127,14 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   // PTT ID codes, begin and end.
   auto* pttColumn = new QVBoxLayout;
   for (std::size_t i = 0; i < 2; ++i) {
-    mPttCode[i] = NewText(this, QString("Text4_%1").arg(i).toLatin1().constData(), kPttIdCodeMax,
-                          DialogTextFilter::Accept::Ascii);
-    CodeKeyFilter::Install(mPttCode[i]);
+    mPttCode[i] = new QLineEdit(this);
+    mPttCode[i]->setObjectName(QString("Text4_%1").arg(i));
+    mPttCode[i]->setMaxLength(kPttIdCodeMax);
+    DialogTextFilter::Install(mPttCode[i], FiveToneCodeKeys());
     mPttCode[i]->installEventFilter(this);
     mPttCode[i]->setMinimumWidth(mPttCode[i]->fontMetrics().horizontalAdvance(QString(25, QLatin1Char('0'))));
-    mPttStandard[i] = NewChoiceList(this, QString("Combo4_%1").arg(i), rState, FiveToneStandardChoices());
-    mPttDuration[i] = NewChoiceList(this, QString("Combo5_%1").arg(i), rState, FiveToneDurationChoices());
+    mPttStandard[i] = NewChoiceList(this, QString("Combo4_%1").arg(i).toLatin1().constData(), rState, FiveToneStandardChoices());
+    mPttDuration[i] = NewChoiceList(this, QString("Combo5_%1").arg(i).toLatin1().constData(), rState, FiveToneDurationChoices());
     auto* special = new QPushButton(this);
     special->setObjectName(i == 0 ? "Command2" : "Command3");
     SetOptionTextId(special, kTextSpecial);
@@ -171,8 +166,10 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   mInfoNumber->setMinimumWidth(mInfoNumber->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 40);
   mFunction = NewChoiceList(this, "Combo7_0", rState, FiveToneDecodeFunctionChoices());
   mResponse = NewChoiceList(this, "Combo7_1", rState, FiveToneResponseChoices());
-  mInfoCode = NewText(this, "Text5", kInfoCodeMax, DialogTextFilter::Accept::Ascii);
-  CodeKeyFilter::Install(mInfoCode);
+  mInfoCode = new QLineEdit(this);
+  mInfoCode->setObjectName("Text5");
+  mInfoCode->setMaxLength(kInfoCodeMax);
+  DialogTextFilter::Install(mInfoCode, FiveToneCodeKeys());
   mInfoName = NewText(this, "Text7", kCodeNameMax, DialogTextFilter::Accept::Ascii);
   auto* info = new QGridLayout;
   info->addWidget(mInfoNumber, 0, 1);
@@ -237,77 +234,72 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
 }
 
 void Frm5Tone::BuildGrid() {
-  mGrid = new QTableWidget(kFiveToneCodes, 6, this);
-  mGrid->setObjectName("MSHFlexGrid1");
-  mGrid->verticalHeader()->hide();
-  mGrid->verticalHeader()->setDefaultSectionSize(mGrid->fontMetrics().height() + 10);
-  mGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-  mGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  QStringList standards;
+  for (const FiveToneStandard& standard : FiveToneStandards()) standards << ToQ(std::string(standard.Name));
+  QStringList durations;
+  for (std::size_t i = 0; i < FiveToneDurationChoices().size(); ++i)
+    durations << ToQ(ChoiceText(mState, FiveToneDurationChoices(), static_cast<int>(i)));
+  CodeGridColumn code;
+  code.Kind = CodeGridColumn::Editor::Text;
+  code.MaxLength = kListedCodeMax;
+  code.Rule = FiveToneCodeKeys();
+  CodeGridColumn standard;
+  standard.Kind = CodeGridColumn::Editor::List;
+  standard.Entries = standards;
+  CodeGridColumn duration;
+  duration.Kind = CodeGridColumn::Editor::List;
+  duration.Entries = durations;
+  CodeGridColumn name;
+  name.Kind = CodeGridColumn::Editor::Text;
+  name.MaxLength = kCodeNameMax;
+  name.Accept = DialogTextFilter::Accept::Ascii;
+  mGrid = new CodeGrid("MSHFlexGrid1", kFiveToneCodes, {{}, {}, code, standard, duration, name}, this);
   mGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  mGrid->verticalHeader()->setDefaultSectionSize(mGrid->fontMetrics().height() + 10);
+  // The editors carry the names of the page's own controls.
+  mCodeEditor = static_cast<QLineEdit*>(mGrid->EditorOf(kColCode));
+  mCodeEditor->setObjectName("Text3");
+  mCodeEditor->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  mStandardEditor = static_cast<QComboBox*>(mGrid->EditorOf(kColStandard));
+  mStandardEditor->setObjectName("Combo2");
+  mGrid->EditorOf(kColDuration)->setObjectName("Combo3");
+  mGrid->EditorOf(kColName)->setObjectName("Text6");
+  mCodeEditor->installEventFilter(this);
+
   QStringList headers;
   for (const int id : kGridHeaders) headers << ToQ(LangOption(mState, id));
-  mGrid->setHorizontalHeaderLabels(headers);
-  for (int row = 1; row <= kFiveToneCodes; ++row) {
-    auto* number = new QTableWidgetItem(QString::number(row - 1));
-    number->setFlags(Qt::ItemIsEnabled);
-    number->setTextAlignment(Qt::AlignCenter);
-    mGrid->setItem(row - 1, 0, number);
-    for (int col = 1; col < 6; ++col) {
-      auto* item = new QTableWidgetItem;
-      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-      mGrid->setItem(row - 1, col, item);
-    }
-  }
+  mGrid->SetHeaders(headers);
   const QFontMetrics metrics = mGrid->fontMetrics();
-  auto widthOf = [&metrics](const QString& rText) { return metrics.horizontalAdvance(rText) + 16; };
-  const int headerPad = 20;
-  mGrid->setColumnWidth(0, std::max(widthOf("000"), widthOf(headers[0]) + headerPad));
-  mGrid->setColumnWidth(kColType, std::max({widthOf("PTTID"), widthOf(ToQ(LangOption(mState, 60073))),
-                                           widthOf(headers[1]) + headerPad}));
-  mGrid->setColumnWidth(kColCode, std::max(widthOf(QString(5, QLatin1Char('0')) + QString(8, QLatin1Char(' ')) +
-                                                   ToQ(LangOption(mState, 60084))),
-                                           widthOf(QString(16, QLatin1Char('0')))));
-  mGrid->setColumnWidth(kColStandard, widthOf("EURO SIGNAL") + 24);
-  mGrid->setColumnWidth(kColDuration, std::max(widthOf("100") + 24, widthOf(headers[4]) + headerPad));
-  mGrid->setColumnWidth(kColName, std::max(widthOf("WWWWWWW"), widthOf(headers[5]) + headerPad));
-  mGrid->horizontalHeader()->setStretchLastSection(true);
-  int width = 0;
-  for (int col = 0; col < 6; ++col) width += mGrid->columnWidth(col);
-  mGrid->setMinimumWidth(width + mGrid->verticalScrollBar()->sizeHint().width() + 4);
-  mGrid->setMinimumHeight(mGrid->horizontalHeader()->sizeHint().height() + 12 * mGrid->rowHeight(0));
-
-  QWidget* viewport = mGrid->viewport();
-  mCodeEditor = NewText(viewport, "Text3", kListedCodeMax, DialogTextFilter::Accept::Ascii);
-  CodeKeyFilter::Install(mCodeEditor);
-  mStandardEditor = NewChoiceList(viewport, "Combo2", mState, FiveToneStandardChoices());
-  mDurationEditor = NewChoiceList(viewport, "Combo3", mState, FiveToneDurationChoices());
-  mNameEditor = NewText(viewport, "Text6", kCodeNameMax, DialogTextFilter::Accept::Ascii);
-  for (QWidget* editor : std::initializer_list<QWidget*>{mCodeEditor, mStandardEditor, mDurationEditor, mNameEditor}) {
-    editor->installEventFilter(this);
-    editor->hide();
+  auto widen = [this, &metrics](int rCol, const QString& rText) {
+    mGrid->setColumnWidth(rCol, std::max(mGrid->columnWidth(rCol), metrics.horizontalAdvance(rText) + 16));
+  };
+  widen(0, QStringLiteral("000"));
+  widen(kColType, QStringLiteral("PTTID"));
+  widen(kColType, ToQ(LangOption(mState, 60073)));
+  widen(kColCode, QString(5, QLatin1Char('0')) + QString(8, QLatin1Char(' ')) + ToQ(LangOption(mState, 60084)));
+  widen(kColCode, QString(16, QLatin1Char('0')));
+  widen(kColStandard, QStringLiteral("EURO SIGNAL") + QString(4, QLatin1Char(' ')));
+  widen(kColName, QStringLiteral("WWWWWWW"));
+  for (int row = 0; row < kFiveToneCodes; ++row) {
+    mGrid->SetCellText(row, 0, QString::number(row));
+    for (int col = kColType; col <= kColName; ++col)
+      mGrid->item(row, col)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
+  const QSize size = mGrid->SizeFor(12);
+  mGrid->setMinimumSize(size.width() + 4, size.height());
+
+  mGrid->SetCommit([this](GridCell rCell, const QString& rText) { OnCellCommitted(rCell, rText); });
+  mGrid->SetEnterWalk([this](GridCell rFrom, const QString& rText) { return EnterWalk(rFrom, rText); });
   connect(mStandardEditor, &QComboBox::currentIndexChanged, this, [this](int rIndex) {
-    if (mShowing || rIndex < 0 || mCurCol != kColStandard) return;
-    ChooseRowStandard(mPage, mCurRow, rIndex);
+    const GridCell cell = mGrid->EditedCell();
+    if (mShowing || rIndex < 0 || cell.Column != kColStandard) return;
+    if (mPage.Rows[static_cast<std::size_t>(cell.Row)].Standard == rIndex) return;
+    ChooseRowStandard(mPage, cell.Row + 1, rIndex);
     ShowToneTable(rIndex);
-    ShowRow(mCurRow);
-  });
-  connect(mGrid, &QTableWidget::currentCellChanged, this, [this](int rRow, int rCol) {
-    if (mLoaded && rRow >= 0) OnCellEntered(rRow + 1, rCol);
-  });
-  connect(mGrid, &QTableWidget::cellClicked, this, [this](int rRow, int rCol) {
-    if (mLoaded) OnCellEntered(rRow + 1, rCol);
+    ShowRow(cell.Row + 1);
   });
   connect(mGrid, &QTableWidget::cellDoubleClicked, this, [this](int rRow, int rCol) {
     if (mLoaded && rCol == kColCode) OnCodeDoubleClicked(rRow + 1);
-  });
-  connect(mGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-    CommitCell();
-    HideEditors();
-  });
-  connect(mGrid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-    CommitCell();
-    HideEditors();
   });
 }
 
@@ -331,11 +323,11 @@ void Frm5Tone::ShowPage() {
 void Frm5Tone::ShowRow(int rRow) {
   const FiveToneCodeRow& cells = mPage.Rows[static_cast<std::size_t>(rRow - 1)];
   const int r = rRow - 1;
-  mGrid->item(r, kColType)->setText(ToQ(cells.Type));
-  mGrid->item(r, kColCode)->setText(ToQ(cells.Code));
-  mGrid->item(r, kColStandard)->setText(ToQ(std::string(FiveToneStandardAt(cells.Standard).Name)));
-  mGrid->item(r, kColDuration)->setText(QString::number(cells.DurationMs));
-  mGrid->item(r, kColName)->setText(NameQ(cells.Name));
+  mGrid->SetCellText(r, kColType, ToQ(cells.Type));
+  mGrid->SetCellText(r, kColCode, ToQ(cells.Code));
+  mGrid->SetCellText(r, kColStandard, ToQ(std::string(FiveToneStandardAt(cells.Standard).Name)));
+  mGrid->SetCellText(r, kColDuration, QString::number(cells.DurationMs));
+  mGrid->SetCellText(r, kColName, NameQ(cells.Name));
 }
 
 void Frm5Tone::ReadInputs() {
@@ -359,115 +351,45 @@ void Frm5Tone::ShowToneTable(int rStandard) {
 
 // ---- Code list cells ------------------------------------------------------------------
 
-void Frm5Tone::OnCellEntered(int rRow, int rCol) {
-  if (rRow == mCurRow && rCol == mCurCol && (mCodeEditor->isVisible() || mStandardEditor->isVisible() ||
-                                             mDurationEditor->isVisible() || mNameEditor->isVisible()))
-    return;
-  CommitCell();
-  HideEditors();
-  if (rCol < kColCode || rRow < 1) return;
-  mCurRow = rRow;
-  mCurCol = rCol;
-  const FiveToneCodeRow& cells = mPage.Rows[static_cast<std::size_t>(rRow - 1)];
-  QWidget* editor = nullptr;
-  mShowing = true;
-  switch (rCol) {
-    case kColCode:
-      mCodeEditor->setText(ToQ(cells.Code));
-      editor = mCodeEditor;
+void Frm5Tone::OnCellCommitted(const GridCell& rCell, const QString& rText) {
+  const int row = rCell.Row + 1;
+  switch (rCell.Column) {
+    case kColCode: CommitCodeCell(mState, mPage, row, rText.toStdString()); break;
+    case kColStandard: {
+      const int standard = mStandardEditor->findText(rText);
+      if (standard >= 0 && standard != mPage.Rows[static_cast<std::size_t>(rCell.Row)].Standard)
+        ChooseRowStandard(mPage, row, standard);
       break;
-    case kColStandard:
-      Choose(mStandardEditor, cells.Standard);
-      editor = mStandardEditor;
-      break;
-    case kColDuration:
-      Choose(mDurationEditor, DurationPosition(cells.DurationMs));
-      editor = mDurationEditor;
-      break;
-    default:
-      mNameEditor->setText(NameQ(cells.Name));
-      editor = mNameEditor;
-      break;
-  }
-  mShowing = false;
-  const QRect cell = mGrid->visualRect(mGrid->model()->index(rRow - 1, rCol));
-  editor->setGeometry(cell);
-  editor->show();
-  editor->raise();
-  editor->setFocus();
-  if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->selectAll();
-}
-
-void Frm5Tone::CommitCell() {
-  if (mCurRow < 1 || mCurCol < kColCode) return;
-  const int row = mCurRow;
-  switch (mCurCol) {
-    case kColCode:
-      if (mCodeEditor->isVisible()) CommitCodeCell(mState, mPage, row, mCodeEditor->text().toStdString());
-      break;
-    case kColDuration:
-      if (mDurationEditor->isVisible())
-        CommitDurationCell(mPage, row, StoredAtPosition(FiveToneDurationChoices(), mDurationEditor->currentIndex()));
-      break;
-    case kColName:
-      if (mNameEditor->isVisible()) CommitNameCell(mPage, row, FromLatin1(mNameEditor->text()));
-      break;
-    default: break;  // a standard is taken as soon as it is chosen
+    }
+    case kColDuration: CommitDurationCell(mPage, row, rText.toInt()); break;
+    case kColName: CommitNameCell(mPage, row, ToLatin1Bytes(rText)); break;
+    default: break;
   }
   ShowRow(row);
 }
 
-void Frm5Tone::HideEditors() {
-  for (QWidget* editor : std::initializer_list<QWidget*>{mCodeEditor, mStandardEditor, mDurationEditor, mNameEditor})
-    editor->hide();
-  mCurRow = 0;
-  mCurCol = 0;
-}
-
-// Enter in a cell editor: one column to the right, or from an empty code (and from the
-// name) to the code of the next row, after the last row the first.
-void Frm5Tone::MoveAfterEnter(bool rRight) {
-  const int row = mCurRow;
-  const int col = mCurCol;
-  if (row < 1) return;
-  const bool right = rRight && col < kColName;
-  const int nextRow = right ? row : row % kFiveToneCodes + 1;
-  const int nextCol = right ? col + 1 : kColCode;
-  // Scrolling commits and hides the editor, so the new cell is brought into view first.
-  CommitCell();
-  HideEditors();
-  mGrid->scrollToItem(mGrid->item(nextRow - 1, nextCol));
-  mGrid->setCurrentCell(nextRow - 1, nextCol);
-  OnCellEntered(nextRow, nextCol);
+// Enter with a code moves one column right, on an empty code (and from the name) to the
+// code of the next row, after the last row the first.
+GridCell Frm5Tone::EnterWalk(const GridCell& rFrom, const QString& rText) const {
+  const bool right = rFrom.Column == kColCode ? !rText.isEmpty() : rFrom.Column < kColName;
+  if (right) return {rFrom.Row, rFrom.Column + 1};
+  return {(rFrom.Row + 1) % kFiveToneCodes, kColCode};
 }
 
 void Frm5Tone::OnCodeDoubleClicked(int rRow) {
   MessageService messages(this);
   if (!ResetSpecialCall(mState, mPage, rRow, messages)) return;
-  HideEditors();
+  mGrid->CommitEdit();
   ShowRow(rRow);
 }
 
 bool Frm5Tone::eventFilter(QObject* rWatched, QEvent* rEvent) {
   if (rWatched == mOwnId && rEvent->type() == QEvent::FocusOut) {
     OnOwnIdLeft();
-  } else if (rEvent->type() == QEvent::KeyPress &&
-             (rWatched == mCodeEditor || rWatched == mStandardEditor || rWatched == mDurationEditor ||
-              rWatched == mNameEditor)) {
-    const int key = static_cast<QKeyEvent*>(rEvent)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      const bool right = rWatched == mCodeEditor ? !mCodeEditor->text().isEmpty() : rWatched != mNameEditor;
-      MoveAfterEnter(right);
-      return true;
-    }
-    if (key == Qt::Key_Escape) {
-      HideEditors();
-      mGrid->setFocus();
-      return true;
-    }
   } else if (rWatched == mCodeEditor && rEvent->type() == QEvent::MouseButtonDblClick) {
-    if (mCurRow >= 1 && !mPage.Rows[static_cast<std::size_t>(mCurRow - 1)].Type.empty()) {
-      OnCodeDoubleClicked(mCurRow);
+    const GridCell cell = mGrid->EditedCell();
+    if (cell.Valid() && !mPage.Rows[static_cast<std::size_t>(cell.Row)].Type.empty()) {
+      OnCodeDoubleClicked(cell.Row + 1);
       return true;
     }
   } else if (rEvent->type() == QEvent::FocusOut && (rWatched == mPttCode[0] || rWatched == mPttCode[1])) {
@@ -492,8 +414,7 @@ void Frm5Tone::OnOwnIdLeft() {
     return;
   }
   if (id == mPage.Five.PageText.Display()) return;
-  CommitCell();
-  HideEditors();
+  mGrid->CommitEdit();
   ReadInputs();
   TakeOverOwnId(mState, mPage, id);
   ShowPage();
@@ -536,7 +457,7 @@ void Frm5Tone::ReadInfoInputs() {
   mPage.Info.Function = std::max(0, mFunction->currentIndex());
   mPage.Info.Response = std::max(0, mResponse->currentIndex());
   mPage.Info.Code = mInfoCode->text().toStdString();
-  mPage.Info.Name = FromLatin1(mInfoName->text());
+  mPage.Info.Name = ToLatin1Bytes(mInfoName->text());
 }
 
 // ---- Other dialogs and OK ----------------------------------------------------------------
@@ -547,8 +468,7 @@ void Frm5Tone::OpenSpecial(SpecialCallTarget rTarget) {
     row = mGrid->currentRow() + 1;
     if (row < 1) row = 1;
   }
-  CommitCell();
-  HideEditors();
+  mGrid->CommitEdit();
   ReadInputs();
   FrmSpecial dialog(mState, mPage, rTarget, row, this);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -574,8 +494,7 @@ void Frm5Tone::OnOk() {
     mOwnId->setFocus();
     return;
   }
-  CommitCell();
-  HideEditors();
+  mGrid->CommitEdit();
   ReadInputs();
   if (id != mPage.Five.PageText.Display()) TakeOverOwnId(mState, mPage, id);
   if (ApplyFiveTonePage(mState, mPage, messages) != FiveToneApplyOutcome::Stored) return;

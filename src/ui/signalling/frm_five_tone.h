@@ -16,9 +16,11 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QTableWidget;
 
 namespace px {
+
+class CodeGrid;
+struct GridCell;
 
 class Frm5Tone : public QDialog {
   Q_OBJECT
@@ -36,10 +38,8 @@ class Frm5Tone : public QDialog {
   void ReadInputs();
   void ShowToneTable(int rStandard);
 
-  void OnCellEntered(int rRow, int rCol);
-  void CommitCell();
-  void HideEditors();
-  void MoveAfterEnter(bool rRight);
+  void OnCellCommitted(const GridCell& rCell, const QString& rText);
+  GridCell EnterWalk(const GridCell& rFrom, const QString& rText) const;
   void OnCodeDoubleClicked(int rRow);
 
   void OnOwnIdLeft();
@@ -65,13 +65,9 @@ class Frm5Tone : public QDialog {
   std::array<QComboBox*, 2> mPttStandard{};
   std::array<QComboBox*, 2> mPttDuration{};
 
-  QTableWidget* mGrid = nullptr;
+  CodeGrid* mGrid = nullptr;             // the code list; its open editor is CurTone5Row/Col
   QLineEdit* mCodeEditor = nullptr;      // Text3
   QComboBox* mStandardEditor = nullptr;  // Combo2
-  QComboBox* mDurationEditor = nullptr;  // Combo3
-  QLineEdit* mNameEditor = nullptr;      // Text6
-  int mCurRow = 0;                       // CurTone5Row
-  int mCurCol = 0;                       // CurTone5Col
 
   QGroupBox* mInfoFrame = nullptr;
   QComboBox* mInfoNumber = nullptr;  // Combo6
