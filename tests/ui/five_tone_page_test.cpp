@@ -360,6 +360,8 @@ TEST_F(FiveTonePageTest, Screenshots) {
     SetLanguage(mState, language);
     const QString suffix = language == kEnglish ? "_en.png" : "_zh.png";
     Open().grab().save(QString::fromUtf8(dir) + "/five_tone" + suffix);
+    EnterCell(3, 3);
+    mDialog->grab().save(QString::fromUtf8(dir) + "/five_tone_editing" + suffix);
     FiveTonePage page = OpenFiveTonePage(mState);
     FrmSpecial special(mState, page, SpecialCallTarget::CodeRow, 1);
     special.show();
