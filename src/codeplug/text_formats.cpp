@@ -241,6 +241,17 @@ std::string EncodeFiveToneCode(std::string_view rCode, std::string_view rOwnId) 
   return WalkRepeatDigits(code, aniWithSeparator);
 }
 
+std::string Mid5ToneNoE(std::string_view rCode, int rStart, int rLen) {
+  std::string out;
+  for (int i = 0; i < rLen; ++i) {
+    const long long position = static_cast<long long>(rStart) + i;  // 1-based
+    if (position < 1 || position > static_cast<long long>(rCode.size())) continue;
+    const auto at = static_cast<std::size_t>(position - 1);
+    out.push_back(rCode[at] == 'E' && at > 0 ? rCode[at - 1] : rCode[at]);
+  }
+  return out;
+}
+
 // ---- Numbers and names ----------------------------------------------------------------
 
 Byte ByteOf(Int16 rValue) {

@@ -101,6 +101,17 @@ bool EndsWithOwnId(std::string_view rCode, std::string_view rOwnId);
 // its separator and first own-ID digit (positions 6 and 7) unchanged.
 std::string EncodeFiveToneCode(std::string_view rCode, std::string_view rOwnId);
 
+// The part of a 5-Tone code the radio sends: rLen characters from the 1-based position
+// rStart, each "E" replaced by the character before it in rCode itself (which may be an
+// "E" too: 1EE gives 11E). A leading "E" has nothing before it and stays.
+std::string Mid5ToneNoE(std::string_view rCode, int rStart, int rLen);
+
+// A 5-Tone tone duration in ms as the radio keeps it: 30..100, anything else is 70.
+inline constexpr Byte kDefaultToneDurationMs = 70;
+constexpr Byte ToneDurationOrDefault(int rMs) {
+  return rMs >= 30 && rMs <= 100 ? static_cast<Byte>(rMs) : kDefaultToneDurationMs;
+}
+
 // ---- Numbers and names ----------------------------------------------------------------
 
 // Negative -> 255, 0..255 -> itself, above 255 -> 0.

@@ -2,6 +2,7 @@
 // PTT ID (special) codes and the 100 codes with their bit map.
 
 #include "link/codec_parts.h"
+#include "codeplug/text_formats.h"
 #include "link/image_bytes.h"
 
 namespace px {
@@ -19,8 +20,8 @@ constexpr std::size_t kMaxSpecialDigits = 2 * (kSpecialBytes - kDigitsAt);  // 2
 constexpr std::size_t kMaxInfoDigits = kInfoNameAt - kInfoDigitsAt;       // 13
 
 // Tone durations are kept in units of 10 ms; anything outside 30..100 ms is 70 ms.
-Byte DurationByte(Byte rMs) { return rMs >= 30 && rMs <= 100 ? static_cast<Byte>(rMs / 10) : 7; }
-Byte DurationMs(Byte rStored) { return rStored >= 3 && rStored <= 10 ? static_cast<Byte>(rStored * 10) : 70; }
+Byte DurationByte(Byte rMs) { return static_cast<Byte>(ToneDurationOrDefault(rMs) / 10); }
+Byte DurationMs(Byte rStored) { return ToneDurationOrDefault(rStored * 10); }
 
 // The first rCount characters of a code, padded with the repeat digit "E".
 template <std::size_t N>
