@@ -15,7 +15,7 @@
 
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
-#include "ui/kit/latin1_text.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/widget_helpers.h"
 #include "ui/signalling/frm_dtmf_special.h"
 
@@ -154,12 +154,12 @@ void FrmDTMF::LayOut() {
 }
 
 void FrmDTMF::ShowCodes(const DtmfPageInputs& rIn) {
-  for (std::size_t k = 0; k < mCodes.size(); ++k) mCodes[k]->setText(FromLatin1Bytes(rIn.Codes[k]));
+  for (std::size_t k = 0; k < mCodes.size(); ++k) mCodes[k]->setText(FixedQ(rIn.Codes[k]));
 }
 
 void FrmDTMF::LoadInputs(const DtmfPageInputs& rIn) {
   ShowCodes(rIn);
-  mOwnId->setText(FromLatin1Bytes(rIn.OwnId));
+  mOwnId->setText(FixedQ(rIn.OwnId));
   Choose(mAni, rIn.Ani);
   Choose(mDigitTime, rIn.DigitTime);
   Choose(mPttIdMode, rIn.PttIdMode);
@@ -176,8 +176,8 @@ void FrmDTMF::LoadInputs(const DtmfPageInputs& rIn) {
 
 DtmfPageInputs FrmDTMF::Inputs() const {
   DtmfPageInputs in;
-  for (std::size_t k = 0; k < mCodes.size(); ++k) in.Codes[k] = ToLatin1Bytes(mCodes[k]->text());
-  in.OwnId = ToLatin1Bytes(mOwnId->text());
+  for (std::size_t k = 0; k < mCodes.size(); ++k) in.Codes[k] = FixedFromQ(mCodes[k]->text());
+  in.OwnId = FixedFromQ(mOwnId->text());
   in.Ani = mAni->currentIndex();
   in.DigitTime = mDigitTime->currentIndex();
   in.PttIdMode = mPttIdMode->currentIndex();
@@ -212,7 +212,7 @@ void FrmDTMF::OnSeparatorChosen() {
 void FrmDTMF::OnOwnIdLeft() {
   DtmfPageInputs in = Inputs();
   ApplyOwnIdChange(in);
-  mOwnId->setText(FromLatin1Bytes(in.OwnId));
+  mOwnId->setText(FixedQ(in.OwnId));
   ShowCodes(in);
 }
 

@@ -12,7 +12,7 @@
 #include "edit/dtmf_rules.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
-#include "ui/kit/latin1_text.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/widget_helpers.h"
 
 namespace px {
@@ -70,14 +70,14 @@ void FrmDTMFSpecial::OnKindChanged() {
 
 bool FrmDTMFSpecial::eventFilter(QObject* rWatched, QEvent* rEvent) {
   if (rWatched == mCalled && rEvent->type() == QEvent::FocusOut)
-    mCalled->setText(FromLatin1Bytes(PadOwnId(ToLatin1Bytes(mCalled->text()))));
+    mCalled->setText(FixedQ(PadOwnId(FixedFromQ(mCalled->text()))));
   return QDialog::eventFilter(rWatched, rEvent);
 }
 
 void FrmDTMFSpecial::OnOk() {
   const auto kind = static_cast<DtmfSpecialCall>(mKind->currentIndex());
-  mResult = FromLatin1Bytes(DtmfSpecialCallCode(kind, ToLatin1Bytes(mCalled->text()), mSeparator,
-                                                ToLatin1Bytes(mOwnId)));
+  mResult = FixedQ(DtmfSpecialCallCode(kind, FixedFromQ(mCalled->text()), mSeparator,
+                                                FixedFromQ(mOwnId)));
   accept();
 }
 

@@ -24,7 +24,7 @@
 #include "ui/kit/apply_language.h"
 #include "ui/kit/code_grid.h"
 #include "ui/kit/dialog_frame.h"
-#include "ui/kit/latin1_text.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/message_service.h"
 #include "ui/kit/widget_helpers.h"
 #include "ui/signalling/five_tone_widgets.h"
@@ -57,7 +57,7 @@ constexpr int kColStandard = 3;
 constexpr int kColDuration = 4;
 constexpr int kColName = 5;
 
-QString NameQ(const std::string& rBytes) { return FromLatin1Bytes(rBytes); }
+QString NameQ(const std::string& rBytes) { return FixedQ(rBytes); }
 
 
 }  // namespace
@@ -362,7 +362,7 @@ void Frm5Tone::OnCellCommitted(const GridCell& rCell, const QString& rText) {
       break;
     }
     case kColDuration: CommitDurationCell(mPage, row, rText.toInt()); break;
-    case kColName: CommitNameCell(mPage, row, ToLatin1Bytes(rText)); break;
+    case kColName: CommitNameCell(mPage, row, FixedFromQ(rText)); break;
     default: break;
   }
   ShowRow(row);
@@ -457,7 +457,7 @@ void Frm5Tone::ReadInfoInputs() {
   mPage.Info.Function = std::max(0, mFunction->currentIndex());
   mPage.Info.Response = std::max(0, mResponse->currentIndex());
   mPage.Info.Code = mInfoCode->text().toStdString();
-  mPage.Info.Name = ToLatin1Bytes(mInfoName->text());
+  mPage.Info.Name = FixedFromQ(mInfoName->text());
 }
 
 // ---- Other dialogs and OK ----------------------------------------------------------------

@@ -13,7 +13,7 @@
 #include "app/language.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
-#include "ui/kit/latin1_text.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/message_service.h"
 #include "ui/kit/widget_helpers.h"
 #include "ui/signalling/five_tone_widgets.h"
@@ -115,7 +115,7 @@ SpecialCallInputs FrmSpecial::Inputs() const {
   in.Type = mType->currentIndex();
   in.Called = mCalled->text().toStdString();
   in.Separator = mSeparator->currentIndex();
-  in.Message = ToLatin1Bytes(mMessage->text());
+  in.Message = FixedFromQ(mMessage->text());
   return in;
 }
 

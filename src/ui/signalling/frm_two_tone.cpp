@@ -16,7 +16,7 @@
 #include "ui/kit/apply_language.h"
 #include "ui/kit/code_grid.h"
 #include "ui/kit/dialog_frame.h"
-#include "ui/kit/latin1_text.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/widget_helpers.h"
 
 namespace px {
@@ -100,17 +100,17 @@ void Frm2Tone::BuildInputs() {
     return GridCell{rWanted.Row, EnteredColumn(mPage.Rows[row], rWanted.Column)};
   });
   mGrid->SetEnterWalk([](GridCell rFrom, const QString& rText) {
-    const TwoToneCell next = EnterWalk({rFrom.Row, rFrom.Column}, ToLatin1Bytes(rText));
+    const TwoToneCell next = EnterWalk({rFrom.Row, rFrom.Column}, FixedFromQ(rText));
     return GridCell{next.Row, next.Column};
   });
   mGrid->SetCommit([this](GridCell rCell, const QString& rText) {
     if (!mLoaded) return;
     const auto row = static_cast<std::size_t>(rCell.Row);
     TwoToneRow& shown = mPage.Rows[row];
-    CommitTwoToneCell(mPage.Scratch.Entries[row], shown, rCell.Column, ToLatin1Bytes(rText));
-    mGrid->SetCellText(rCell.Row, kTwoToneColumnFirst, FromLatin1Bytes(shown.First));
-    mGrid->SetCellText(rCell.Row, kTwoToneColumnSecond, FromLatin1Bytes(shown.Second));
-    mGrid->SetCellText(rCell.Row, kTwoToneColumnName, FromLatin1Bytes(shown.Name));
+    CommitTwoToneCell(mPage.Scratch.Entries[row], shown, rCell.Column, FixedFromQ(rText));
+    mGrid->SetCellText(rCell.Row, kTwoToneColumnFirst, FixedQ(shown.First));
+    mGrid->SetCellText(rCell.Row, kTwoToneColumnSecond, FixedQ(shown.Second));
+    mGrid->SetCellText(rCell.Row, kTwoToneColumnName, FixedQ(shown.Name));
   });
 
   connect(mFormat, &QComboBox::currentIndexChanged, this, &Frm2Tone::EnableToneBoxes);
@@ -161,12 +161,12 @@ void Frm2Tone::LoadInputs() {
   const int timings[5] = {in.Timing1, in.Timing2, in.Timing3, in.Timing4, in.Timing5};
   for (std::size_t i = 0; i < mTimings.size(); ++i) Choose(mTimings[i], timings[i]);
   mSideTone->setChecked(in.SideTone);
-  for (std::size_t t = 0; t < mTones.size(); ++t) mTones[t]->setText(FromLatin1Bytes(in.Tones[t]));
+  for (std::size_t t = 0; t < mTones.size(); ++t) mTones[t]->setText(FixedQ(in.Tones[t]));
   for (int k = 0; k < kTwoToneEntries; ++k) {
     const TwoToneRow& row = mPage.Rows[static_cast<std::size_t>(k)];
-    mGrid->SetCellText(k, kTwoToneColumnFirst, FromLatin1Bytes(row.First));
-    mGrid->SetCellText(k, kTwoToneColumnSecond, FromLatin1Bytes(row.Second));
-    mGrid->SetCellText(k, kTwoToneColumnName, FromLatin1Bytes(row.Name));
+    mGrid->SetCellText(k, kTwoToneColumnFirst, FixedQ(row.First));
+    mGrid->SetCellText(k, kTwoToneColumnSecond, FixedQ(row.Second));
+    mGrid->SetCellText(k, kTwoToneColumnName, FixedQ(row.Name));
   }
   EnableToneBoxes();
 }
@@ -179,7 +179,7 @@ void Frm2Tone::EnableToneBoxes() {
 bool Frm2Tone::eventFilter(QObject* rWatched, QEvent* rEvent) {
   if (rEvent->type() == QEvent::FocusOut) {
     for (QLineEdit* box : mTones)
-      if (rWatched == box) box->setText(FromLatin1Bytes(LeaveToneBox(ToLatin1Bytes(box->text()))));
+      if (rWatched == box) box->setText(FixedQ(LeaveToneBox(FixedFromQ(box->text()))));
   }
   return QDialog::eventFilter(rWatched, rEvent);
 }
@@ -195,7 +195,7 @@ TwoTonePage Frm2Tone::Page() const {
   in.Timing4 = mTimings[3]->currentIndex();
   in.Timing5 = mTimings[4]->currentIndex();
   in.SideTone = mSideTone->isChecked();
-  for (std::size_t t = 0; t < mTones.size(); ++t) in.Tones[t] = ToLatin1Bytes(mTones[t]->text());
+  for (std::size_t t = 0; t < mTones.size(); ++t) in.Tones[t] = FixedFromQ(mTones[t]->text());
   return page;
 }
 
