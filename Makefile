@@ -8,6 +8,7 @@ BUILD_BENCH ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_WERROR=ON
 FUZZ_SECONDS ?= 20
+FUZZ_JOBS ?= 1
 
 PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev locales \
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev \
@@ -48,11 +49,13 @@ fuzz-build: setup
 
 # A short bounded run of every fuzz target; `make fuzz FUZZ_SECONDS=600` runs longer.
 fuzz-smoke: fuzz-build
-	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS)
+	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
-fuzz: FUZZ_SECONDS = 300
+# An hour on two cores: the four targets half an hour each, two at a time.
+fuzz: FUZZ_SECONDS = 1800
+fuzz: FUZZ_JOBS = 2
 fuzz: fuzz-build
-	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS)
+	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 bench: setup
 	@cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DPX_BENCH=ON >/dev/null

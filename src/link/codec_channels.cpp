@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "edit/codeplug_ops.h"
@@ -36,22 +37,41 @@ Byte OffsetCode(int rDirection) {
     case 0: return 0;
     case 1: return 2;
     case 2: return 3;
-    default: throw EncodeFailure("offset direction " + std::to_string(rDirection));
+    default: throw EncodeFailure("OffsetDirection \"" + std::to_string(rDirection) + "\": not 0, 1 or 2");
   }
 }
 
 Int16 DirectionOfCode(int rCode) { return static_cast<Int16>(rCode <= 1 ? 0 : rCode - 1); }
 
+// A limit as the user would recognise it, NaN and infinities included.
+std::string LimitValueText(double rMHz) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10g", rMHz);
+  return text;
+}
+
+// Runs rEncode; a failure inside it names rField and its value.
+template <class Fn>
+void InField(const char* rField, const std::string& rValue, Fn rEncode) {
+  try {
+    rEncode();
+  } catch (const EncodeFailure& e) {
+    throw EncodeFailure(std::string(rField) + " \"" + rValue + "\": " + e.what());
+  }
+}
+
 void EncodeChannelRecord(const ChannelRecord& rCh, ImageArea rRec) {
   std::string rx = TextUpToNul(rCh.RxFreq);
   if (rx.empty()) rx = "FFFFFFFF";
-  PutBcd8(rRec, 0, FrequencyDigits(rx));
-  PutBcd8(rRec, 4, FrequencyDigits(std::string(rCh.OffsetFreq.Raw())));
+  InField("RxFreq", rCh.RxFreq.Display(), [&] { PutBcd8(rRec, 0, FrequencyDigits(rx)); });
+  InField("OffsetFreq", rCh.OffsetFreq.Display(),
+          [&] { PutBcd8(rRec, 4, FrequencyDigits(std::string(rCh.OffsetFreq.Raw()))); });
   rRec.Put(8, ByteField(rCh.StepIndex));
 
   const int dcsA = rCh.DcsIndexA;
   const int dcsB = rCh.DcsIndexB;
-  if (dcsA < 0 || dcsA > 511 || dcsB < 0 || dcsB > 511) throw EncodeFailure("DCS code above 511");
+  if (dcsA < 0 || dcsA > 511 || dcsB < 0 || dcsB > 511) throw EncodeFailure("DcsIndexA/DcsIndexB \"" + std::to_string(dcsA) + "/" +
+                                                                  std::to_string(dcsB) + "\": above 511");
   rRec.Put(9, static_cast<Byte>(BitField(rCh.TxInhibit, 1) | BitField(rCh.Reverse, 1) << 1 |
                                 BitField(rCh.BandwidthIndex, 2) << 2 |
                                 BitField(rCh.DcsInvertA, 1) << 4 | (dcsA >> 8) << 5 |
@@ -177,7 +197,10 @@ double BandLimitOf(const std::string& rDigits8, int rIndex) {
 void EncodeChannels(const Codeplug& rPlug, const ChannelTable& rChannels, RadioImage& rImage) {
   ImageArea limits(rImage, kBandLimitsAt, 16);
   const double values[] = {rPlug.MinRxFreq, rPlug.MaxRxFreq, rPlug.MinTxFreq, rPlug.MaxTxFreq};
-  for (std::size_t i = 0; i < 4; ++i) PutBcd8(limits, 4 * i, BandLimitDigits(values[i]));
+  static constexpr const char* kLimitNames[] = {"MinRxFreq", "MaxRxFreq", "MinTxFreq", "MaxTxFreq"};
+  for (std::size_t i = 0; i < 4; ++i)
+    InField(kLimitNames[i], LimitValueText(values[i]),
+            [&] { PutBcd8(limits, 4 * i, BandLimitDigits(values[i])); });
 
   ImageArea inUse(rImage, kInUseMap, kSlotMapSize);
   ImageArea scanSkip(rImage, kScanSkipMap, kSlotMapSize);
@@ -185,15 +208,22 @@ void EncodeChannels(const Codeplug& rPlug, const ChannelTable& rChannels, RadioI
   for (int slot = 0; slot < count; ++slot) {
     const ChannelRecord& ch = rChannels[static_cast<std::size_t>(slot)];
     if (ch.Number < 1 || ch.Number > kNumberVFO)
-      throw EncodeFailure("channel number " + std::to_string(ch.Number));
+      throw EncodeFailure("Number \"" + std::to_string(ch.Number) + "\": not 1.." +
+                          std::to_string(kNumberVFO) + " (slot " + std::to_string(slot) + ")");
     const int s = ch.Number - 1;
-    if (ch.InUse == 1) MarkSlotUsed(inUse, s);
-    if (ch.ScanSkip == 0) MarkSlotUsed(scanSkip, s);
-    // Byte 31 of a record is not the codec's.
-    EncodeChannelRecord(ch, ImageArea(rImage, RecordAddress(ch.Number), kChannelRecordBytes - 1));
-    if (IsMemoryChannel(ch.Number))
-      EncodePttIdCode(ch, ImageArea(rImage, kPttIdCodesAt + kPttIdCodeBytes * static_cast<std::size_t>(s),
-                                    kPttIdCodeBytes));
+    try {
+      if (ch.InUse == 1) MarkSlotUsed(inUse, s);
+      if (ch.ScanSkip == 0) MarkSlotUsed(scanSkip, s);
+      // Byte 31 of a record is not the codec's.
+      EncodeChannelRecord(ch, ImageArea(rImage, RecordAddress(ch.Number), kChannelRecordBytes - 1));
+      if (IsMemoryChannel(ch.Number))
+        InField("PttIdCode", ch.PttIdCode.Display(), [&] {
+          EncodePttIdCode(ch, ImageArea(rImage, kPttIdCodesAt + kPttIdCodeBytes * static_cast<std::size_t>(s),
+                                        kPttIdCodeBytes));
+        });
+    } catch (const EncodeFailure& e) {
+      throw EncodeFailure(e.what(), ch.Number);
+    }
   }
 }
 
