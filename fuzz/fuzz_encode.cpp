@@ -34,7 +34,8 @@ class SilentUi : public px::UserInterface {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* rData, std::size_t rSize) {
   std::vector<px::Byte> file(px::kCodeplugFileSize, 0);
   for (std::size_t i = 0; i < file.size() && i < rSize; ++i) file[i] = rData[i];
-  px::AppState state;
+  static const px::AppState kBlank;
+  px::AppState state = kBlank;
   if (!px::ParseCodeplug(file, state.Current)) return 0;
 
   // The rest of the input is channel records, repeated to fill the table.

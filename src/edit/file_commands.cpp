@@ -171,6 +171,8 @@ bool OpenCodeplugFile(AppState& rState, UserInterface& rUi, const std::string& r
   rState.SavedChannels = channels;
   rState.SavedCodeplug.BandIndex = rState.Band.Index;
   RestoreFromSaved(rState);
+  // The slots past the count too: nothing of the previous codeplug stays behind.
+  rState.Channels = channels;
   rState.FilePath = rPath;
   rState.Untitled = false;
   rState.UnsavedRead = false;

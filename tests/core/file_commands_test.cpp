@@ -262,8 +262,8 @@ TEST_F(FileCommands, OpenNeverKeepsThePreviousFilesChannels) {
             std::string::npos)
       << ui.Questions[0].Text;
   EXPECT_EQ(state.FilePath, home.File("full.dat"));
-  EXPECT_EQ(state.Current.ChannelCount, 5);
-  EXPECT_EQ(state.Channels[4].Name.Display(), "OLD");
+  EXPECT_EQ(state.Current.ChannelCount, 6);  // the VFO and the five
+  EXPECT_EQ(state.Channels[5].Name.Display(), "OLD");
 }
 
 // Save As to a name its side file would share ("trap.fre") or without ".dat" writes
