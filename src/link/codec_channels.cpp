@@ -66,42 +66,42 @@ void EncodeChannelRecord(const ChannelRecord& rCh, ImageArea rRec) {
   InField("RxFreq", rCh.RxFreq.Display(), [&] { PutBcd8(rRec, 0, FrequencyDigits(rx)); });
   InField("OffsetFreq", rCh.OffsetFreq.Display(),
           [&] { PutBcd8(rRec, 4, FrequencyDigits(std::string(rCh.OffsetFreq.Raw()))); });
-  rRec.Put(8, ByteField(rCh.StepIndex));
+  rRec.Put(8, ByteField(rCh.StepIndex, "StepIndex"));
 
   const int dcsA = rCh.DcsIndexA;
   const int dcsB = rCh.DcsIndexB;
   if (dcsA < 0 || dcsA > 511 || dcsB < 0 || dcsB > 511) throw EncodeFailure("DcsIndexA/DcsIndexB \"" + std::to_string(dcsA) + "/" +
                                                                   std::to_string(dcsB) + "\": above 511");
-  rRec.Put(9, static_cast<Byte>(BitField(rCh.TxInhibit, 1) | BitField(rCh.Reverse, 1) << 1 |
-                                BitField(rCh.BandwidthIndex, 2) << 2 |
-                                BitField(rCh.DcsInvertA, 1) << 4 | (dcsA >> 8) << 5 |
-                                BitField(rCh.PttIdDecode, 2) << 6));
+  rRec.Put(9, static_cast<Byte>(BitField(rCh.TxInhibit, 1, "TxInhibit") | BitField(rCh.Reverse, 1, "Reverse") << 1 |
+                                BitField(rCh.BandwidthIndex, 2, "BandwidthIndex") << 2 |
+                                BitField(rCh.DcsInvertA, 1, "DcsInvertA") << 4 | (dcsA >> 8) << 5 |
+                                BitField(rCh.PttIdDecode, 2, "PttIdDecode") << 6));
   rRec.Put(10, static_cast<Byte>(OffsetCode(rCh.OffsetDirection) |
-                                 BitField(rCh.TxPowerIndex, 2) << 2 |
-                                 BitField(rCh.DcsInvertB, 1) << 4 | (dcsB >> 8) << 5 |
-                                 BitField(rCh.Compander, 1) << 6 |
-                                 BitField(rCh.Talkaround, 1) << 7));
-  rRec.Put(11, static_cast<Byte>(BitField(rCh.ToneTypeA, 2) | BitField(rCh.ToneTypeB, 2) << 2 |
-                                 BitField(rCh.DtmfCodeIndex, 4) << 4));
-  rRec.Put(12, ByteField(rCh.CtcssIndexA));
-  rRec.Put(13, ByteField(rCh.CtcssIndexB));
+                                 BitField(rCh.TxPowerIndex, 2, "TxPowerIndex") << 2 |
+                                 BitField(rCh.DcsInvertB, 1, "DcsInvertB") << 4 | (dcsB >> 8) << 5 |
+                                 BitField(rCh.Compander, 1, "Compander") << 6 |
+                                 BitField(rCh.Talkaround, 1, "Talkaround") << 7));
+  rRec.Put(11, static_cast<Byte>(BitField(rCh.ToneTypeA, 2, "ToneTypeA") | BitField(rCh.ToneTypeB, 2, "ToneTypeB") << 2 |
+                                 BitField(rCh.DtmfCodeIndex, 4, "DtmfCodeIndex") << 4));
+  rRec.Put(12, ByteField(rCh.CtcssIndexA, "CtcssIndexA"));
+  rRec.Put(13, ByteField(rCh.CtcssIndexB, "CtcssIndexB"));
   rRec.Put(14, static_cast<Byte>(dcsA & 0xFF));
   rRec.Put(15, static_cast<Byte>(dcsB & 0xFF));
-  rRec.Put(16, ByteField(rCh.SignallingType));
-  rRec.Put(17, ByteField(rCh.TwoToneEntryNumber));
-  rRec.Put(18, ByteField(rCh.FiveToneEntryNumber));
+  rRec.Put(16, ByteField(rCh.SignallingType, "SignallingType"));
+  rRec.Put(17, ByteField(rCh.TwoToneEntryNumber, "TwoToneEntryNumber"));
+  rRec.Put(18, ByteField(rCh.FiveToneEntryNumber, "FiveToneEntryNumber"));
 
   const std::string name = TextUpToNul(rCh.Name);
   for (std::size_t i = 0; i < 7; ++i)
     rRec.Put(19 + i, name.empty() ? Byte{0x00}
                      : i < name.size() ? static_cast<Byte>(name[i])
                                        : Byte{0x20});
-  rRec.Put(26, ByteField(rCh.BusyLockIndex));
-  rRec.Put(27, ByteField(rCh.Spare8));
-  rRec.Put(28, static_cast<Byte>(BitField(rCh.DtmfPttIdMode, 4) |
-                                 BitField(rCh.FiveTonePttIdMode, 4) << 4));
-  rRec.Put(29, ByteField(rCh.SquelchModeIndex));
-  rRec.Put(30, ByteField(rCh.ScramblerIndex));
+  rRec.Put(26, ByteField(rCh.BusyLockIndex, "BusyLockIndex"));
+  rRec.Put(27, ByteField(rCh.Spare8, "Spare8"));
+  rRec.Put(28, static_cast<Byte>(BitField(rCh.DtmfPttIdMode, 4, "DtmfPttIdMode") |
+                                 BitField(rCh.FiveTonePttIdMode, 4, "FiveTonePttIdMode") << 4));
+  rRec.Put(29, ByteField(rCh.SquelchModeIndex, "SquelchModeIndex"));
+  rRec.Put(30, ByteField(rCh.ScramblerIndex, "ScramblerIndex"));
 }
 
 void EncodePttIdCode(const ChannelRecord& rCh, ImageArea rCode) {

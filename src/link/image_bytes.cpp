@@ -20,16 +20,24 @@ Byte ToRadioByte(int rValue) {
 
 Byte FromRadioByteMinusOne(Byte rStored) { return static_cast<Byte>((rStored + 1) % 256); }
 
-Byte ByteField(int rValue) {
-  if (rValue < 0 || rValue > 255)
-    throw EncodeFailure("value " + std::to_string(rValue) + " does not fit a byte");
+namespace {
+
+// "StepIndex \"300\"" when the field is known, "value 300" otherwise.
+std::string ValueText(int rValue, const char* rField) {
+  if (rField) return std::string(rField) + " \"" + std::to_string(rValue) + "\":";
+  return "value " + std::to_string(rValue);
+}
+
+}  // namespace
+
+Byte ByteField(int rValue, const char* rField) {
+  if (rValue < 0 || rValue > 255) throw EncodeFailure(ValueText(rValue, rField) + " does not fit a byte");
   return static_cast<Byte>(rValue);
 }
 
-Byte BitField(int rValue, int rBits) {
+Byte BitField(int rValue, int rBits, const char* rField) {
   if (rValue < 0 || rValue >= (1 << rBits))
-    throw EncodeFailure("value " + std::to_string(rValue) + " does not fit " +
-                        std::to_string(rBits) + " bits");
+    throw EncodeFailure(ValueText(rValue, rField) + " does not fit " + std::to_string(rBits) + " bits");
   return static_cast<Byte>(rValue);
 }
 

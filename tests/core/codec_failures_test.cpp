@@ -172,6 +172,13 @@ TEST(EncodeFailureText, NamesTheChannelTheFieldAndTheValue) {
       << ui.Questions[0].Text;
 
   FillFullCodeplug(state);
+  Ch(state, 3).StepIndex = 300;
+  ui.Questions.clear();
+  EXPECT_FALSE(EncodeCodeplug(state, image, ui));
+  EXPECT_NE(ui.Questions[0].Text.find("Channel 2: StepIndex \"300\": does not fit a byte"), std::string::npos)
+      << ui.Questions[0].Text;
+
+  FillFullCodeplug(state);
   Ch(state, 4).OffsetDirection = 3;
   SetLanguage(state, kChinese);
   ui.Questions.clear();
