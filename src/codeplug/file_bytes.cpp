@@ -57,7 +57,8 @@ bool ReplaceFileBytes(const std::string& rPath, std::span<const Byte> rBytes, st
     rError = "cannot write " + rPath + ": " + Reason(errno);
     return false;
   }
-  const bool written = std::fwrite(rBytes.data(), 1, rBytes.size(), file) == rBytes.size();
+  // An empty side file is a file too; fwrite must not see the null data of an empty span.
+  const bool written = rBytes.empty() || std::fwrite(rBytes.data(), 1, rBytes.size(), file) == rBytes.size();
   int error = errno;
   const bool closed = std::fclose(file) == 0;
   if (written && !closed) error = errno;
