@@ -8,6 +8,8 @@ BUILD_BENCH ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_WERROR=ON
 FUZZ_SECONDS ?= 20
+FUZZ_JOBS ?= 1
+FUZZ_TARGETS = $(notdir $(basename $(wildcard fuzz/fuzz_*.cpp)))
 
 PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev locales \
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev \
@@ -44,15 +46,17 @@ test-asan: setup
 
 fuzz-build: setup
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=Debug -DPX_CORE_ONLY=ON -DPX_FUZZ=ON >/dev/null
-	@cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
 
 # A short bounded run of every fuzz target; `make fuzz FUZZ_SECONDS=600` runs longer.
 fuzz-smoke: fuzz-build
-	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS)
+	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
-fuzz: FUZZ_SECONDS = 300
+# An hour on two cores: the four targets half an hour each, two at a time.
+fuzz: FUZZ_SECONDS = 1800
+fuzz: FUZZ_JOBS = 2
 fuzz: fuzz-build
-	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS)
+	@./tools/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 bench: setup
 	@cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DPX_BENCH=ON >/dev/null

@@ -14,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* rData, std::size_t rSi
   image->fill(0);
   std::memcpy(image->data(), rData, rSize < image->size() ? rSize : image->size());
 
-  px::AppState state;
+  // One blank state for the process, copied per input: nothing is looked up again.
+  static const px::AppState kBlank;
+  px::AppState state = kBlank;
   px::EmbeddedInfo info;
   px::DecodeCodeplug(state, *image, info);
   (void)px::DecodeEmbeddedInfo(*image);

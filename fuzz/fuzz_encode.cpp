@@ -2,6 +2,7 @@
 // records, then encoded. Whatever they hold, the encoders write only inside the image
 // (a heap block of exactly its size) and never below 0x0100, which a write does not send.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -34,13 +35,17 @@ class SilentUi : public px::UserInterface {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* rData, std::size_t rSize) {
   std::vector<px::Byte> file(px::kCodeplugFileSize, 0);
   for (std::size_t i = 0; i < file.size() && i < rSize; ++i) file[i] = rData[i];
-  px::AppState state;
+  static const px::AppState kBlank;
+  px::AppState state = kBlank;
   if (!px::ParseCodeplug(file, state.Current)) return 0;
 
-  // The rest of the input is channel records, repeated to fill the table.
+  // The rest of the input is channel records, repeated to fill the slots the encoder
+  // reads (those below the count, bounded by the table); the others stay blank.
   const std::size_t rest = rSize > file.size() ? rSize - file.size() : 0;
   std::vector<px::Byte> record(px::kChannelRecordSize, 0);
-  for (std::size_t slot = 0; slot < state.Channels.size(); ++slot) {
+  const int count = state.Current.ChannelCount < 0 ? 0 : state.Current.ChannelCount;
+  const std::size_t used = std::min<std::size_t>(static_cast<std::size_t>(count), state.Channels.size());
+  for (std::size_t slot = 0; slot < used; ++slot) {
     for (std::size_t i = 0; i < record.size(); ++i)
       record[i] = rest == 0 ? 0 : rData[file.size() + (slot * record.size() + i) % rest];
     state.Channels[slot] = px::ParseChannel(record.data());

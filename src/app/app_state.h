@@ -20,12 +20,17 @@ struct BandState {
   BandLimits Limits;       // working limits of the frequency checks
 };
 
+// How the port holds back what it sends: RTS/CTS waits for the cable's clear-to-send,
+// which a cable that does not wire CTS never gives.
+enum class FlowControl { RtsCts, None };
+
 // Keys of "language/mysetup.ini", section "language".
 struct SetupSettings {
   bool IsFirstRun = false;
   std::string Skin;
   int ComPort = 0;
   int FactoryFres = 0;
+  FlowControl Flow = FlowControl::RtsCts;  // key "flowControl": "rtscts" or "none"
 };
 
 struct AppState {
@@ -40,6 +45,9 @@ struct AppState {
   std::string FilePath = "new.dat";
   std::string BookFilePath = "new.cb";
   bool Untitled = true;
+  // The codeplug came from a radio and no file holds it yet: it counts as unchanged,
+  // but leaving it still asks whether to save it.
+  bool UnsavedRead = false;
   bool Initializing = false;  // the Initialize command is running New
 
   std::string ModelString = "PX-4800";

@@ -1,16 +1,12 @@
 // The image codec commands: encode a codeplug file to a radio image, decode an image
 // back to a codeplug file, and show the embedded information an image holds.
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "app/app_state.h"
 #include "app/bands.h"
 #include "app/language.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
@@ -21,10 +17,8 @@
 namespace px {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr OptionSpec kOutput{"--output", "-o", true};
-constexpr OptionSpec kYes{"--yes", "-y", false};
+constexpr OptionSpec kOutput = kOutputOption;
+constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kBand{"--band", "", true};
 constexpr OptionSpec kImage{"--image", "", true};
 
@@ -36,7 +30,7 @@ constexpr std::string_view kEncodeUsage =
     "radio cannot hold ends the command with the encoder's message and no file.\n"
     "\n"
     "  -o, --output OUT.img  the image file to write\n"
-    "  -y, --yes             overwrite an existing file without asking\n";
+    "  -y, --yes             overwrite an existing file (needed without a terminal)\n";
 
 constexpr std::string_view kDecodeUsage =
     "Usage: px4800 decode IN.img -o OUT.dat [--band N] [--yes]\n"
@@ -46,73 +40,13 @@ constexpr std::string_view kDecodeUsage =
     "\n"
     "  -o, --output OUT.dat  the codeplug file to write\n"
     "  --band N              the band code the radio reported, 0..7 (default: band index 7)\n"
-    "  -y, --yes             overwrite existing files without asking\n";
+    "  -y, --yes             overwrite existing files (needed without a terminal)\n";
 
 constexpr std::string_view kImageInfoUsage =
     "Usage: px4800 info --image IN.img\n"
     "\n"
     "Prints the embedded information of a 16384-byte memory image, every field with its\n"
     "label.\n";
-
-RadioImage ReadImageFile(const std::string& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  if (!in) throw CommandError("cannot read " + rPath + ": " + std::strerror(errno));
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw CommandError("cannot read " + rPath);
-  if (bytes.size() != kImageSize)
-    throw CommandError(rPath + " is not a radio memory image: " + std::to_string(bytes.size()) +
-                       " bytes, an image has " + std::to_string(kImageSize));
-  RadioImage image{};
-  std::copy(bytes.begin(), bytes.end(), image.begin());
-  return image;
-}
-
-// Through a temporary file renamed over the target, so a failure leaves no half file.
-void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {
-  const std::string temp = rPath + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(rImage.data()), static_cast<std::streamsize>(rImage.size()));
-    out.flush();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(temp, ec);
-      throw CommandError("cannot write " + rPath + ": " + std::strerror(errno));
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, rPath, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    throw CommandError("cannot write " + rPath + ": " + ec.message());
-  }
-}
-
-std::string RequireOutput(const ParsedArgs& rArgs) {
-  const auto out = rArgs.Value(kOutput.Long);
-  if (!out || out->empty()) throw UsageError("missing -o FILE");
-  return *out;
-}
-
-// Asks before replacing a file that exists; no question with --yes or without a terminal.
-void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
-                      std::initializer_list<std::string> rPaths) {
-  TerminalUi ui(std::cin, rCtx.Err, TerminalUi::IsInteractiveTerminal());
-  ui.SetAssumeYes(rArgs.Has(kYes.Long));
-  for (const std::string& path : rPaths) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) continue;
-    if (ui.Ask(path + " exists. Overwrite it?", MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
-      throw CommandError("cancelled; nothing written");
-  }
-}
-
-AppState StateFor(const CommandContext& rCtx) {
-  AppState state;
-  state.ProgramFolder = rCtx.ProgramFolder;
-  SetLanguage(state, kEnglish);
-  return state;
-}
 
 Int16 BandIndexOf(const ParsedArgs& rArgs) {
   const auto band = rArgs.Value(kBand.Long);
@@ -125,12 +59,8 @@ Int16 BandIndexOf(const ParsedArgs& rArgs) {
 int RunEncode(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 1, 1);
   const std::string out = RequireOutput(args);
-  AppState state = StateFor(rCtx);
-  std::string error;
-  if (!ReadCodeplugFiles(args.Positionals[0], state.Current, state.Channels, error))
-    throw CommandError(error);
-  state.Band.Index = state.Current.BandIndex;
-  RebuildBandTexts(state);
+  AppState state = CommandState(rCtx, kEnglish);
+  ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
 
   RadioImage image{};
   TerminalUi ui(std::cin, rCtx.Err, false);
@@ -144,13 +74,12 @@ int RunEncode(CommandContext& rCtx) {
 int RunDecode(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kBand, kYes}, 1, 1);
   const std::string out = RequireOutput(args);
-  if (SideFilePath(out) == out)
-    throw CommandError(out + ": the channel file would be the codeplug file itself; use a name ending in .dat");
+  RequireCodeplugName(out);
   const Int16 band = BandIndexOf(args);
   const RadioImage image = ReadImageFile(args.Positionals[0]);
 
   // As a completed read leaves it: decoded, the radio's band, untitled, saved.
-  AppState state = StateFor(rCtx);
+  AppState state = CommandState(rCtx, kEnglish);
   DecodeCodeplug(state, image);
   state.Band.Index = band;
   RebuildBandTexts(state);

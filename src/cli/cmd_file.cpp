@@ -1,20 +1,14 @@
 // The codeplug file commands: new, show, to-json, from-json.
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <sstream>
+#include <ostream>
 
 #include "app/app_state.h"
 #include "app/bands.h"
 #include "app/language.h"
 #include "edit/startup.h"
+#include "cli/cli_files.h"
 #include "cli/codeplug_report.h"
 #include "cli/commands.h"
-#include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
@@ -23,10 +17,8 @@
 namespace px {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr OptionSpec kOutput{"--output", "-o", true};
-constexpr OptionSpec kYes{"--yes", "-y", false};
+constexpr OptionSpec kOutput = kOutputOption;
+constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kLang{"--lang", "", true};
 
 constexpr std::string_view kNewUsage =
@@ -37,7 +29,7 @@ constexpr std::string_view kNewUsage =
     "language/mysetup.ini), then writes FILE.dat and its channel file FILE.fre.\n"
     "\n"
     "  -o, --output FILE.dat  the codeplug file to write\n"
-    "  -y, --yes              overwrite an existing file without asking\n";
+    "  -y, --yes              overwrite an existing file (needed without a terminal)\n";
 
 constexpr std::string_view kShowUsage =
     "Usage: px4800 show FILE.dat [--lang en|zh]\n"
@@ -57,7 +49,7 @@ constexpr std::string_view kToJsonUsage =
     "file holds it.\n"
     "\n"
     "  -o, --output OUT.json  write to this file instead\n"
-    "  -y, --yes              overwrite an existing file without asking\n";
+    "  -y, --yes              overwrite an existing file (needed without a terminal)\n";
 
 constexpr std::string_view kFromJsonUsage =
     "Usage: px4800 from-json IN.json -o OUT.dat [--yes]\n"
@@ -68,93 +60,7 @@ constexpr std::string_view kFromJsonUsage =
     "codeplug file byte for byte.\n"
     "\n"
     "  -o, --output OUT.dat  the codeplug file to write\n"
-    "  -y, --yes             overwrite existing files without asking\n";
-
-// The folder of the language files and Init/, as the desktop program finds it.
-AppState StateFor(const CommandContext& rCtx, int rLanguage = kEnglish) {
-  AppState state;
-  state.ProgramFolder = rCtx.ProgramFolder;
-  SetLanguage(state, rLanguage);
-  return state;
-}
-
-std::string RequireOutput(const ParsedArgs& rArgs) {
-  const auto out = rArgs.Value(kOutput.Long);
-  if (!out || out->empty()) throw UsageError("missing -o FILE");
-  return *out;
-}
-
-// A codeplug path whose channel file would be the file itself cannot be written.
-void CheckCodeplugPath(const std::string& rPath) {
-  if (SideFilePath(rPath) == rPath)
-    throw CommandError(rPath + ": the channel file would be the codeplug file itself; use a name ending in .dat");
-}
-
-// Asks before replacing a file that exists; no question with --yes or without a terminal.
-void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
-                      std::initializer_list<std::string> rPaths) {
-  TerminalUi ui(std::cin, rCtx.Err, TerminalUi::IsInteractiveTerminal());
-  ui.SetAssumeYes(rArgs.Has(kYes.Long));
-  for (const std::string& path : rPaths) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) continue;
-    if (ui.Ask(path + " exists. Overwrite it?", MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
-      throw CommandError("cancelled; nothing written");
-  }
-}
-
-void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& rErr) {
-  std::string error;
-  if (!ReadCodeplugFiles(rPath, rState.Current, rState.Channels, error)) throw CommandError(error);
-  // The file's own band, not one of the program's.
-  rState.Band.Index = rState.Current.BandIndex;
-  RebuildBandTexts(rState);
-
-  const std::string side = SideFilePath(rPath);
-  std::error_code ec;
-  const auto size = fs::file_size(side, ec);
-  const auto needed = static_cast<std::uintmax_t>(std::max<int>(rState.Current.ChannelCount, 0)) * kChannelRecordSize;
-  if (ec && needed > 0)
-    rErr << "px4800: warning: " << side << " is missing; its channels are left empty\n";
-  else if (!ec && size < needed)
-    rErr << "px4800: warning: " << side << " holds " << size / kChannelRecordSize << " of "
-         << rState.Current.ChannelCount << " channels; the others are left empty\n";
-}
-
-std::string ReadWholeFile(const std::string& rPath) {
-  std::ostringstream text;
-  if (rPath == "-") {
-    text << std::cin.rdbuf();
-    return text.str();
-  }
-  std::ifstream in(rPath, std::ios::binary);
-  if (!in) throw CommandError("cannot read " + rPath + ": " + std::strerror(errno));
-  text << in.rdbuf();
-  if (in.bad()) throw CommandError("cannot read " + rPath);
-  return text.str();
-}
-
-// Through a temporary file renamed over the target, so a failure leaves no half file.
-void WriteWholeFile(const std::string& rPath, const std::string& rText) {
-  const std::string temp = rPath + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw CommandError("cannot write " + rPath + ": " + std::strerror(errno));
-    out << rText;
-    out.flush();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(temp, ec);
-      throw CommandError("cannot write " + rPath);
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, rPath, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    throw CommandError("cannot write " + rPath + ": " + ec.message());
-  }
-}
+    "  -y, --yes             overwrite existing files (needed without a terminal)\n";
 
 void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
                std::ostream& rErr) {
@@ -167,9 +73,9 @@ void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTab
 int RunNew(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 0, 0);
   const std::string out = RequireOutput(args);
-  CheckCodeplugPath(out);
+  RequireCodeplugName(out);
 
-  AppState state = StateFor(rCtx);
+  AppState state = CommandState(rCtx, kEnglish);
   ReadSetupSettings(state);
   RebuildBandTexts(state);
   CreateNewCodeplug(state);
@@ -183,7 +89,7 @@ int RunNew(CommandContext& rCtx) {
 
 int RunShow(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kLang}, 1, 1);
-  AppState state = StateFor(rCtx, LanguageIndexOf(args));
+  AppState state = CommandState(rCtx, LanguageIndexOf(args));
   ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
   rCtx.Out << "Codeplug: " << args.Positionals[0] << "\n";
   WriteCodeplugReport(state, rCtx.Out);
@@ -192,7 +98,7 @@ int RunShow(CommandContext& rCtx) {
 
 int RunToJson(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 1, 1);
-  AppState state = StateFor(rCtx);
+  AppState state = CommandState(rCtx, kEnglish);
   ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
   const std::string json = CodeplugToJson(state.Current, state.Channels);
 
@@ -203,20 +109,20 @@ int RunToJson(CommandContext& rCtx) {
   }
   if (out->empty()) throw UsageError("empty -o FILE");
   ConfirmOverwrite(rCtx, args, {*out});
-  WriteWholeFile(*out, json);
+  WriteTextFile(*out, json);
   return kExitSuccess;
 }
 
 int RunFromJson(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 1, 1);
   const std::string out = RequireOutput(args);
-  CheckCodeplugPath(out);
+  RequireCodeplugName(out);
   const std::string& in = args.Positionals[0];
 
   Codeplug plug;
   ChannelTable channels{};
   std::string error;
-  if (!CodeplugFromJson(ReadWholeFile(in), plug, channels, error))
+  if (!CodeplugFromJson(ReadTextFile(in), plug, channels, error))
     throw CommandError((in == "-" ? std::string("standard input") : in) + ": " + error);
   ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
   WritePair(out, plug, channels, rCtx.Err);

@@ -12,6 +12,7 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "edit/startup.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
@@ -40,6 +41,7 @@ constexpr OptionSpec kPassword{"--password", "", true};
 constexpr OptionSpec kYes{"--yes", "-y", false};
 constexpr OptionSpec kTrace{"--trace", "", true};
 constexpr OptionSpec kLang{"--lang", "", true};
+constexpr OptionSpec kFlow{"--flow", "", true};
 
 // Without a terminal to ask, "the radio does not answer" is answered Retry this often in
 // one transfer, then Cancel.
@@ -58,7 +60,9 @@ constexpr std::string_view kReadUsage =
     "                        port stored in language/mysetup.ini)\n"
     "  --password PW         the radio's programming password (no question then)\n"
     "  --trace FILE          log every byte sent and received, with times, in hex\n"
-    "  --lang en|zh          language of the messages (default en)\n";
+        "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
+    "                        none for a cable that does not wire CTS\n"
+"  --lang en|zh          language of the messages (default en)\n";
 
 constexpr std::string_view kWriteUsage =
     "Usage: px4800 write [--port DEV] FILE.dat [--password PW] [--yes]\n"
@@ -71,7 +75,9 @@ constexpr std::string_view kWriteUsage =
     "                        port stored in language/mysetup.ini)\n"
     "  --password PW         the radio's programming password (no question then)\n"
     "  --trace FILE          log every byte sent and received, with times, in hex\n"
-    "  --lang en|zh          language of the messages (default en)\n";
+        "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
+    "                        none for a cable that does not wire CTS\n"
+"  --lang en|zh          language of the messages (default en)\n";
 
 constexpr std::string_view kInfoUsage =
     "Usage: px4800 info [--port DEV] [--password PW]\n"
@@ -84,7 +90,9 @@ constexpr std::string_view kInfoUsage =
     "                        port stored in language/mysetup.ini)\n"
     "  --password PW         the radio's programming password (no question then)\n"
     "  --trace FILE          log every byte sent and received, with times, in hex\n"
-    "  --lang en|zh          language of the messages (default en)\n";
+        "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
+    "                        none for a cable that does not wire CTS\n"
+"  --lang en|zh          language of the messages (default en)\n";
 
 constexpr std::string_view kPortsUsage =
     "Usage: px4800 ports\n"
@@ -118,10 +126,15 @@ class CliLinkUser : public LinkUser {
     return mUi.ChooseFileToSave(rFilter, rProposed);
   }
 
-  std::optional<std::string> AskPassword(const std::string&) override {
+  std::optional<std::string> AskPassword(const std::string& rCurrent) override {
     EndBarLine();
     if (!mInteractive) {
-      mUi.Err() << "px4800: the radio asks for its programming password; give it with --password\n";
+      // The engine asks only when the password it holds does not match.
+      if (rCurrent.empty())
+        mUi.Err() << "px4800: the radio asks for its programming password; give it with --password\n";
+      else
+        mUi.Err() << "px4800: the radio refused the password given with --password; give the"
+                     " radio's programming password (letters count as typed)\n";
       return std::nullopt;
     }
     mUi.Err() << "px4800: programming password: " << std::flush;
@@ -215,6 +228,11 @@ struct RadioSession {
     CreateNewCodeplug(State);
     CopyToSaved(State);
     if (const auto pw = rArgs.Value(kPassword.Long)) Password = CleanPasswordEntry(*pw);
+    if (const auto flow = rArgs.Value(kFlow.Long)) {
+      const auto chosen = FlowControlOf(*flow);
+      if (!chosen) throw UsageError("--flow must be 'none' or 'rtscts', not '" + *flow + "'");
+      State.Setup.Flow = *chosen;
+    }
     if (const auto trace = rArgs.Value(kTrace.Long)) {
       if (!Trace.Open(*trace)) throw CommandError("cannot write the trace file " + *trace);
     }
@@ -223,11 +241,12 @@ struct RadioSession {
   // Runs the transfer that rStart begins; true when it succeeded.
   template <class StartFn>
   bool Run(const std::string& rDevice, StartFn rStart, LinkEngine*& rEngineOut,
-           RadioIdentity& rIdentity, EmbeddedInfo& rInfo) {
+           RadioIdentity& rIdentity, EmbeddedInfo& rInfo, int* rBlocksWritten = nullptr) {
     int argc = Ctx.Argc;
     QCoreApplication app(argc, Ctx.Argv);
     QCoreApplication::setApplicationName("px4800-cps");
     SerialLinkPort port(rDevice, Trace.IsOpen() ? &Trace : nullptr);
+    port.SetFlowControl(State.Setup.Flow);
     LinkEngine engine(State, Image, Password, port, User);
     rEngineOut = &engine;
     port.BytesArrived = [&engine](std::span<const std::uint8_t> rBytes) { engine.OnBytesArrived(rBytes); };
@@ -237,12 +256,13 @@ struct RadioSession {
     rEngineOut = nullptr;
     rIdentity = engine.Identity();
     rInfo = engine.Embedded();
+    if (rBlocksWritten) *rBlocksWritten = engine.BlocksWritten();
     return started && engine.LastSucceeded();
   }
 };
 
-void ReportBackup(CommandContext& rCtx, const RadioImage& rImage, BackupDirection rDirection,
-                  const std::string& rModel) {
+std::optional<std::string> ReportBackup(CommandContext& rCtx, const RadioImage& rImage,
+                                        BackupDirection rDirection, const std::string& rModel) {
   int argc = rCtx.Argc;
   QCoreApplication app(argc, rCtx.Argv);
   QCoreApplication::setApplicationName("px4800-cps");
@@ -250,21 +270,25 @@ void ReportBackup(CommandContext& rCtx, const RadioImage& rImage, BackupDirectio
   if (const auto path = SaveBackup(rImage, rDirection, rModel, error)) {
     rCtx.Err << "px4800: backup of the image " << (rDirection == BackupDirection::Read ? "read" : "to be written")
              << ": " << *path << "\n";
-  } else {
-    rCtx.Err << "px4800: warning: no backup kept: " << error << "\n";
+    return path;
   }
+  rCtx.Err << "px4800: warning: no backup kept: " << error << "\n";
+  return std::nullopt;
 }
 
-void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {
-  std::ofstream out(rPath, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(rImage.data()), static_cast<long>(rImage.size()));
-  if (!out) throw CommandError("cannot write " + rPath);
+// Before a transfer of half a minute: whatever it is to produce must be writable.
+void RequireReadOutputs(const std::string& rOutput, const std::optional<std::string>& rImage) {
+  RequireCodeplugName(rOutput);
+  RequireWritable(rOutput);
+  RequireWritable(SideFilePath(rOutput));
+  if (rImage) RequireWritable(*rImage);
 }
 
 int RunRead(CommandContext& rCtx) {
-  const auto args = ParseArguments(rCtx.Args, {kPort, kOutput, kImage, kPassword, kYes, kTrace, kLang}, 0, 0);
+  const auto args = ParseArguments(rCtx.Args, {kPort, kOutput, kImage, kPassword, kYes, kTrace, kLang, kFlow}, 0, 0);
   const auto output = args.Value(kOutput.Long);
   if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
+  RequireReadOutputs(*output, args.Value(kImage.Long));
   RadioSession s(rCtx, args);
   const std::string device = DeviceFor(args, s.State);
   LinkEngine* engine = nullptr;
@@ -279,36 +303,36 @@ int RunRead(CommandContext& rCtx) {
   return kExitSuccess;
 }
 
-void ReadCodeplugFile(const std::string& rPath, AppState& rState) {
-  std::string error;
-  if (!ReadCodeplugFiles(rPath, rState.Current, rState.Channels, error)) throw CommandError(error);
-  rState.Band.Index = rState.Current.BandIndex;
-  RebuildBandTexts(rState);
+void ReadCodeplugFile(const std::string& rPath, AppState& rState, std::ostream& rErr) {
+  ReadCodeplugInto(rPath, rState, rErr);
   rState.FilePath = rPath;
   rState.Untitled = false;
   CopyToSaved(rState);
 }
 
 int RunWrite(CommandContext& rCtx) {
-  const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kYes, kTrace, kLang}, 1, 1);
+  const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kYes, kTrace, kLang, kFlow}, 1, 1);
   RadioSession s(rCtx, args);
-  ReadCodeplugFile(args.Positionals[0], s.State);
+  ReadCodeplugFile(args.Positionals[0], s.State, rCtx.Err);
   const std::string device = DeviceFor(args, s.State);
   // Encoded before the port is touched: a codeplug that cannot be encoded sends nothing.
   if (!EncodeCodeplug(s.State, s.Image, s.Ui)) return kExitFailure;
-  ReportBackup(rCtx, s.Image, BackupDirection::Write, s.State.ModelString);
+  const auto backup = ReportBackup(rCtx, s.Image, BackupDirection::Write, s.State.ModelString);
   LinkEngine* engine = nullptr;
   RadioIdentity identity;
   EmbeddedInfo info;
+  int written = 0;
   const bool ok = s.Run(device, [&](LinkEngine& e) { return StartCodeplugWrite(e, s.State, s.Image, s.User); },
-                        engine, identity, info);
+                        engine, identity, info, &written);
   if (ok) return kExitSuccess;
-  int argc = rCtx.Argc;
-  QCoreApplication app(argc, rCtx.Argv);
-  QCoreApplication::setApplicationName("px4800-cps");
-  if (const auto latest = LatestReadBackup()) {
-    rCtx.Err << "px4800: the latest image read from a radio is " << *latest
-             << "\npx4800: to put it back: px4800 decode it to a .dat file, then px4800 write that file\n";
+  // Only a write that got under way has changed the radio; the file it came from is
+  // what completes it.
+  if (written > 0) {
+    rCtx.Err << "px4800: the radio may now hold a partly written codeplug (" << written
+             << " blocks were written)\npx4800: writing " << args.Positionals[0]
+             << " again completes it";
+    if (backup) rCtx.Err << " (the image sent is kept in " << *backup << ")";
+    rCtx.Err << "\n";
   }
   return kExitFailure;
 }
@@ -316,7 +340,7 @@ int RunWrite(CommandContext& rCtx) {
 int RunInfo(CommandContext& rCtx) {
   for (const auto& arg : rCtx.Args)
     if (arg == "--image" || arg.rfind("--image=", 0) == 0) return RunInfoFromImage(rCtx);
-  const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kTrace, kLang}, 0, 0);
+  const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kTrace, kLang, kFlow}, 0, 0);
   RadioSession s(rCtx, args);
   const std::string device = DeviceFor(args, s.State);
   LinkEngine* engine = nullptr;

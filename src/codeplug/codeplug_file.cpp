@@ -1,35 +1,13 @@
 #include "codeplug/codeplug_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <span>
 #include <algorithm>
+#include <cctype>
+#include <span>
 
 #include "codeplug/byte_io.h"
+#include "codeplug/file_bytes.h"
 
 namespace px {
-namespace {
-
-std::string SystemReason() { return std::strerror(errno); }
-
-bool ReadWholeFile(const std::string& rPath, std::vector<Byte>& rBytes, std::string& rError) {
-  std::ifstream in(rPath, std::ios::binary);
-  if (!in) {
-    rError = "cannot open " + rPath + ": " + SystemReason();
-    return false;
-  }
-  rBytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    rError = "cannot read " + rPath + ": " + SystemReason();
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 std::vector<Byte> SerializeCodeplug(const Codeplug& rPlug) {
   ByteWriter writer;
@@ -64,10 +42,27 @@ std::string SideFilePath(const std::string& rCodeplugPath) {
   return rCodeplugPath.substr(0, keep) + "fre";
 }
 
+std::string CodeplugNameProblem(const std::string& rPath) {
+  const std::string name = rPath.substr(rPath.find_last_of('/') + 1);
+  std::string suffix = name.size() > 4 ? name.substr(name.size() - 4) : "";
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (suffix == ".dat") return {};
+  return rPath + ": a codeplug file name ends in .dat (its channel file is then the same name"
+                 " ending in .fre)";
+}
+
+namespace {
+
+std::string ChannelsText(int rCount) {
+  return std::to_string(rCount) + (rCount == 1 ? " channel" : " channels");
+}
+
+}  // namespace
+
 bool ReadCodeplugFiles(const std::string& rPath, Codeplug& rPlug, ChannelTable& rChannels,
-                       std::string& rError) {
+                       std::string& rError, std::string* rWarning) {
   std::vector<Byte> bytes;
-  if (!ReadWholeFile(rPath, bytes, rError)) return false;
+  if (ReadFileBytes(rPath, bytes, rError) != FileRead::Read) return false;
   if (bytes.size() != kCodeplugFileSize) {
     rError = rPath + " is " + std::to_string(bytes.size()) + " bytes long; a codeplug file has " +
              std::to_string(kCodeplugFileSize);
@@ -82,57 +77,50 @@ bool ReadCodeplugFiles(const std::string& rPath, Codeplug& rPlug, ChannelTable& 
     return false;
   }
 
-  // The side file may be missing or short: the slots it covers are read, the rest stay.
-  ChannelTable channels = rChannels;
+  // Nothing of what the table held before may pass for this file's channels.
+  ChannelTable channels{};
+  const std::string sidePath = SideFilePath(rPath);
   std::vector<Byte> side;
   std::string sideError;
-  if (ReadWholeFile(SideFilePath(rPath), side, sideError)) {
-    const std::size_t records = std::min<std::size_t>(side.size() / kChannelRecordSize,
-                                                      static_cast<std::size_t>(plug.ChannelCount));
-    for (std::size_t k = 0; k < records; ++k)
-      channels[k] = ParseChannel(side.data() + k * kChannelRecordSize);
+  const FileRead sideRead = ReadFileBytes(sidePath, side, sideError);
+  if (sideRead == FileRead::Failed) {
+    rError = sideError;
+    return false;
   }
+  const int named = plug.ChannelCount;
+  const int held = static_cast<int>(std::min<std::size_t>(side.size() / kChannelRecordSize,
+                                                          static_cast<std::size_t>(named)));
+  for (int k = 0; k < held; ++k)
+    channels[static_cast<std::size_t>(k)] = ParseChannel(side.data() + k * kChannelRecordSize);
+  if (held < named && rWarning) {
+    *rWarning = sideRead == FileRead::Missing
+                    ? sidePath + " is missing: the " + ChannelsText(named) + " that " + rPath +
+                          " names are left out"
+                    : sidePath + " holds " + ChannelsText(held) + " of the " +
+                          std::to_string(named) + " that " + rPath + " names; the others are left out";
+  }
+  plug.ChannelCount = static_cast<Int16>(held);
   rPlug = plug;
   rChannels = channels;
   return true;
 }
 
-namespace {
-
-// Writes rBytes to a temporary file beside rPath and renames it over rPath.
-bool ReplaceFile(const std::string& rPath, const std::vector<Byte>& rBytes, std::string& rError) {
-  const std::string temp = rPath + ".tmp~";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      rError = "cannot write " + rPath + ": " + SystemReason();
-      return false;
-    }
-    out.write(reinterpret_cast<const char*>(rBytes.data()),
-              static_cast<std::streamsize>(rBytes.size()));
-    out.flush();
-    if (!out) {
-      rError = "cannot write " + rPath + ": " + SystemReason();
-      out.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temp.c_str(), rPath.c_str()) != 0) {
-    rError = "cannot replace " + rPath + ": " + SystemReason();
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 bool WriteCodeplugFiles(const std::string& rPath, const Codeplug& rPlug,
                         const ChannelTable& rChannels, std::string& rError) {
+  if (const std::string problem = CodeplugNameProblem(rPath); !problem.empty()) {
+    rError = problem;
+    return false;
+  }
   if (rPlug.ChannelCount < 0 || rPlug.ChannelCount > kChannelSlots) {
     rError = "channel count " + std::to_string(rPlug.ChannelCount) + " is outside 0.." +
              std::to_string(kChannelSlots);
+    return false;
+  }
+  // A folder in the way or a folder that takes no files fails before either file is
+  // touched.
+  if (const std::string problem = OutputProblem(rPath); !problem.empty()) {
+    rError = problem;
     return false;
   }
   // Records beyond the count from an earlier, longer save stay in the side file, as
@@ -140,7 +128,7 @@ bool WriteCodeplugFiles(const std::string& rPath, const Codeplug& rPlug,
   const std::string sidePath = SideFilePath(rPath);
   std::vector<Byte> side;
   std::string ignored;
-  if (!ReadWholeFile(sidePath, side, ignored)) side.clear();
+  if (ReadFileBytes(sidePath, side, ignored) != FileRead::Read) side.clear();
   const std::size_t needed = static_cast<std::size_t>(rPlug.ChannelCount) * kChannelRecordSize;
   if (side.size() < needed) side.resize(needed);
   for (int k = 0; k < rPlug.ChannelCount; ++k) {
@@ -150,8 +138,8 @@ bool WriteCodeplugFiles(const std::string& rPath, const Codeplug& rPlug,
 
   // The codeplug file names the count, so it goes last: an interrupted save leaves the
   // previous pair readable.
-  if (!ReplaceFile(sidePath, side, rError)) return false;
-  return ReplaceFile(rPath, SerializeCodeplug(rPlug), rError);
+  if (!ReplaceFileBytes(sidePath, side, rError)) return false;
+  return ReplaceFileBytes(rPath, SerializeCodeplug(rPlug), rError);
 }
 
 }  // namespace px

@@ -1,5 +1,7 @@
 #include "codeplug/json_form.h"
 
+#include <functional>
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -253,12 +255,75 @@ std::string CodeplugToJson(const Codeplug& rPlug, const ChannelTable& rChannels)
   return text + "\n";
 }
 
+namespace {
+
+// The field the parser is in, for an error it raises itself: "Settings.Options[3]".
+class JsonPathTracker {
+ public:
+  bool operator()(int, Json::parse_event_t rEvent, Json& rParsed) {
+    switch (rEvent) {
+      case Json::parse_event_t::object_start: mFrames.push_back({false, {}, 0}); break;
+      case Json::parse_event_t::array_start: mFrames.push_back({true, {}, 0}); break;
+      case Json::parse_event_t::object_end:
+      case Json::parse_event_t::array_end:
+        if (!mFrames.empty()) mFrames.pop_back();
+        ElementDone();
+        break;
+      case Json::parse_event_t::key:
+        if (!mFrames.empty() && rParsed.is_string()) mFrames.back().Key = rParsed.get<std::string>();
+        break;
+      case Json::parse_event_t::value: ElementDone(); break;
+    }
+    return true;
+  }
+
+  std::string Path() const {
+    std::string path;
+    for (const Frame& f : mFrames) {
+      if (f.Array) {
+        path += "[" + std::to_string(f.Count) + "]";
+      } else if (!f.Key.empty()) {
+        if (!path.empty()) path += ".";
+        path += f.Key;
+      }
+    }
+    return path.empty() ? "the JSON text" : path;
+  }
+
+ private:
+  struct Frame {
+    bool Array;
+    std::string Key;
+    int Count;
+  };
+  void ElementDone() {
+    if (!mFrames.empty() && mFrames.back().Array) ++mFrames.back().Count;
+  }
+  std::vector<Frame> mFrames;
+};
+
+// "[json.exception.out_of_range.406] number overflow parsing '1e999'" → what the user reads.
+std::string OverflowText(const std::string& rWhat) {
+  const std::size_t open = rWhat.find('\'');
+  const std::size_t close = rWhat.rfind('\'');
+  if (open == std::string::npos || close <= open) return "number too large";
+  return "the number " + rWhat.substr(open + 1, close - open - 1) +
+         " is too large (a field holds at most about 1.8e308)";
+}
+
+}  // namespace
+
 bool CodeplugFromJson(const std::string& rJson, Codeplug& rPlug, ChannelTable& rChannels,
                       std::string& rError) {
   Json root;
+  JsonPathTracker where;
   try {
-    root = Json::parse(rJson);
-  } catch (const Json::parse_error& e) {
+    root = Json::parse(rJson, std::ref(where));
+  } catch (const Json::out_of_range& e) {
+    // A number beyond a double ("1e999") stops the parser inside a field.
+    rError = where.Path() + ": " + OverflowText(e.what());
+    return false;
+  } catch (const Json::exception& e) {
     rError = std::string("not valid JSON: ") + e.what();
     return false;
   }

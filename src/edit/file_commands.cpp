@@ -129,8 +129,11 @@ bool IsModified(const AppState& rState) {
          FormOf(std::array{saved.MinRxFreq, saved.MaxRxFreq, saved.MinTxFreq, saved.MaxTxFreq});
 }
 
+bool NeedsSaveQuestion(const AppState& rState) { return rState.UnsavedRead || IsModified(rState); }
+
 void CreateNewCodeplug(AppState& rState) {
   rState.ClipboardFilled = false;
+  rState.UnsavedRead = false;
   rState.Untitled = true;
   rState.FilePath = "new.dat";
   rState.BookFilePath = "new.cb";
@@ -141,7 +144,7 @@ void CreateNewCodeplug(AppState& rState) {
 }
 
 bool NewCommand(AppState& rState, UserInterface& rUi) {
-  if (IsModified(rState)) {
+  if (NeedsSaveQuestion(rState)) {
     const MsgAnswer answer = rUi.Ask(LangMsg(rState, 9001), MsgButtons::YesNoCancel, MsgIcon::Warning);
     // Cancel keeps the codeplug, and so does a save that did not happen.
     if (answer == MsgAnswer::Cancel) return false;
@@ -159,7 +162,8 @@ bool OpenCodeplugFile(AppState& rState, UserInterface& rUi, const std::string& r
   Codeplug plug = rState.SavedCodeplug;
   ChannelTable channels = rState.SavedChannels;
   std::string error;
-  if (!ReadCodeplugFiles(rPath, plug, channels, error)) {
+  std::string warning;
+  if (!ReadCodeplugFiles(rPath, plug, channels, error, &warning)) {
     rUi.Tell(FileErrorText(rState, error), MsgIcon::Critical);
     return false;
   }
@@ -167,13 +171,17 @@ bool OpenCodeplugFile(AppState& rState, UserInterface& rUi, const std::string& r
   rState.SavedChannels = channels;
   rState.SavedCodeplug.BandIndex = rState.Band.Index;
   RestoreFromSaved(rState);
+  // The slots past the count too: nothing of the previous codeplug stays behind.
+  rState.Channels = channels;
   rState.FilePath = rPath;
   rState.Untitled = false;
+  rState.UnsavedRead = false;
+  if (!warning.empty()) rUi.Tell(warning, MsgIcon::Warning);
   return true;
 }
 
 bool OpenCommand(AppState& rState, UserInterface& rUi) {
-  if (IsModified(rState)) {
+  if (NeedsSaveQuestion(rState)) {
     const MsgAnswer answer = rUi.Ask(MessageText(Message::ConfirmSaveModified, rState.LanguageIndex),
                                      MsgButtons::YesNoCancel, MsgIcon::Warning);
     if (answer == MsgAnswer::Cancel) return false;
@@ -197,6 +205,7 @@ bool WriteCodeplug(AppState& rState, UserInterface& rUi, const std::string& rPat
     return false;
   }
   rState.Untitled = false;
+  rState.UnsavedRead = false;
   return true;
 }
 

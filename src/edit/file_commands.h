@@ -9,6 +9,9 @@ namespace px {
 
 // True as soon as the current codeplug differs from the saved copy.
 bool IsModified(const AppState& rState);
+// True when New, Open, a read or closing would lose something: a modification, or a
+// codeplug read from a radio that was never saved.
+bool NeedsSaveQuestion(const AppState& rState);
 
 // Step 3 of New without any question: defaults, the default channel, then the default
 // file from the Init folder. Also used at start-up.

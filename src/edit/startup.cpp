@@ -46,6 +46,25 @@ void ReadSetupSettings(AppState& rState) {
   rState.Setup.Skin = file.Get(kSetupSection, "Skin");
   rState.Setup.ComPort = IntegerOf(file.Get(kSetupSection, "comPort"), 0);
   rState.Setup.FactoryFres = IntegerOf(file.Get(kSetupSection, "FactoryFres"), 0) != 0 ? 1 : 0;
+  // Anything but a known name keeps the handshaking the radio's cable is made for.
+  rState.Setup.Flow = FlowControlOf(file.Get(kSetupSection, "flowControl")).value_or(FlowControl::RtsCts);
+}
+
+std::optional<FlowControl> FlowControlOf(std::string_view rText) {
+  std::string lower(rText);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (lower == "rtscts") return FlowControl::RtsCts;
+  if (lower == "none") return FlowControl::None;
+  return std::nullopt;
+}
+
+const char* FlowControlName(FlowControl rFlow) { return rFlow == FlowControl::None ? "none" : "rtscts"; }
+
+bool WriteFlowControl(const AppState& rState) {
+  return WriteProfileString(SetupPath(rState), kSetupSection, "flowControl",
+                            FlowControlName(rState.Setup.Flow));
 }
 
 int CheckStoredPort(int rStored, const std::vector<int>& rPresent) {

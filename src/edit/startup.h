@@ -3,6 +3,8 @@
 // the stored serial port, the new codeplug and the feature record "Setting.ini".
 
 #include <functional>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -45,5 +47,10 @@ void ReadSetupSettings(AppState& rState);
 int CheckStoredPort(int rStored, const std::vector<int>& rPresent);
 // Writes "comPort" = rState.Setup.ComPort; false when the file could not be written.
 bool WriteComPort(const AppState& rState);
+// Writes "flowControl" = "rtscts" or "none"; false when the file could not be written.
+bool WriteFlowControl(const AppState& rState);
+// "rtscts" / "none" (any case) → the setting; nullopt for anything else.
+std::optional<FlowControl> FlowControlOf(std::string_view rText);
+const char* FlowControlName(FlowControl rFlow);
 
 }  // namespace px

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "edit/codeplug_ops.h"
@@ -36,52 +37,71 @@ Byte OffsetCode(int rDirection) {
     case 0: return 0;
     case 1: return 2;
     case 2: return 3;
-    default: throw EncodeFailure("offset direction " + std::to_string(rDirection));
+    default: throw EncodeFailure("OffsetDirection \"" + std::to_string(rDirection) + "\": not 0, 1 or 2");
   }
 }
 
 Int16 DirectionOfCode(int rCode) { return static_cast<Int16>(rCode <= 1 ? 0 : rCode - 1); }
 
+// A limit as the user would recognise it, NaN and infinities included.
+std::string LimitValueText(double rMHz) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10g", rMHz);
+  return text;
+}
+
+// Runs rEncode; a failure inside it names rField and its value.
+template <class Fn>
+void InField(const char* rField, const std::string& rValue, Fn rEncode) {
+  try {
+    rEncode();
+  } catch (const EncodeFailure& e) {
+    throw EncodeFailure(std::string(rField) + " \"" + rValue + "\": " + e.what());
+  }
+}
+
 void EncodeChannelRecord(const ChannelRecord& rCh, ImageArea rRec) {
   std::string rx = TextUpToNul(rCh.RxFreq);
   if (rx.empty()) rx = "FFFFFFFF";
-  PutBcd8(rRec, 0, FrequencyDigits(rx));
-  PutBcd8(rRec, 4, FrequencyDigits(std::string(rCh.OffsetFreq.Raw())));
-  rRec.Put(8, ByteField(rCh.StepIndex));
+  InField("RxFreq", rCh.RxFreq.Display(), [&] { PutBcd8(rRec, 0, FrequencyDigits(rx)); });
+  InField("OffsetFreq", rCh.OffsetFreq.Display(),
+          [&] { PutBcd8(rRec, 4, FrequencyDigits(std::string(rCh.OffsetFreq.Raw()))); });
+  rRec.Put(8, ByteField(rCh.StepIndex, "StepIndex"));
 
   const int dcsA = rCh.DcsIndexA;
   const int dcsB = rCh.DcsIndexB;
-  if (dcsA < 0 || dcsA > 511 || dcsB < 0 || dcsB > 511) throw EncodeFailure("DCS code above 511");
-  rRec.Put(9, static_cast<Byte>(BitField(rCh.TxInhibit, 1) | BitField(rCh.Reverse, 1) << 1 |
-                                BitField(rCh.BandwidthIndex, 2) << 2 |
-                                BitField(rCh.DcsInvertA, 1) << 4 | (dcsA >> 8) << 5 |
-                                BitField(rCh.PttIdDecode, 2) << 6));
+  if (dcsA < 0 || dcsA > 511 || dcsB < 0 || dcsB > 511) throw EncodeFailure("DcsIndexA/DcsIndexB \"" + std::to_string(dcsA) + "/" +
+                                                                  std::to_string(dcsB) + "\": above 511");
+  rRec.Put(9, static_cast<Byte>(BitField(rCh.TxInhibit, 1, "TxInhibit") | BitField(rCh.Reverse, 1, "Reverse") << 1 |
+                                BitField(rCh.BandwidthIndex, 2, "BandwidthIndex") << 2 |
+                                BitField(rCh.DcsInvertA, 1, "DcsInvertA") << 4 | (dcsA >> 8) << 5 |
+                                BitField(rCh.PttIdDecode, 2, "PttIdDecode") << 6));
   rRec.Put(10, static_cast<Byte>(OffsetCode(rCh.OffsetDirection) |
-                                 BitField(rCh.TxPowerIndex, 2) << 2 |
-                                 BitField(rCh.DcsInvertB, 1) << 4 | (dcsB >> 8) << 5 |
-                                 BitField(rCh.Compander, 1) << 6 |
-                                 BitField(rCh.Talkaround, 1) << 7));
-  rRec.Put(11, static_cast<Byte>(BitField(rCh.ToneTypeA, 2) | BitField(rCh.ToneTypeB, 2) << 2 |
-                                 BitField(rCh.DtmfCodeIndex, 4) << 4));
-  rRec.Put(12, ByteField(rCh.CtcssIndexA));
-  rRec.Put(13, ByteField(rCh.CtcssIndexB));
+                                 BitField(rCh.TxPowerIndex, 2, "TxPowerIndex") << 2 |
+                                 BitField(rCh.DcsInvertB, 1, "DcsInvertB") << 4 | (dcsB >> 8) << 5 |
+                                 BitField(rCh.Compander, 1, "Compander") << 6 |
+                                 BitField(rCh.Talkaround, 1, "Talkaround") << 7));
+  rRec.Put(11, static_cast<Byte>(BitField(rCh.ToneTypeA, 2, "ToneTypeA") | BitField(rCh.ToneTypeB, 2, "ToneTypeB") << 2 |
+                                 BitField(rCh.DtmfCodeIndex, 4, "DtmfCodeIndex") << 4));
+  rRec.Put(12, ByteField(rCh.CtcssIndexA, "CtcssIndexA"));
+  rRec.Put(13, ByteField(rCh.CtcssIndexB, "CtcssIndexB"));
   rRec.Put(14, static_cast<Byte>(dcsA & 0xFF));
   rRec.Put(15, static_cast<Byte>(dcsB & 0xFF));
-  rRec.Put(16, ByteField(rCh.SignallingType));
-  rRec.Put(17, ByteField(rCh.TwoToneEntryNumber));
-  rRec.Put(18, ByteField(rCh.FiveToneEntryNumber));
+  rRec.Put(16, ByteField(rCh.SignallingType, "SignallingType"));
+  rRec.Put(17, ByteField(rCh.TwoToneEntryNumber, "TwoToneEntryNumber"));
+  rRec.Put(18, ByteField(rCh.FiveToneEntryNumber, "FiveToneEntryNumber"));
 
   const std::string name = TextUpToNul(rCh.Name);
   for (std::size_t i = 0; i < 7; ++i)
     rRec.Put(19 + i, name.empty() ? Byte{0x00}
                      : i < name.size() ? static_cast<Byte>(name[i])
                                        : Byte{0x20});
-  rRec.Put(26, ByteField(rCh.BusyLockIndex));
-  rRec.Put(27, ByteField(rCh.Spare8));
-  rRec.Put(28, static_cast<Byte>(BitField(rCh.DtmfPttIdMode, 4) |
-                                 BitField(rCh.FiveTonePttIdMode, 4) << 4));
-  rRec.Put(29, ByteField(rCh.SquelchModeIndex));
-  rRec.Put(30, ByteField(rCh.ScramblerIndex));
+  rRec.Put(26, ByteField(rCh.BusyLockIndex, "BusyLockIndex"));
+  rRec.Put(27, ByteField(rCh.Spare8, "Spare8"));
+  rRec.Put(28, static_cast<Byte>(BitField(rCh.DtmfPttIdMode, 4, "DtmfPttIdMode") |
+                                 BitField(rCh.FiveTonePttIdMode, 4, "FiveTonePttIdMode") << 4));
+  rRec.Put(29, ByteField(rCh.SquelchModeIndex, "SquelchModeIndex"));
+  rRec.Put(30, ByteField(rCh.ScramblerIndex, "ScramblerIndex"));
 }
 
 void EncodePttIdCode(const ChannelRecord& rCh, ImageArea rCode) {
@@ -177,7 +197,10 @@ double BandLimitOf(const std::string& rDigits8, int rIndex) {
 void EncodeChannels(const Codeplug& rPlug, const ChannelTable& rChannels, RadioImage& rImage) {
   ImageArea limits(rImage, kBandLimitsAt, 16);
   const double values[] = {rPlug.MinRxFreq, rPlug.MaxRxFreq, rPlug.MinTxFreq, rPlug.MaxTxFreq};
-  for (std::size_t i = 0; i < 4; ++i) PutBcd8(limits, 4 * i, BandLimitDigits(values[i]));
+  static constexpr const char* kLimitNames[] = {"MinRxFreq", "MaxRxFreq", "MinTxFreq", "MaxTxFreq"};
+  for (std::size_t i = 0; i < 4; ++i)
+    InField(kLimitNames[i], LimitValueText(values[i]),
+            [&] { PutBcd8(limits, 4 * i, BandLimitDigits(values[i])); });
 
   ImageArea inUse(rImage, kInUseMap, kSlotMapSize);
   ImageArea scanSkip(rImage, kScanSkipMap, kSlotMapSize);
@@ -185,15 +208,22 @@ void EncodeChannels(const Codeplug& rPlug, const ChannelTable& rChannels, RadioI
   for (int slot = 0; slot < count; ++slot) {
     const ChannelRecord& ch = rChannels[static_cast<std::size_t>(slot)];
     if (ch.Number < 1 || ch.Number > kNumberVFO)
-      throw EncodeFailure("channel number " + std::to_string(ch.Number));
+      throw EncodeFailure("Number \"" + std::to_string(ch.Number) + "\": not 1.." +
+                          std::to_string(kNumberVFO) + " (slot " + std::to_string(slot) + ")");
     const int s = ch.Number - 1;
-    if (ch.InUse == 1) MarkSlotUsed(inUse, s);
-    if (ch.ScanSkip == 0) MarkSlotUsed(scanSkip, s);
-    // Byte 31 of a record is not the codec's.
-    EncodeChannelRecord(ch, ImageArea(rImage, RecordAddress(ch.Number), kChannelRecordBytes - 1));
-    if (IsMemoryChannel(ch.Number))
-      EncodePttIdCode(ch, ImageArea(rImage, kPttIdCodesAt + kPttIdCodeBytes * static_cast<std::size_t>(s),
-                                    kPttIdCodeBytes));
+    try {
+      if (ch.InUse == 1) MarkSlotUsed(inUse, s);
+      if (ch.ScanSkip == 0) MarkSlotUsed(scanSkip, s);
+      // Byte 31 of a record is not the codec's.
+      EncodeChannelRecord(ch, ImageArea(rImage, RecordAddress(ch.Number), kChannelRecordBytes - 1));
+      if (IsMemoryChannel(ch.Number))
+        InField("PttIdCode", ch.PttIdCode.Display(), [&] {
+          EncodePttIdCode(ch, ImageArea(rImage, kPttIdCodesAt + kPttIdCodeBytes * static_cast<std::size_t>(s),
+                                        kPttIdCodeBytes));
+        });
+    } catch (const EncodeFailure& e) {
+      throw EncodeFailure(e.what(), ch.Number);
+    }
   }
 }
 

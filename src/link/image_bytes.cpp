@@ -20,16 +20,24 @@ Byte ToRadioByte(int rValue) {
 
 Byte FromRadioByteMinusOne(Byte rStored) { return static_cast<Byte>((rStored + 1) % 256); }
 
-Byte ByteField(int rValue) {
-  if (rValue < 0 || rValue > 255)
-    throw EncodeFailure("value " + std::to_string(rValue) + " does not fit a byte");
+namespace {
+
+// "StepIndex \"300\"" when the field is known, "value 300" otherwise.
+std::string ValueText(int rValue, const char* rField) {
+  if (rField) return std::string(rField) + " \"" + std::to_string(rValue) + "\":";
+  return "value " + std::to_string(rValue);
+}
+
+}  // namespace
+
+Byte ByteField(int rValue, const char* rField) {
+  if (rValue < 0 || rValue > 255) throw EncodeFailure(ValueText(rValue, rField) + " does not fit a byte");
   return static_cast<Byte>(rValue);
 }
 
-Byte BitField(int rValue, int rBits) {
+Byte BitField(int rValue, int rBits, const char* rField) {
   if (rValue < 0 || rValue >= (1 << rBits))
-    throw EncodeFailure("value " + std::to_string(rValue) + " does not fit " +
-                        std::to_string(rBits) + " bits");
+    throw EncodeFailure(ValueText(rValue, rField) + " does not fit " + std::to_string(rBits) + " bits");
   return static_cast<Byte>(rValue);
 }
 
@@ -74,9 +82,26 @@ void PutBcd8(ImageArea rArea, std::size_t rOffset, std::string_view rDigits8) {
   PutPackedDigits(rArea, rOffset, rDigits8);
 }
 
+namespace {
+
+// Both hex digits of each byte, appended without a text per byte: the decoders call
+// this for every code and frequency of the image.
+void AppendHexPairs(const RadioImage& rImage, std::size_t rAddress, std::size_t rBytes,
+                    std::string& rText) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  rText.reserve(rText.size() + 2 * rBytes);
+  for (std::size_t i = 0; i < rBytes; ++i) {
+    const Byte b = rImage[rAddress + i];
+    rText.push_back(kDigits[b >> 4]);
+    rText.push_back(kDigits[b & 0x0F]);
+  }
+}
+
+}  // namespace
+
 std::string GetBcd8(const RadioImage& rImage, std::size_t rAddress) {
   std::string text;
-  for (std::size_t i = 0; i < 4; ++i) text += HexPair(rImage[rAddress + i]);
+  AppendHexPairs(rImage, rAddress, 4, text);
   return text;
 }
 
@@ -89,7 +114,7 @@ void PutPackedDigits(ImageArea rArea, std::size_t rOffset, std::string_view rDig
 
 std::string GetPackedDigits(const RadioImage& rImage, std::size_t rAddress, std::size_t rCount) {
   std::string text;
-  for (std::size_t i = 0; i < (rCount + 1) / 2; ++i) text += HexPair(rImage[rAddress + i]);
+  AppendHexPairs(rImage, rAddress, (rCount + 1) / 2, text);
   text.resize(rCount);
   return text;
 }

@@ -24,9 +24,9 @@ Byte ToRadioByte(int rValue);
 // The reverse of a field stored as ToRadioByte(value - 1): image byte + 1, 256 giving 0.
 Byte FromRadioByteMinusOne(Byte rStored);
 // A whole-byte field: a value outside 0..255 cannot be converted.
-Byte ByteField(int rValue);
+Byte ByteField(int rValue, const char* rField = nullptr);
 // A bit field of rBits bits: a value that does not fit would change its neighbours.
-Byte BitField(int rValue, int rBits);
+Byte BitField(int rValue, int rBits, const char* rField = nullptr);
 
 // --- digits and texts ---
 

@@ -46,6 +46,7 @@ bool LinkEngine::OpenLink(LinkMode rMode) {
   mCurrentAddress = mStartAddress - BlockSize();
   mPasswordAsked = false;
   mProgressOpen = false;
+  mBlocksWritten = 0;
   ResetRetries();
   if (mPort.IsOpen()) mPort.Close();
   std::string reason;
@@ -212,6 +213,9 @@ void LinkEngine::OnBytesArrived(std::span<const std::uint8_t> rBuffer) {
                                   mCurrentAddress, mReadBlockSize);
   switch (kind) {
     case ReplyKind::Acknowledge:
+      if (mState == LinkState::Blocks && mMode == LinkMode::WriteCodeplug) ++mBlocksWritten;
+      AdvanceLink();
+      break;
     case ReplyKind::Handshake:
       AdvanceLink();
       break;
@@ -293,6 +297,7 @@ void LinkEngine::HandlePasswordBlock(std::span<const std::uint8_t> rBuffer) {
 
 void LinkEngine::OnTimerExpired() {
   mPort.StopTimer();
+  mSendStalled = mPort.SendStalled();
   switch (mState) {
     case LinkState::Handshake:
       if (--mHandshakeRetries > 0) {
@@ -319,7 +324,8 @@ void LinkEngine::OnTimerExpired() {
       HandleBlockTimeout();
       break;
     case LinkState::RestartEnd:
-      if (mUser.Ask(LinkTextOf(mApp, LinkText::NoAnswer), MsgButtons::RetryCancel,
+      if (mUser.Ask(LinkTextOf(mApp, mSendStalled ? LinkText::SendStalled : LinkText::NoAnswer),
+                    MsgButtons::RetryCancel,
                     MsgIcon::Warning) == MsgAnswer::Retry) {
         SendEnd();
       } else {
@@ -349,12 +355,15 @@ void LinkEngine::HandleBlockTimeout() {
 }
 
 void LinkEngine::GiveUp() {
+  // Bytes that never left the port are not the radio's silence: say what holds them.
+  const LinkText why = mSendStalled ? LinkText::SendStalled : LinkText::NoAnswer;
   if (mMode == LinkMode::ReadEmbedded) {
+    if (mSendStalled) mUser.Tell(LinkTextOf(mApp, why), MsgIcon::Warning);
     EndLink(false);
     return;
   }
-  if (mUser.Ask(LinkTextOf(mApp, LinkText::NoAnswer), MsgButtons::RetryCancel,
-                MsgIcon::Warning) != MsgAnswer::Retry) {
+  if (mUser.Ask(LinkTextOf(mApp, why), MsgButtons::RetryCancel, MsgIcon::Warning) !=
+      MsgAnswer::Retry) {
     EndLink(false);
     return;
   }

@@ -62,6 +62,9 @@ class LinkEngine {
   const EmbeddedInfo& Embedded() const { return mEmbedded; }
   // Outcome of the last transfer that ended.
   bool LastSucceeded() const { return mLastSucceeded; }
+  // Write blocks the radio acknowledged in the last write: above 0, a failed write has
+  // changed the radio.
+  int BlocksWritten() const { return mBlocksWritten; }
 
  private:
   void AdvanceLink();
@@ -105,10 +108,12 @@ class LinkEngine {
   std::int16_t mPasswordRetries = kStepRetries;
   std::vector<std::int16_t> mBlockRetries;
   int mResends = 0;
+  int mBlocksWritten = 0;
   std::int16_t mLastPercent = 0;
   bool mProgressOpen = false;
   bool mPasswordAsked = false;
   bool mLastSucceeded = false;
+  bool mSendStalled = false;  // at the last time-out, the packet had not left the port
   RadioIdentity mIdentity;
   EmbeddedInfo mEmbedded;
 };

@@ -18,7 +18,8 @@ class LinkPort {
  public:
   virtual ~LinkPort() = default;
 
-  // 9600 8N1, RTS/CTS, raw. False with the system's reason in plain words.
+  // 9600 8N1, raw, with the flow control of the port settings (RTS/CTS unless chosen
+  // otherwise). False with the system's reason in plain words.
   virtual bool Open(std::string& rReason) = 0;
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
@@ -31,6 +32,9 @@ class LinkPort {
   // One-shot reply timer.
   virtual void StartTimer(int rMilliseconds) = 0;
   virtual void StopTimer() = 0;
+  // True while bytes of the last packet are still waiting to leave the port: the line
+  // holds them back (flow control without clear-to-send), so no answer can come.
+  virtual bool SendStalled() const { return false; }
 };
 
 // Questions and messages go through UserInterface::Ask; the rest is what only a

@@ -24,9 +24,14 @@ void PreFillImage(RadioImage& rImage);
 
 // An encoder met a value it cannot convert, or tried to write outside its area. The
 // codec turns it into the encoder's message; it never leaves the codec.
+// what() names the field and the value where the encoder knows them.
 class EncodeFailure : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  EncodeFailure(const std::string& rWhat, int rChannelNumber)
+      : std::runtime_error(rWhat), ChannelNumber(rChannelNumber) {}
+
+  int ChannelNumber = 0;  // the channel being encoded; 0 outside the channels
 };
 
 // A bounded part of the image, handed around by value like a view. Every encoder writes through one of these, so whatever

@@ -52,9 +52,17 @@ std::string CutAtNulTrimmed(std::string rText) {
   return rText;
 }
 
+constexpr OwnText kSendStalled{
+    "Nothing can be sent: the serial port holds the bytes back, because the cable gives no"
+    " clear-to-send (CTS) signal.\r\nIf the cable does not wire CTS, set the flow control"
+    " to \"None\" in the port settings (on the command line: --flow none).",
+    "无法发送数据：串口因电缆没有给出允许发送（CTS）信号而扣住了数据。\r\n"
+    "如果电缆没有连接 CTS，请在端口设置中把流控制设为“无”（命令行：--flow none）。"};
+
 }  // namespace
 
 std::string LinkTextOf(const AppState& rState, LinkText rText) {
+  if (rText == LinkText::SendStalled) return OwnTextOf(rState, kSendStalled);
   if (const auto m = BuiltInOf(rText)) return MessageText(rState, *m);
   if (rText == LinkText::SaveModified) {
     auto text = LangMsg(rState, 9001);
@@ -123,6 +131,7 @@ void ApplyTransferOutcome(AppState& rState, const RadioImage& rImage, LinkMode r
       RebuildBandTexts(rState);
       rState.FilePath = "new.dat";
       rState.Untitled = true;
+      rState.UnsavedRead = true;
       CopyToSaved(rState);
       rUi.Tell(LinkTextOf(rState, LinkText::ReadDone));
       return;
@@ -148,7 +157,7 @@ void ApplyTransferOutcome(AppState& rState, const RadioImage& rImage, LinkMode r
 
 bool StartCodeplugRead(LinkEngine& rEngine, AppState& rState, RadioImage& rImage,
                        UserInterface& rUi) {
-  if (IsModified(rState)) {
+  if (NeedsSaveQuestion(rState)) {
     const auto answer = rUi.Ask(LinkTextOf(rState, LinkText::SaveModified),
                                 MsgButtons::YesNoCancel, MsgIcon::Warning);
     // Only Yes saves; neither No nor Cancel stops the read.

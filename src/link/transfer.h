@@ -22,6 +22,7 @@ inline constexpr const char* kExpectedVersion = "V100";
 enum class LinkText {
   PortOpenFailed,  // 2002
   NoAnswer,        // 2003, asked with Retry and Cancel
+  SendStalled,     // instead of 2003 when nothing could be sent at all
   ReadDone,        // 2004
   WriteDone,       // 2005
   ReadFailed,      // 2006

@@ -1,6 +1,6 @@
 #pragma once
-// The link's port on a real serial device: QSerialPort at 9600 8N1 with RTS/CTS and raw
-// bytes, and a one-shot QTimer as the reply timer. The engine is handed the received
+// The link's port on a real serial device: QSerialPort at 9600 8N1 with RTS/CTS (or no
+// flow control, when chosen) and raw bytes, and a one-shot QTimer as the reply timer. The engine is handed the received
 // bytes only once at least the expected number is waiting, and then all of them.
 
 #include <QObject>
@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "app/app_state.h"
 #include "link/link_interfaces.h"
 #include "platform/trace.h"
 
@@ -21,6 +22,9 @@ class SerialLinkPort : public QObject, public LinkPort {
  public:
   // rDevice is a path such as "/dev/ttyUSB0"; rTrace may be null.
   SerialLinkPort(std::string rDevice, LinkTrace* rTrace, QObject* rParent = nullptr);
+
+  // Takes effect at the next Open.
+  void SetFlowControl(FlowControl rFlow) { mFlow = rFlow; }
 
   // Where the engine's inputs go.
   std::function<void(std::span<const std::uint8_t>)> BytesArrived;
@@ -34,6 +38,7 @@ class SerialLinkPort : public QObject, public LinkPort {
   void Send(std::span<const std::uint8_t> rBytes) override;
   void StartTimer(int rMilliseconds) override;
   void StopTimer() override;
+  bool SendStalled() const override;
 
  private:
   void OnReadyRead();
@@ -43,6 +48,7 @@ class SerialLinkPort : public QObject, public LinkPort {
   QSerialPort mPort;
   QTimer mTimer;
   std::size_t mThreshold = 1;
+  FlowControl mFlow = FlowControl::RtsCts;
 };
 
 // The reason a device cannot be opened, in plain words; for a permission failure it

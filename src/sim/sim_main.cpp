@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/signalfd.h>
 #include <termios.h>
 #include <unistd.h>
@@ -80,6 +81,28 @@ Pty OpenPty() {
   fcntl(p.Master, F_SETFL, fcntl(p.Master, F_GETFL) | O_NONBLOCK);
   return p;
 }
+
+// A cable without CTS: while the program's side of the line asks for RTS/CTS
+// handshaking, its output is stopped, so that what it writes stays in its port.
+class MissingCts {
+ public:
+  explicit MissingCts(int rSlave) : mSlave(rSlave) {}
+
+  // Follows the program's setting; true while its output is held.
+  bool Update() {
+    termios t{};
+    const bool handshaking = tcgetattr(mSlave, &t) == 0 && (t.c_cflag & CRTSCTS) != 0;
+    if (handshaking != mStopped) {
+      tcflow(mSlave, handshaking ? TCOOFF : TCOON);
+      mStopped = handshaking;
+    }
+    return mStopped;
+  }
+
+ private:
+  int mSlave;
+  bool mStopped = false;
+};
 
 class VirtualRadio {
  public:
@@ -197,16 +220,23 @@ int Run(const SimOptions& rOptions) {
   sigprocmask(SIG_BLOCK, &signals, nullptr);
   const int signalFd = signalfd(-1, &signals, SFD_NONBLOCK);
 
+  // Bytes are due to the microsecond; the default timer slack would make every wait
+  // of the line's pacing up to 50 us late.
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   const Pty pty = OpenPty();
   std::cout << pty.Path << std::endl;
 
   VirtualRadio radio(rOptions, memory);
+  MissingCts missingCts(pty.Slave);
   std::vector<std::uint8_t> buffer(4096);
   for (;;) {
-    // Nanosecond waits: a line byte lasts about a millisecond at 9600 baud.
+    // Nanosecond waits: a line byte lasts about a millisecond at 9600 baud. Without
+    // CTS the program's settings are followed every millisecond.
     const auto wait = radio.Flush(pty.Master);
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                        wait.count() < 0 ? std::chrono::seconds(1) : wait).count();
+    const bool held = rOptions.NoCts && missingCts.Update();
+    auto idle = wait.count() < 0 ? Clock::duration(std::chrono::seconds(1)) : wait;
+    if (rOptions.NoCts) idle = std::min<Clock::duration>(idle, std::chrono::milliseconds(1));
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(idle).count();
     const timespec timeout{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
     pollfd fds[2] = {{pty.Master, POLLIN, 0}, {signalFd, POLLIN, 0}};
     const int ready = ppoll(fds, 2, &timeout, nullptr);
@@ -214,7 +244,9 @@ int Run(const SimOptions& rOptions) {
     if (fds[1].revents & POLLIN) break;
     if (fds[0].revents & POLLIN) {
       const ssize_t n = read(pty.Master, buffer.data(), buffer.size());
-      if (n > 0) radio.Receive(buffer.data(), static_cast<std::size_t>(n));
+      // Bytes written before the stop took hold would not have passed the real line.
+      const bool stillHeld = rOptions.NoCts && (held || missingCts.Update());
+      if (n > 0 && !stillHeld) radio.Receive(buffer.data(), static_cast<std::size_t>(n));
     }
   }
   const bool saved = radio.Save();

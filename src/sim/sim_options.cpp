@@ -23,7 +23,9 @@ const char* const kSimUsage =
     "  --corrupt P           probability that one byte of a checked reply is damaged\n"
     "  --nak P               probability that a write block is answered with a resend\n"
     "  --silent-after N      answer N packets, then stop answering (the echo goes on)\n"
-    "  --silent-for K        with --silent-after: answer again after K unanswered packets\n";
+    "  --silent-for K        with --silent-after: answer again after K unanswered packets\n"
+    "  --no-cts              a cable that does not wire CTS: while the program uses RTS/CTS\n"
+    "                        handshaking nothing it writes leaves its port\n";
 
 namespace {
 
@@ -93,6 +95,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& rArgs) {
       o.Nak = ProbabilityOf(a, value());
     } else if (a == "--silent-after") {
       o.SilentAfter = NumberOf(a, value(), 0, 1L << 30);
+    } else if (a == "--no-cts") {
+      o.NoCts = true;
     } else if (a == "--silent-for") {
       o.SilentFor = NumberOf(a, value(), 0, 1L << 30);
     } else {

@@ -23,6 +23,7 @@ struct SimOptions {
   double Nak = 0;
   long SilentAfter = -1;  // packets answered before the radio goes quiet; -1 never
   long SilentFor = -1;    // packets left unanswered then; -1 for good
+  bool NoCts = false;     // the cable does not wire CTS: RTS/CTS handshaking sends nothing
   bool Help = false;
 };
 

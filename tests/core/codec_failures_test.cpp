@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 
+#include "app/language.h"
 #include "link/codec.h"
 #include "support/full_codeplug.h"
 #include "support/scripted_ui.h"
@@ -73,7 +74,9 @@ TEST_P(EncodeFailureTest, StopsWithTheEncodersMessage) {
   test::ScriptedUi ui;
   EXPECT_FALSE(EncodeCodeplug(state, image, ui));
   ASSERT_EQ(ui.Questions.size(), 1u);
-  EXPECT_EQ(ui.Questions[0].Text, GetParam().Message);
+  // The routine's name first, then what failed on a line of its own.
+  EXPECT_EQ(ui.Questions[0].Text.rfind(std::string(GetParam().Message) + "\r\n", 0), 0u)
+      << ui.Questions[0].Text;
   EXPECT_EQ(ui.Questions[0].Buttons, MsgButtons::Ok);
   // The later encoders did not run: the book comes last and stays blank.
   EXPECT_EQ(image[0x1C08], 0x00);
@@ -153,6 +156,51 @@ TEST(EncodeBounds, DtmfCorrectionsAreKeptEvenWhenALaterCodeFails) {
   test::ScriptedUi ui;
   EXPECT_FALSE(EncodeCodeplug(state, image, ui));
   EXPECT_EQ(state.Current.Settings.Dtmf.SeparatorDigit, 14);
+}
+
+// A failure names where (the channel as the grid shows it, or the page), the field and
+// the value, in the user's language.
+TEST(EncodeFailureText, NamesTheChannelTheFieldAndTheValue) {
+  AppState state;
+  FillFullCodeplug(state);
+  Ch(state, 9).RxFreq.Assign("01450X000");
+  RadioImage image{};
+  test::ScriptedUi ui;
+  EXPECT_FALSE(EncodeCodeplug(state, image, ui));
+  ASSERT_EQ(ui.Questions.size(), 1u);
+  EXPECT_EQ(ui.Questions[0].Text.rfind("SetCommDataByFrequencyError\r\nChannel 8: RxFreq \"01450X000\"", 0), 0u)
+      << ui.Questions[0].Text;
+
+  FillFullCodeplug(state);
+  Ch(state, 3).StepIndex = 300;
+  ui.Questions.clear();
+  EXPECT_FALSE(EncodeCodeplug(state, image, ui));
+  EXPECT_NE(ui.Questions[0].Text.find("Channel 2: StepIndex \"300\": does not fit a byte"), std::string::npos)
+      << ui.Questions[0].Text;
+
+  FillFullCodeplug(state);
+  Ch(state, 4).OffsetDirection = 3;
+  SetLanguage(state, kChinese);
+  ui.Questions.clear();
+  EXPECT_FALSE(EncodeCodeplug(state, image, ui));
+  ASSERT_EQ(ui.Questions.size(), 1u);
+  EXPECT_NE(ui.Questions[0].Text.find("信道 3：OffsetDirection \"3\""), std::string::npos)
+      << ui.Questions[0].Text;
+
+  FillFullCodeplug(state);
+  SetLanguage(state, kEnglish);
+  state.Current.MaxTxFreq = 10000;
+  ui.Questions.clear();
+  EXPECT_FALSE(EncodeCodeplug(state, image, ui));
+  EXPECT_NE(ui.Questions[0].Text.find("Channels: MaxTxFreq \"10000\""), std::string::npos)
+      << ui.Questions[0].Text;
+
+  FillFullCodeplug(state);
+  state.Current.Settings.Options.OptionValues[7] = 300;
+  ui.Questions.clear();
+  EXPECT_FALSE(EncodeCodeplug(state, image, ui));
+  EXPECT_NE(ui.Questions[0].Text.find("Optional functions: "), std::string::npos) << ui.Questions[0].Text;
+  EXPECT_NE(ui.Questions[0].Text.find("300"), std::string::npos) << ui.Questions[0].Text;
 }
 
 }  // namespace

@@ -220,7 +220,8 @@ TEST_F(FilePair, ShorterSaveLeavesTrailingRecords) {
   ASSERT_TRUE(ReadCodeplugFiles(path, back, backChannels, error));
   EXPECT_EQ(back.ChannelCount, 2);
   EXPECT_EQ(backChannels[0].Name.Display(), "FIRST");
-  EXPECT_EQ(backChannels[2].Name.Display(), "KEEP");
+  // Slots past the count are the file's (empty), never what the table held before.
+  EXPECT_EQ(backChannels[2], ChannelRecord{});
 }
 
 TEST_F(FilePair, BadCodeplugFilesAreRefusedAndChangeNothing) {
@@ -257,7 +258,7 @@ TEST_F(FilePair, BadCodeplugFilesAreRefusedAndChangeNothing) {
   EXPECT_NE(error.find("missing.dat"), std::string::npos);
 }
 
-TEST_F(FilePair, MissingOrShortSideFileReadsWhatIsThere) {
+TEST_F(FilePair, MissingOrShortSideFileGivesOnlyItsOwnChannelsAndSaysSo) {
   SetChannels(3);
   channels[0].Name.Assign("ONE");
   ASSERT_TRUE(WriteCodeplugFiles(path, plug, channels, error));
@@ -265,15 +266,61 @@ TEST_F(FilePair, MissingOrShortSideFileReadsWhatIsThere) {
   side.resize(108 + 50);  // one whole record and a torn one
   WriteBytes(dir.File("plan.fre"), side);
 
+  // What the table held before (another file's channels) must not show through.
   Codeplug back;
   ChannelTable backChannels{};
-  backChannels[1].Name.Assign("OLD");
-  ASSERT_TRUE(ReadCodeplugFiles(path, back, backChannels, error));
+  for (auto& c : backChannels) c.Name.Assign("OLD");
+  std::string warning;
+  ASSERT_TRUE(ReadCodeplugFiles(path, back, backChannels, error, &warning));
+  EXPECT_EQ(back.ChannelCount, 1);
   EXPECT_EQ(backChannels[0].Name.Display(), "ONE");
-  EXPECT_EQ(backChannels[1].Name.Display(), "OLD");
+  EXPECT_EQ(backChannels[1], ChannelRecord{});
+  EXPECT_NE(warning.find("plan.fre"), std::string::npos) << warning;
+  EXPECT_NE(warning.find("1 channel of the 3"), std::string::npos) << warning;
 
   std::filesystem::remove(dir.File("plan.fre"));
-  ASSERT_TRUE(ReadCodeplugFiles(path, back, backChannels, error));
+  for (auto& c : backChannels) c.Name.Assign("OLD");
+  warning.clear();
+  ASSERT_TRUE(ReadCodeplugFiles(path, back, backChannels, error, &warning));
+  EXPECT_EQ(back.ChannelCount, 0);
+  EXPECT_EQ(backChannels[0], ChannelRecord{});
+  EXPECT_NE(warning.find("plan.fre is missing"), std::string::npos) << warning;
+  EXPECT_NE(warning.find("3 channels"), std::string::npos) << warning;
+}
+
+// A side file that is there but cannot be read is an error, not an empty table.
+TEST_F(FilePair, UnreadableSideFileIsAnErrorThatChangesNothing) {
+  SetChannels(2);
+  ASSERT_TRUE(WriteCodeplugFiles(path, plug, channels, error));
+  std::filesystem::remove(dir.File("plan.fre"));
+  std::filesystem::create_directory(dir.File("plan.fre"));
+
+  Codeplug back;
+  back.MinRxFreq = 400;
+  ChannelTable backChannels{};
+  backChannels[0].Number = 77;
+  EXPECT_FALSE(ReadCodeplugFiles(path, back, backChannels, error));
+  EXPECT_NE(error.find("cannot read " + dir.File("plan.fre") + ": Is a directory"), std::string::npos)
+      << error;
+  EXPECT_EQ(back.MinRxFreq, 400);
+  EXPECT_EQ(backChannels[0].Number, 77);
+
+  // The same for a codeplug file that is a folder: the path and the real reason.
+  EXPECT_FALSE(ReadCodeplugFiles(dir.Path().string(), back, backChannels, error));
+  EXPECT_NE(error.find(dir.Path().string() + ": Is a directory"), std::string::npos) << error;
+}
+
+TEST_F(FilePair, OnlyNamesEndingInDatAreWritten) {
+  SetChannels(1);
+  for (const char* name : {"stale", "trap.fre", "x.da", "plan.data"}) {
+    EXPECT_FALSE(WriteCodeplugFiles(dir.File(name), plug, channels, error)) << name;
+    EXPECT_NE(error.find(".dat"), std::string::npos) << error;
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+  EXPECT_TRUE(WriteCodeplugFiles(dir.File("UPPER.DAT"), plug, channels, error)) << error;
+  EXPECT_TRUE(std::filesystem::exists(dir.File("UPPER.fre")));
+  EXPECT_TRUE(CodeplugNameProblem("a/b.Dat").empty());
+  EXPECT_FALSE(CodeplugNameProblem("dir.dat/p").empty());
 }
 
 TEST_F(FilePair, FailedSaveLeavesTheOldFileWhole) {
@@ -282,6 +329,11 @@ TEST_F(FilePair, FailedSaveLeavesTheOldFileWhole) {
   const auto before = ReadBytes(path);
   EXPECT_FALSE(WriteCodeplugFiles(dir.File("no/such/folder/x.dat"), plug, channels, error));
   EXPECT_FALSE(error.empty());
+  // A folder where the file goes: its own reason, with the path.
+  std::filesystem::create_directory(dir.File("folder.dat"));
+  EXPECT_FALSE(WriteCodeplugFiles(dir.File("folder.dat"), plug, channels, error));
+  EXPECT_NE(error.find("folder.dat: Is a directory"), std::string::npos) << error;
+  std::filesystem::remove(dir.File("folder.dat"));
   plug.ChannelCount = 500;
   EXPECT_FALSE(WriteCodeplugFiles(path, plug, channels, error));
   EXPECT_EQ(ReadBytes(path), before);

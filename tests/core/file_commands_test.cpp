@@ -225,5 +225,97 @@ TEST_F(FileCommands, ModificationCheckSeesEveryKindOfChange) {
   EXPECT_FALSE(IsModified(state));
 }
 
+// Opening a file whose channel file is missing or short must not show the previous
+// file's channels under the new name; a channel file that cannot be read fails the open.
+TEST_F(FileCommands, OpenNeverKeepsThePreviousFilesChannels) {
+  for (int n = 1; n <= 5; ++n) AddChannel(n, "OLD");
+  ASSERT_TRUE(WriteCodeplug(state, ui, home.File("full.dat")));
+  AppState small;
+  small.ProgramFolder = state.ProgramFolder;
+  CreateNewCodeplug(small);
+  small.Channels[1] = small.Channels[0];
+  small.Channels[0].Number = 9;
+  small.Channels[0].Name.Assign("NEW");
+  small.Current.ChannelCount = 2;
+  ASSERT_TRUE(WriteCodeplug(small, ui, home.File("small.dat")));
+  std::filesystem::remove(home.File("small.fre"));
+
+  ASSERT_TRUE(OpenCodeplugFile(state, ui, home.File("small.dat")));
+  EXPECT_EQ(state.Current.ChannelCount, 0);
+  for (int slot = 0; slot < 6; ++slot) EXPECT_NE(state.Channels[slot].Name.Display(), "OLD") << slot;
+  ASSERT_EQ(ui.Questions.size(), 1u);
+  EXPECT_EQ(ui.Questions[0].Icon, MsgIcon::Warning);
+  EXPECT_NE(ui.Questions[0].Text.find("small.fre is missing"), std::string::npos) << ui.Questions[0].Text;
+  EXPECT_NE(ui.Questions[0].Text.find("2 channels"), std::string::npos) << ui.Questions[0].Text;
+  // Saving it again writes what was opened, not the old file's channels.
+  ui.Files.push_back(home.File("again.dat"));
+  ASSERT_TRUE(SaveAsCommand(state, ui));
+  EXPECT_EQ(ReadBytes(home.File("again.fre")).size(), 0u);
+
+  // A channel file that is there but unreadable: an error, and nothing changes.
+  ASSERT_TRUE(OpenCodeplugFile(state, ui, home.File("full.dat")));
+  std::filesystem::create_directory(home.File("small.fre"));
+  ui.Questions.clear();
+  EXPECT_FALSE(OpenCodeplugFile(state, ui, home.File("small.dat")));
+  ASSERT_EQ(ui.Questions.size(), 1u);
+  EXPECT_NE(ui.Questions[0].Text.find("cannot read " + home.File("small.fre") + ": Is a directory"),
+            std::string::npos)
+      << ui.Questions[0].Text;
+  EXPECT_EQ(state.FilePath, home.File("full.dat"));
+  EXPECT_EQ(state.Current.ChannelCount, 6);  // the VFO and the five
+  EXPECT_EQ(state.Channels[5].Name.Display(), "OLD");
+}
+
+// Save As to a name its side file would share ("trap.fre") or without ".dat" writes
+// nothing and keeps the codeplug unsaved.
+TEST_F(FileCommands, SaveAsRefusesNamesThatAreNotDat) {
+  AddChannel(1, "ONE");
+  for (const char* name : {"trap.fre", "stale"}) {
+    ui.Questions.clear();
+    ui.Files.push_back(home.File(name));
+    EXPECT_FALSE(SaveAsCommand(state, ui)) << name;
+    ASSERT_EQ(ui.Questions.size(), 1u);
+    EXPECT_EQ(ui.Questions[0].Text.rfind("file error.", 0), 0u);
+    EXPECT_NE(ui.Questions[0].Text.find(".dat"), std::string::npos);
+    EXPECT_TRUE(state.Untitled);
+    EXPECT_EQ(state.FilePath, "new.dat");
+    EXPECT_TRUE(IsModified(state));
+  }
+  EXPECT_FALSE(std::filesystem::exists(home.File("trap.fre")));
+  EXPECT_FALSE(std::filesystem::exists(home.File("stfre")));
+}
+
+// A codeplug read from a radio is in no file: New, Open and closing must ask first.
+TEST_F(FileCommands, ACodeplugReadFromARadioIsNotLostWithoutAQuestion) {
+  state.UnsavedRead = true;  // as a completed read leaves it
+  EXPECT_FALSE(IsModified(state));
+  EXPECT_TRUE(NeedsSaveQuestion(state));
+
+  ui.Answers = {MsgAnswer::Cancel};
+  EXPECT_FALSE(NewCommand(state, ui));
+  ASSERT_EQ(ui.Questions.size(), 1u);
+  EXPECT_EQ(ui.Questions[0].Buttons, MsgButtons::YesNoCancel);
+
+  ui.Questions.clear();
+  ui.Answers = {MsgAnswer::Cancel};
+  EXPECT_FALSE(OpenCommand(state, ui));
+  ASSERT_EQ(ui.Questions.size(), 1u);
+  EXPECT_EQ(ui.Questions[0].Text, "File has been modify,save it now?");
+
+  // Initialize asks the save question too, though it skips the clearing question.
+  ui.Questions.clear();
+  ui.Answers = {MsgAnswer::Cancel};
+  state.Initializing = true;
+  EXPECT_FALSE(NewCommand(state, ui));
+  state.Initializing = false;
+  EXPECT_EQ(ui.Questions.size(), 1u);
+  EXPECT_TRUE(state.UnsavedRead);
+
+  // Once saved, nothing is asked any more.
+  ui.Files.push_back(home.File("read.dat"));
+  ASSERT_TRUE(SaveAsCommand(state, ui));
+  EXPECT_FALSE(NeedsSaveQuestion(state));
+}
+
 }  // namespace
 }  // namespace px

@@ -287,5 +287,44 @@ TEST(JsonForm, TextThatIsNotJsonIsRefused) {
   }
 }
 
+// A number beyond a double stops the parser itself: refused like any bad value, with the
+// field it stood in, never as an exception.
+TEST(JsonForm, NumbersTooLargeForADoubleAreRefusedWithTheirField) {
+  const std::string base = Mutated([](Json&) {});
+  const auto replaced = [&](const std::string& rKey, const std::string& rNumber) {
+    const std::size_t at = base.find("\"" + rKey + "\":");
+    std::size_t value = at + rKey.size() + 3;
+    std::size_t end = base.find_first_of(",}]", value);
+    return base.substr(0, value) + rNumber + base.substr(end);
+  };
+  struct Case {
+    std::string Text;
+    const char* Field;
+  };
+  const Case cases[] = {
+      {replaced("MinRxFreq", "1e999"), "MinRxFreq: the number 1e999 is too large"},
+      {replaced("ChannelCount", "-1e400"), "ChannelCount: the number -1e400 is too large"},
+      {"1e999", "the JSON text: the number 1e999"},
+  };
+  for (const Case& c : cases) {
+    const Sentinel before;
+    Sentinel after;
+    std::string error;
+    EXPECT_NO_THROW(EXPECT_FALSE(CodeplugFromJson(c.Text, after.Plug, after.Channels, error)));
+    EXPECT_NE(error.find(c.Field), std::string::npos) << error;
+    EXPECT_EQ(after.Plug, before.Plug);
+  }
+  // Inside the channels the slot is named as well.
+  std::string inChannel = base;
+  const std::size_t channels = inChannel.find("\"Channels\"");
+  const std::size_t step = inChannel.find("\"StepIndex\":", inChannel.find("\"Number\"", channels + 1));
+  const std::size_t second = inChannel.find("\"StepIndex\":", step + 1);
+  inChannel.replace(second + 12, inChannel.find_first_of(",}", second + 12) - second - 12, "9e9999");
+  std::string error;
+  Sentinel after;
+  EXPECT_FALSE(CodeplugFromJson(inChannel, after.Plug, after.Channels, error));
+  EXPECT_NE(error.find("Channels[1].StepIndex: the number 9e9999"), std::string::npos) << error;
+}
+
 }  // namespace
 }  // namespace px

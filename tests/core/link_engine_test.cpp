@@ -49,6 +49,9 @@ class ScriptedPort : public LinkPort {
   }
   void StartTimer(int) override { TimerRunning = true; }
   void StopTimer() override { TimerRunning = false; }
+  bool SendStalled() const override { return Stalled; }
+
+  bool Stalled = false;  // a line that takes nothing, as RTS/CTS without CTS
 };
 
 class ScriptedUser : public LinkUser {
@@ -657,6 +660,69 @@ TEST(LinkPassword, WrongOrCancelledEntryFails) {
     EXPECT_EQ(b.User.Told.back(), "Writing failed.");
     EXPECT_FALSE(b.Port.Opened);
   }
+}
+
+// Bytes that never leave the port are not the radio's silence: the user is told what
+// holds them and pointed at the flow-control setting, in each mode.
+TEST(LinkTimeouts, ALineThatTakesNothingIsNotCalledARadioThatDoesNotAnswer) {
+  for (const LinkMode mode : {LinkMode::ReadCodeplug, LinkMode::WriteCodeplug, LinkMode::ReadEmbedded}) {
+    Bench b;
+    b.Port.Stalled = true;
+    b.Filter = [](const Packet&, int) { return false; };
+    ASSERT_TRUE(b.Start(mode));
+    b.Run();
+    EXPECT_EQ(b.User.Ended, false);
+    const bool told = std::any_of(b.User.Told.begin(), b.User.Told.end(), [](const std::string& t) {
+      return t.find("clear-to-send") != std::string::npos && t.find("flow control") != std::string::npos;
+    });
+    EXPECT_TRUE(told) << static_cast<int>(mode);
+    for (const auto& t : b.User.Told) EXPECT_NE(t, "The radio does not answer.");
+  }
+  // A line that sends but gets no answer keeps the old question.
+  Bench quiet;
+  quiet.Filter = [](const Packet&, int) { return false; };
+  ASSERT_TRUE(quiet.Start(LinkMode::ReadCodeplug));
+  quiet.Run();
+  EXPECT_NE(std::find(quiet.User.Told.begin(), quiet.User.Told.end(), "The radio does not answer."),
+            quiet.User.Told.end());
+}
+
+// Only acknowledged write blocks count: a write refused before its first block has
+// not touched the radio.
+TEST(LinkTransfer, WrittenBlocksAreCountedOnlyWhenTheRadioTookThem) {
+  Bench refused;
+  refused.Profile.Version = "V101";
+  ASSERT_TRUE(refused.Start(LinkMode::WriteCodeplug));
+  refused.Run();
+  EXPECT_EQ(refused.User.Ended, false);
+  EXPECT_EQ(refused.Engine.BlocksWritten(), 0);
+
+  Bench cut;
+  cut.Filter = [](const Packet& p, int) { return !IsWrite(p, 0x0140); };
+  ASSERT_TRUE(cut.Start(LinkMode::WriteCodeplug));
+  cut.Run();
+  EXPECT_EQ(cut.User.Ended, false);
+  EXPECT_EQ(cut.Engine.BlocksWritten(), 4);  // 0x0100 .. 0x0130
+
+  Bench whole;
+  ASSERT_TRUE(whole.Start(LinkMode::WriteCodeplug));
+  whole.Run();
+  EXPECT_EQ(whole.Engine.BlocksWritten(), 1008);
+}
+
+// A codeplug read from the radio is in no file yet: the next read asks to save it.
+TEST(LinkTransfer, ACompletedReadStillAsksBeforeTheNextOne) {
+  Bench b;
+  ASSERT_TRUE(b.Start(LinkMode::ReadCodeplug));
+  b.Run();
+  ASSERT_EQ(b.User.Ended, true);
+  EXPECT_TRUE(b.App.UnsavedRead);
+  EXPECT_FALSE(IsModified(b.App));
+  b.User.Buttons.clear();
+  b.User.Answers = {MsgAnswer::No, MsgAnswer::Cancel};
+  EXPECT_FALSE(b.Start(LinkMode::ReadCodeplug));
+  ASSERT_FALSE(b.User.Buttons.empty());
+  EXPECT_EQ(b.User.Buttons.front(), MsgButtons::YesNoCancel);
 }
 
 }  // namespace

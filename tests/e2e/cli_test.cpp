@@ -78,12 +78,117 @@ TEST_F(Cli, NewWritesTheCodeplugPair) {
   EXPECT_EQ(ReadBytes(File("first.fre")).size(), 108u);
   EXPECT_NE(r.Err.find("first.fre"), std::string::npos);
 
-  // Writing over an existing pair needs no answer without a terminal.
+  // Without a terminal nobody can be asked: only --yes writes over an existing pair.
   const auto first = ReadBytes(File("first.dat"));
   WriteBytes(File("first.dat"), {1, 2, 3});
-  const Result again = Run("new -o first.dat");
+  const Result refused = Run("new -o first.dat");
+  EXPECT_EQ(refused.Status, 1);
+  EXPECT_NE(refused.Err.find("first.dat exists; give --yes to overwrite"), std::string::npos) << refused.Err;
+  EXPECT_EQ(ReadBytes(File("first.dat")), (std::vector<unsigned char>{1, 2, 3}));
+  const Result again = Run("new -o first.dat --yes");
   EXPECT_EQ(again.Status, 0) << again.Err;
   EXPECT_EQ(ReadBytes(File("first.dat")), first);
+}
+
+// "echo n | px4800 from-json ..." used to answer its own question with ok.
+TEST_F(Cli, NoCommandOverwritesWithoutBeingAllowedTo) {
+  ASSERT_EQ(Run("new -o g.dat").Status, 0);
+  ASSERT_EQ(Run("to-json g.dat -o g.json").Status, 0);
+  ASSERT_EQ(Run("new -o e2.dat").Status, 0);
+  ASSERT_EQ(Run("encode g.dat -o real.img").Status, 0);
+  WriteText(File("e2.dat"), "mine");
+  WriteText(File("e2.fre"), "mine too");
+  WriteText(File("g.img"), "image");
+  WriteText(File("old.json"), "{}");
+  for (const char* args : {"from-json g.json -o e2.dat", "encode g.dat -o g.img", "to-json g.dat -o old.json",
+                           "decode real.img -o e2.dat"}) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.Status, 1) << args;
+    EXPECT_NE(r.Err.find("exists; give --yes to overwrite"), std::string::npos) << args << ": " << r.Err;
+  }
+  EXPECT_EQ(ReadText(File("e2.dat")), "mine");
+  EXPECT_EQ(ReadText(File("e2.fre")), "mine too");
+  EXPECT_EQ(ReadText(File("g.img")), "image");
+  EXPECT_EQ(ReadText(File("old.json")), "{}");
+  EXPECT_EQ(Run("from-json g.json -o e2.dat --yes").Status, 0);
+  EXPECT_EQ(ReadBytes(File("e2.dat")), ReadBytes(File("g.dat")));
+}
+
+// Every codeplug name ends in .dat; anything else would put the channel file elsewhere
+// ("dir/p/ab" gave "dir/pfre", "a" gave "fre").
+TEST_F(Cli, CodeplugOutputsMustEndInDat) {
+  ASSERT_EQ(Run("new -o g.dat").Status, 0);
+  ASSERT_EQ(Run("to-json g.dat -o g.json").Status, 0);
+  ASSERT_EQ(Run("encode g.dat -o g.img").Status, 0);
+  fs::create_directories(File("dir/p"));
+  for (const char* args : {"from-json g.json -o dir/p/ab", "from-json g.json -o a", "new -o stale",
+                           "decode g.img -o x.fre", "from-json g.json -o UPPER.DAT"}) {
+    const Result r = Run(args);
+    if (std::string(args).ends_with("UPPER.DAT")) {
+      EXPECT_EQ(r.Status, 0) << r.Err;
+      continue;
+    }
+    EXPECT_EQ(r.Status, 1) << args;
+    EXPECT_NE(r.Err.find("ends in .dat"), std::string::npos) << args << ": " << r.Err;
+  }
+  EXPECT_FALSE(Exists("dir/pfre"));
+  EXPECT_FALSE(Exists("fre"));
+  EXPECT_FALSE(Exists("stfre"));
+  EXPECT_TRUE(Exists("UPPER.fre"));
+}
+
+// A channel file that cannot be read is an error for every command that reads one; a
+// missing one gives an empty table and a warning, never another file's channels.
+TEST_F(Cli, ChannelFilesThatCannotBeReadAreErrors) {
+  WriteRandomPair(File("p.dat"), 4, 0, 11);
+  ASSERT_EQ(Run("show p.dat").Status, 0);
+  fs::remove(File("p.fre"));
+  fs::create_directory(File("p.fre"));
+  for (const char* args : {"show p.dat", "to-json p.dat", "encode p.dat -o q.img"}) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.Status, 1) << args;
+    EXPECT_NE(r.Err.find("cannot read p.fre: Is a directory"),
+              std::string::npos)
+        << args << ": " << r.Err;
+  }
+  EXPECT_FALSE(Exists("q.img"));
+  fs::remove(File("p.fre"));
+  const Result missing = Run("to-json p.dat");
+  EXPECT_EQ(missing.Status, 0);
+  EXPECT_NE(missing.Err.find("p.fre is missing"), std::string::npos) << missing.Err;
+  EXPECT_EQ(nlohmann::json::parse(missing.Out)["ChannelCount"], 0);
+}
+
+// Errors name the path and the system's own reason.
+TEST_F(Cli, FileErrorsNameThePathAndTheRealReason) {
+  ASSERT_EQ(Run("new -o g.dat").Status, 0);
+  fs::create_directory(File("dir.img"));
+  const Result onto = Run("encode g.dat -o dir.img --yes");
+  EXPECT_EQ(onto.Status, 1);
+  EXPECT_NE(onto.Err.find("cannot write dir.img: Is a directory"), std::string::npos) << onto.Err;
+  const Result from = Run("decode dir.img -o x.dat");
+  EXPECT_EQ(from.Status, 1);
+  EXPECT_NE(from.Err.find("cannot read dir.img: Is a directory"), std::string::npos) << from.Err;
+  const Result json = Run("from-json dir.img -o x.dat");
+  EXPECT_NE(json.Err.find("cannot read dir.img: Is a directory"), std::string::npos) << json.Err;
+  const Result nodir = Run("encode g.dat -o no/such.img");
+  EXPECT_NE(nodir.Err.find("cannot write no/such.img: No such file or directory"), std::string::npos)
+      << nodir.Err;
+}
+
+// A number too large for a double is bad JSON like any other, with the file and field.
+TEST_F(Cli, HugeJsonNumbersAreRefusedWithTheFileAndTheField) {
+  ASSERT_EQ(Run("new -o g.dat").Status, 0);
+  ASSERT_EQ(Run("to-json g.dat -o g.json").Status, 0);
+  std::string text = ReadText(File("g.json"));
+  const std::size_t at = text.find("\"MaxTxFreq\": ");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at + 13, text.find_first_of(",\n", at + 13) - at - 13, "1e999");
+  WriteText(File("huge.json"), text);
+  const Result r = Run("from-json huge.json -o huge.dat");
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_NE(r.Err.find("huge.json: MaxTxFreq: the number 1e999 is too large"), std::string::npos) << r.Err;
+  EXPECT_FALSE(Exists("huge.dat"));
 }
 
 TEST_F(Cli, NewStartsFromTheDefaultFileOfTheInitFolder) {

@@ -233,6 +233,8 @@ TEST(LinkE2e, Password) {
   EXPECT_FALSE(std::filesystem::exists(out));
   r = ws.Cli({"read", "--port", sim.Device(), "-o", out, "--password", "12AB"});
   EXPECT_EQ(r.Status, 1);
+  // A wrong password is not a missing one.
+  EXPECT_TRUE(Contains(r.Err, "the radio refused the password given with --password")) << r.Err;
   EXPECT_FALSE(std::filesystem::exists(out));
   r = ws.Cli({"info", "--port", sim.Device(), "--password", "12ab"});
   EXPECT_EQ(r.Status, 0) << r.Err;
@@ -255,8 +257,9 @@ TEST(LinkE2e, KilledAndStunnedRadiosCanBeReadButNotWritten) {
     EXPECT_TRUE(Contains(w.Err, std::string(flag) == "--killed" ? "Radio is killed,can't be written!"
                                                                  : "Radio is fainted,can't be written!"))
         << w.Err;
-    // The failed write names the image just read, to put the radio back with.
-    EXPECT_TRUE(Contains(w.Err, "-read-PX-4800.img")) << w.Err;
+    // Nothing was written, so there is nothing to put back or complete.
+    EXPECT_FALSE(Contains(w.Err, "-read-PX-4800.img")) << w.Err;
+    EXPECT_FALSE(Contains(w.Err, "partly written")) << w.Err;
     sim.Stop();
     EXPECT_EQ(test::ReadBytes(ws.File("after.img")), radio);
   }
@@ -406,6 +409,88 @@ TEST(LinkE2e, DeviceWithoutPermissionNamesTheOwningGroup) {
   if (g && std::string(g->gr_name) != "root") {
     EXPECT_TRUE(Contains(r.Err, std::string("\"") + g->gr_name + "\"")) << r.Err;
   }
+}
+
+// A write cut short has changed the radio: the advice is to write the same file again.
+TEST(LinkE2e, WriteCutShortSaysHowToCompleteIt) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  Sim sim({"--silent-after", "60"});
+  const auto w = ws.Cli({"write", "--port", sim.Device(), full.Dat, "--yes"});
+  EXPECT_EQ(w.Status, 1);
+  EXPECT_TRUE(Contains(w.Err, "may now hold a partly written codeplug")) << w.Err;
+  EXPECT_TRUE(Contains(w.Err, "writing " + full.Dat + " again completes it")) << w.Err;
+  EXPECT_TRUE(Contains(w.Err, "-write-PX-4800.img")) << w.Err;
+  EXPECT_FALSE(Contains(w.Err, "image read from a radio")) << w.Err;
+
+  // Nothing sent (no such device): no advice at all.
+  const auto none = ws.Cli({"write", "--port", "/dev/ttyUSB-nothing", full.Dat, "--yes"});
+  EXPECT_EQ(none.Status, 1);
+  EXPECT_FALSE(Contains(none.Err, "partly written")) << none.Err;
+}
+
+// The output of a read is checked before half a minute of transfer, not after.
+TEST(LinkE2e, ReadChecksItsOutputsBeforeTheTransfer) {
+  Workspace ws;
+  Sim sim({});
+  for (const std::vector<std::string>& out :
+       {std::vector<std::string>{"-o", ws.File("nodir/x.dat")},
+        std::vector<std::string>{"-o", ws.File("x.dat"), "--image", ws.File("nodir/x.img")},
+        std::vector<std::string>{"-o", ws.File("x")}}) {
+    std::vector<std::string> args{"read", "--port", sim.Device(), "--trace", ws.File("t.txt")};
+    args.insert(args.end(), out.begin(), out.end());
+    const auto r = ws.Cli(args);
+    EXPECT_EQ(r.Status, 1) << r.Err;
+    EXPECT_TRUE(Contains(r.Err, "nodir") || Contains(r.Err, "ends in .dat")) << r.Err;
+    // Nothing went to the radio: the trace was never even opened.
+    EXPECT_FALSE(std::filesystem::exists(ws.File("t.txt"))) << r.Err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(ws.File("x.dat")));
+}
+
+// A cable without CTS: RTS/CTS handshaking sends nothing, and the user is told so and
+// pointed at the flow-control setting; "none" (option or settings file) works.
+TEST(LinkE2e, CableWithoutCtsNeedsNoFlowControl) {
+  Workspace ws;
+  const Bytes radio = PatternImage(17);
+  test::WriteBytes(ws.File("radio.img"), radio);
+  Sim sim({"--no-cts", "--image", ws.File("radio.img")});
+  const auto stalled = ws.Cli({"info", "--port", sim.Device()});
+  EXPECT_EQ(stalled.Status, 1);
+  EXPECT_TRUE(Contains(stalled.Err, "clear-to-send")) << stalled.Err;
+  EXPECT_TRUE(Contains(stalled.Err, "--flow none")) << stalled.Err;
+  EXPECT_FALSE(Contains(stalled.Err, "does not answer")) << stalled.Err;
+
+  const auto read = ws.Cli({"read", "--port", sim.Device(), "--flow", "none", "-o", ws.File("a.dat"),
+                            "--image", ws.File("a.img")});
+  ASSERT_EQ(read.Status, 0) << read.Err;
+  ExpectSameFrom(test::ReadBytes(ws.File("a.img")), radio, 0x10, kImageSize);
+
+  std::filesystem::create_directories(ws.File("language"));
+  std::ofstream(ws.File("language/mysetup.ini")) << "[language]\nflowControl=none\n";
+  EXPECT_EQ(ws.Cli({"info", "--port", sim.Device()}).Status, 0);
+  const auto bad = ws.Cli({"info", "--port", sim.Device(), "--flow", "xon"});
+  EXPECT_EQ(bad.Status, 2);
+  EXPECT_TRUE(Contains(bad.Err, "--flow must be 'none' or 'rtscts'")) << bad.Err;
+}
+
+// Writing into a folder that takes no files gives the real reason with the path.
+TEST(LinkE2e, ReadOnlyFolderGivesPermissionDenied) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  std::filesystem::create_directories(ws.File("ro"));
+  std::filesystem::permissions(ws.File("ro"), std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::owner_exec |
+                                                  std::filesystem::perms::group_read |
+                                                  std::filesystem::perms::group_exec |
+                                                  std::filesystem::perms::others_read |
+                                                  std::filesystem::perms::others_exec);
+  const bool root = geteuid() == 0;
+  const auto r = ws.Cli({"encode", full.Dat, "-o", ws.File("ro/x.img")}, root);
+  ASSERT_NE(r.Status, 126) << "cannot drop privileges";
+  if (root && r.Status == 127) GTEST_SKIP() << "the test programs cannot be run as nobody here";
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_TRUE(Contains(r.Err, "cannot write " + ws.File("ro/x.img") + ": Permission denied")) << r.Err;
 }
 
 }  // namespace

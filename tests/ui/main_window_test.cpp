@@ -736,6 +736,36 @@ TEST_F(MainWindowTest, CloseWithChangesYesClosesOnlyWhenTheSaveSucceeded) {
   EXPECT_EQ(reread.Channels[0].Name.Display(), "EDITED");
 }
 
+// A codeplug read from a radio is untitled and in no file: closing asks like a change.
+TEST_F(MainWindowTest, CloseAfterAReadAsksToSaveIt) {
+  mState.UnsavedRead = true;  // as a completed read leaves it, unmodified
+  {
+    ScriptedMessages script;
+    script.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(Window().close());
+    ASSERT_EQ(script.Requests.size(), 1u);
+    EXPECT_EQ(script.Requests[0].Buttons, MsgButtons::YesNoCancel);
+  }
+  ScriptedMessages script;
+  script.Answer(MsgAnswer::No);
+  EXPECT_TRUE(Window().close());
+}
+
+// Save As to "trap.fre" would write the side file and then the codeplug over it.
+TEST_F(MainWindowTest, SaveAsToANameThatIsNotDatWritesNothing) {
+  mState.Channels[0].Name.Assign("EDITED");
+  ScriptedMessages script;
+  script.File(mDir.File("trap.fre")).Answer(MsgAnswer::Ok);
+  Window().Menus().SaveAs->trigger();
+  EXPECT_EQ(script.Unscripted, 0);
+  ASSERT_EQ(script.Texts().size(), 1u);
+  EXPECT_NE(script.Texts()[0].find(".dat"), std::string::npos) << script.Texts()[0];
+  EXPECT_FALSE(fs::exists(mDir.File("trap.fre")));
+  EXPECT_EQ(mState.FilePath, "new.dat");
+  EXPECT_TRUE(IsModified(mState));
+  EXPECT_EQ(Window().windowTitle().contains(QStringLiteral("trap")), false);
+}
+
 TEST_F(MainWindowTest, CloseOfATitledCodeplugAsksTheOverwriteQuestionToo) {
   const std::string path = SavedFile("titled.dat", 2);
   {

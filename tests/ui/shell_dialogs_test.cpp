@@ -151,6 +151,37 @@ TEST_F(ShellDialogs, PortDialogShowsDevicesAndStoresTheChoice) {
   EXPECT_EQ(reread.Setup.ComPort, 33);
 }
 
+// The flow control sits beside the port: RTS/CTS unless chosen, kept in the settings
+// file by OK, untouched by Cancel.
+TEST_F(ShellDialogs, PortDialogKeepsTheFlowControlChoice) {
+  {
+    FrmComSet dialog(mState, PortListMode::Present, TwoPorts);
+    auto* flow = Child<QComboBox>(dialog, "Combo2");
+    ASSERT_EQ(flow->count(), 2);
+    EXPECT_EQ(flow->currentIndex(), 0);
+    flow->setCurrentIndex(1);
+    QTest::mouseClick(Child<QPushButton>(dialog, "CommandCancel"), Qt::LeftButton);
+    EXPECT_EQ(mState.Setup.Flow, FlowControl::RtsCts);
+  }
+  FrmComSet dialog(mState, PortListMode::Present, TwoPorts);
+  Child<QComboBox>(dialog, "Combo2")->setCurrentIndex(1);
+  QTest::mouseClick(Child<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+  EXPECT_EQ(mState.Setup.Flow, FlowControl::None);
+  AppState reread;
+  reread.ProgramFolder = mState.ProgramFolder;
+  ReadSetupSettings(reread);
+  EXPECT_EQ(reread.Setup.Flow, FlowControl::None);
+  FrmComSet again(mState, PortListMode::Present, TwoPorts);
+  EXPECT_EQ(Child<QComboBox>(again, "Combo2")->currentIndex(), 1);
+}
+
+TEST(FileDialogs, TheFilterGivesTheSuffixAddedToABareName) {
+  EXPECT_EQ(DefaultSuffixOf("Data File (*.dat)|*.dat"), "dat");
+  EXPECT_EQ(DefaultSuffixOf("Book (*.cb)|*.cb|All (*.*)|*.*"), "cb");
+  EXPECT_EQ(DefaultSuffixOf("All (*.*)|*.*"), "");
+  EXPECT_EQ(DefaultSuffixOf("no pattern"), "");
+}
+
 TEST_F(ShellDialogs, PortDialogWithTheStoredPortAbsentShowsTheFirst) {
   mState.Setup.ComPort = 7;
   FrmComSet dialog(mState, PortListMode::Present, TwoPorts);

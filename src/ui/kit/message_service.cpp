@@ -82,16 +82,30 @@ std::optional<std::string> RunFileDialog(QWidget* rParent, MessageKind rKind,
     request.Proposed = rProposed;
     return Answerer()(request).File;
   }
-  const QString filter = Q(ToQtFileFilter(rFilter));
-  const QString name =
-      rKind == MessageKind::OpenFile
-          ? QFileDialog::getOpenFileName(rParent, QString(), Q(rProposed), filter)
-          : QFileDialog::getSaveFileName(rParent, QString(), Q(rProposed), filter);
+  QFileDialog dialog(rParent, QString(), Q(rProposed), Q(ToQtFileFilter(rFilter)));
+  const bool opening = rKind == MessageKind::OpenFile;
+  dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  // A name typed without its extension gets the filter's, as the files must have it.
+  dialog.setDefaultSuffix(Q(DefaultSuffixOf(rFilter)));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString name = dialog.selectedFiles().constFirst();
   if (name.isEmpty()) return std::nullopt;
   return name.toStdString();
 }
 
 }  // namespace
+
+std::string DefaultSuffixOf(const std::string& rFilter) {
+  // "Data File (*.dat)|*.dat" → "dat": the first pattern after the first bar.
+  const std::size_t bar = rFilter.find('|');
+  if (bar == std::string::npos) return {};
+  const std::size_t dot = rFilter.find("*.", bar);
+  if (dot == std::string::npos) return {};
+  const std::size_t end = rFilter.find_first_of(";|", dot);
+  const std::string suffix = rFilter.substr(dot + 2, end == std::string::npos ? end : end - dot - 2);
+  return suffix == "*" ? std::string() : suffix;
+}
 
 std::string ToQtFileFilter(const std::string& rFilter) {
   // "Data File (*.dat)|*.dat|All (*.*)|*.*" → "Data File (*.dat);;All (*.*)"

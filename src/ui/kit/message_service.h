@@ -64,6 +64,9 @@ class MessageService : public UserInterface {
 
 // Filter in the "Name (*.ext)|*.ext" form to the Qt form "Name (*.ext)".
 std::string ToQtFileFilter(const std::string& rFilter);
+// The extension a file dialog adds to a name typed without one: "dat" for
+// "Data File (*.dat)|*.dat"; empty when the filter has no single extension.
+std::string DefaultSuffixOf(const std::string& rFilter);
 
 // Test helper: installs itself as the answerer for its lifetime, replies from Replies
 // in order and records every request. With the script used up it answers Cancel (or

@@ -21,6 +21,20 @@ constexpr int kTextCaption = 1401;
 constexpr int kTextPortLabel = 1402;
 constexpr int kRefreshMilliseconds = 1000;
 
+constexpr OwnText kFlowLabel{"Flow control:", "流控制："};
+constexpr OwnText kFlowRtsCts{"RTS/CTS (hardware)", "RTS/CTS（硬件）"};
+constexpr OwnText kFlowNone{"None (cable without CTS)", "无（电缆没有 CTS）"};
+
+// The flow-control row, in the order of the FlowControl values.
+QComboBox* NewFlowCombo(const AppState& rState, QWidget* rParent) {
+  auto* combo = new QComboBox(rParent);
+  combo->setObjectName("Combo2");
+  combo->addItem(OwnQ(rState, kFlowRtsCts));
+  combo->addItem(OwnQ(rState, kFlowNone));
+  combo->setCurrentIndex(rState.Setup.Flow == FlowControl::None ? 1 : 0);
+  return combo;
+}
+
 }  // namespace
 
 QString FrmComSet::EntryCaption(const PortListEntry& rEntry) {
@@ -44,10 +58,17 @@ FrmComSet::FrmComSet(AppState& rState, PortListMode rMode, PresentPortsSource rP
   mCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   mCombo->setMinimumContentsLength(24);
 
-  auto* row = new QHBoxLayout;
-  row->addWidget(label);
-  row->addWidget(mCombo, 1);
-  const auto [ok, cancel] = LayOutDialog(this, row);
+  auto* flowLabel = new QLabel(OwnQ(rState, kFlowLabel), this);
+  flowLabel->setObjectName("Label2");
+  mFlowCombo = NewFlowCombo(rState, this);
+
+  auto* rows = new QGridLayout;
+  rows->addWidget(label, 0, 0);
+  rows->addWidget(mCombo, 0, 1);
+  rows->addWidget(flowLabel, 1, 0);
+  rows->addWidget(mFlowCombo, 1, 1);
+  rows->setColumnStretch(1, 1);
+  const auto [ok, cancel] = LayOutDialog(this, rows);
   ok->setDefault(true);
 
   mDialog = OpenPortDialog(rMode, mPorts ? mPorts() : std::vector<PresentPort>{},
@@ -89,6 +110,11 @@ void FrmComSet::OnOk() {
   if (mChoice) {
     mState.Setup.ComPort = mChoice->ComPort;
     if (mChoice->Store) WriteComPort(mState);
+  }
+  const FlowControl flow = mFlowCombo->currentIndex() == 1 ? FlowControl::None : FlowControl::RtsCts;
+  if (flow != mState.Setup.Flow) {
+    mState.Setup.Flow = flow;
+    WriteFlowControl(mState);
   }
   accept();
 }

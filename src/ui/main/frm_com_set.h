@@ -45,6 +45,7 @@ class FrmComSet : public QDialog {
   PresentPortsSource mPorts;
   PortDialogState mDialog;
   QComboBox* mCombo;
+  QComboBox* mFlowCombo;  // RTS/CTS, none
   QTimer mTimer;
   std::optional<PortChoice> mChoice;
 };

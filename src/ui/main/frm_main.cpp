@@ -374,7 +374,7 @@ void FrmMain::UpdateClock() {
 }
 
 bool FrmMain::ConfirmClose() {
-  if (!IsModified(mState)) return true;
+  if (!NeedsSaveQuestion(mState)) return true;
   const MsgAnswer answer = mMessages.Ask(LangMsg(mState, 9001), MsgButtons::YesNoCancel, MsgIcon::Warning);
   if (answer == MsgAnswer::Cancel) return false;
   // Yes closes only when the codeplug really reached the disk.

@@ -140,6 +140,7 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
                              MsgIcon::Warning);
   DesktopLinkUser user(rState, rRadio, rParent, rMode);
   SerialLinkPort port(TransferDevice(rState, rRadio), rRadio.Trace.IsOpen() ? &rRadio.Trace : nullptr);
+  port.SetFlowControl(rState.Setup.Flow);
   LinkEngine engine(rState, rRadio.Image, rRadio.EnteredPassword, port, user);
   port.BytesArrived = [&engine](std::span<const std::uint8_t> rBytes) { engine.OnBytesArrived(rBytes); };
   port.TimerExpired = [&engine] { engine.OnTimerExpired(); };

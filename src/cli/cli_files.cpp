@@ -1,0 +1,98 @@
+#include "cli/cli_files.h"
+
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "app/bands.h"
+#include "app/language.h"
+#include "cli/terminal_ui.h"
+#include "codeplug/codeplug_file.h"
+#include "codeplug/file_bytes.h"
+
+namespace px {
+
+AppState CommandState(const CommandContext& rCtx, int rLanguage) {
+  AppState state;
+  state.ProgramFolder = rCtx.ProgramFolder;
+  SetLanguage(state, rLanguage);
+  return state;
+}
+
+std::string RequireOutput(const ParsedArgs& rArgs) {
+  const auto out = rArgs.Value(kOutputOption.Long);
+  if (!out || out->empty()) throw UsageError("missing -o FILE");
+  return *out;
+}
+
+void RequireCodeplugName(const std::string& rPath) {
+  if (const std::string problem = CodeplugNameProblem(rPath); !problem.empty())
+    throw CommandError(problem);
+}
+
+void RequireWritable(const std::string& rPath) {
+  if (const std::string problem = OutputProblem(rPath); !problem.empty()) throw CommandError(problem);
+}
+
+void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
+                      std::initializer_list<std::string> rPaths) {
+  const bool assumeYes = rArgs.Has(kYesOption.Long);
+  const bool interactive = TerminalUi::IsInteractiveTerminal();
+  TerminalUi ui(std::cin, rCtx.Err, interactive);
+  for (const std::string& path : rPaths) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec) || assumeYes) continue;
+    if (!interactive) throw CommandError(path + " exists; give --yes to overwrite");
+    if (ui.Ask(path + " exists. Overwrite it?", MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+      throw CommandError("cancelled; nothing written");
+  }
+}
+
+void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& rErr) {
+  std::string error;
+  std::string warning;
+  if (!ReadCodeplugFiles(rPath, rState.Current, rState.Channels, error, &warning))
+    throw CommandError(error);
+  if (!warning.empty()) rErr << "px4800: warning: " << warning << "\n";
+  // The file's own band, not one of the program's.
+  rState.Band.Index = rState.Current.BandIndex;
+  RebuildBandTexts(rState);
+}
+
+std::string ReadTextFile(const std::string& rPath) {
+  if (rPath == "-") {
+    std::ostringstream text;
+    text << std::cin.rdbuf();
+    return text.str();
+  }
+  std::vector<Byte> bytes;
+  std::string error;
+  if (ReadFileBytes(rPath, bytes, error) != FileRead::Read) throw CommandError(error);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteTextFile(const std::string& rPath, const std::string& rText) {
+  std::string error;
+  const auto* data = reinterpret_cast<const Byte*>(rText.data());
+  if (!ReplaceFileBytes(rPath, std::span(data, rText.size()), error)) throw CommandError(error);
+}
+
+RadioImage ReadImageFile(const std::string& rPath) {
+  std::vector<Byte> bytes;
+  std::string error;
+  if (ReadFileBytes(rPath, bytes, error) != FileRead::Read) throw CommandError(error);
+  if (bytes.size() != kImageSize)
+    throw CommandError(rPath + " is not a radio memory image: " + std::to_string(bytes.size()) +
+                       " bytes, an image has " + std::to_string(kImageSize));
+  RadioImage image{};
+  std::copy(bytes.begin(), bytes.end(), image.begin());
+  return image;
+}
+
+void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {
+  std::string error;
+  if (!ReplaceFileBytes(rPath, rImage, error)) throw CommandError(error);
+}
+
+}  // namespace px

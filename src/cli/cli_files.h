@@ -1,0 +1,44 @@
+#pragma once
+// What the px4800 commands share about files: the output option, codeplug names, the
+// overwrite question, and whole files read and written with the path and the system's
+// reason in every error (thrown as CommandError).
+
+#include <initializer_list>
+#include <ostream>
+#include <string>
+
+#include "app/app_state.h"
+#include "cli/commands.h"
+#include "link/radio_image.h"
+
+namespace px {
+
+inline constexpr OptionSpec kOutputOption{"--output", "-o", true};
+inline constexpr OptionSpec kYesOption{"--yes", "-y", false};
+
+// The program state of a command: the program folder and the language.
+AppState CommandState(const CommandContext& rCtx, int rLanguage);
+
+// The -o value; a UsageError when it is missing or empty.
+std::string RequireOutput(const ParsedArgs& rArgs);
+// A CommandError unless rPath is a name a codeplug may be written under.
+void RequireCodeplugName(const std::string& rPath);
+// A CommandError unless rPath can be written now (its folder exists and takes files).
+void RequireWritable(const std::string& rPath);
+
+// Before replacing files that exist: with --yes, go on; on a terminal, ask; otherwise
+// refuse, since nobody has said that they may go.
+void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
+                      std::initializer_list<std::string> rPaths);
+
+// Reads the pair into rState.Current and rState.Channels, with the file's own band, and
+// prints the warning of a missing or short channel file.
+void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& rErr);
+
+// "-" is standard input.
+std::string ReadTextFile(const std::string& rPath);
+void WriteTextFile(const std::string& rPath, const std::string& rText);
+RadioImage ReadImageFile(const std::string& rPath);
+void WriteImageFile(const std::string& rPath, const RadioImage& rImage);
+
+}  // namespace px
