@@ -206,16 +206,18 @@ ReportSection DescribeOptionsPage(const AppState& rState) {
   for (int i = 0; i < kOptionLists; ++i) {
     const int label = OptionListAt(i).LabelId > 0 ? OptionListAt(i).LabelId : kTextChannelDisplay;
     if (i == kChannelDisplayList && !page.ChannelDisplayShown) continue;
-    section.Rows.push_back({LangText(rState, label), OptionListTexts(rState, i).at(static_cast<std::size_t>(page.Shown[i]))});
+    const std::vector<std::string> texts = OptionListTexts(rState, i);
+    section.Rows.push_back({LangText(rState, label), texts.at(static_cast<std::size_t>(page.Shown[i]))});
   }
   for (int i = 0; i < kOptionSwitches; ++i)
     section.Rows.push_back({LangText(rState, kSwitches[i].LabelId),
                             OnOff(rState, page.Scratch.OptionValues[kSwitches[i].Slot] == 1)});
   std::string message;
   for (const std::string& box : page.MessageBoxes) message += box.empty() ? std::string(" ") : box;
-  section.Rows.push_back({LangText(rState, kTextMessage), TrimFixedText(message)});
-  section.Rows.push_back({LangText(rState, kTextPasswordSwitch), OnOff(rState, EnablePassWord(page.Scratch.OptionValue24))});
-  if (EnablePassWord(page.Scratch.OptionValue24)) section.Rows.push_back({LangText(rState, kTextPassword), page.Password});
+  section.Rows.push_back({LangText(rState, kTextMessage), BytesToUtf8(TrimFixedText(message))});
+  const bool passwordOn = EnablePassWord(page.Scratch.OptionValue24);
+  section.Rows.push_back({LangText(rState, kTextPasswordSwitch), OnOff(rState, passwordOn)});
+  if (passwordOn) section.Rows.push_back({LangText(rState, kTextPassword), page.Password});
   return section;
 }
 

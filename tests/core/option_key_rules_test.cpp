@@ -179,12 +179,14 @@ TEST_F(OptionKeyRules, KeysShowTheirFunctionOrTheFirstAndOkStoresThePositions) {
 
 TEST_F(OptionKeyRules, ReportsDescribeBothPagesInTheCurrentLanguage) {
   test::FillFullCodeplug(state);
+  state.Current.Settings.Options.PowerOnMessage.Assign("Caf\xE9");
   const ReportSection options = DescribeOptionsPage(state);
   EXPECT_EQ(options.Key, "options");
   EXPECT_EQ(options.Title, "Optional Functions");
   ASSERT_FALSE(options.Rows.empty());
   EXPECT_EQ(options.Rows.front().Label, "Work Mode");
   EXPECT_EQ(options.Rows.front().Value, "Mixed Mode");
+  EXPECT_EQ(options.Rows.at(options.Rows.size() - 3).Value, "Caf\u00E9") << "message bytes shown one to one";
   const ReportSection keysPage = DescribeKeysPage(state);
   ASSERT_EQ(keysPage.Rows.size(), 15u);
   EXPECT_EQ(keysPage.Rows[0].Label, "P1 Short Press");

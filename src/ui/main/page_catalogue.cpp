@@ -11,17 +11,28 @@ namespace px {
 
 namespace {
 
+// key, tree key and text, Edit-menu item (member, name, text), feature flag, kind, dialog
 const PageRow kPages[] = {
-    {"channels", "N1", 0, nullptr, nullptr, 0, nullptr, PageKind::Grid, nullptr},
-    {"options", "N4", 5021, &MainMenus::EditOptions, "MnuEditOption", 1021, nullptr, PageKind::Dialog, MakePageDialog<FrmOption>},
-    {"dtmf", "N5", 5023, &MainMenus::EditDtmf, "MnuEditDTMF", 1023, &FeatureFlags::DtmfEnabled, PageKind::Dialog, nullptr},
-    {"twotone", "N6", 5024, &MainMenus::EditTwoTone, "MnuEdit2Tone", 1024, &FeatureFlags::TwoToneEnabled, PageKind::Dialog, nullptr},
-    {"fivetone", "N7", 5025, &MainMenus::EditFiveTone, "MnuEdit5Tone", 1025, &FeatureFlags::FiveToneEnabled, PageKind::Dialog, nullptr},
-    {"scan", "N10", 2400, &MainMenus::EditScan, "MnuEditScan", 2401, nullptr, PageKind::Dialog, nullptr},
-    {"alert", "N11", 2600, &MainMenus::EditAlert, "MnuEditAlert", 2601, nullptr, PageKind::Dialog, nullptr},
-    {"keys", "N12", 5029, &MainMenus::EditKeys, "MnuEditKey", 1029, nullptr, PageKind::Dialog, MakePageDialog<FrmKeySet>},
-    {"book", "N8", 5804, &MainMenus::EditBook, "MnuEditBook", 1804, nullptr, PageKind::Dialog, nullptr},
-    {"embedded", "N9", 5028, &MainMenus::EditEmbedded, "MnuEditEmbedded", 1028, nullptr, PageKind::RadioRead, nullptr},
+    {"channels", "N1", 0, nullptr, nullptr, 0,
+     nullptr, PageKind::Grid, nullptr},
+    {"options", "N4", 5021, &MainMenus::EditOptions, "MnuEditOption", 1021,
+     nullptr, PageKind::Dialog, MakePageDialog<FrmOption>},
+    {"dtmf", "N5", 5023, &MainMenus::EditDtmf, "MnuEditDTMF", 1023,
+     &FeatureFlags::DtmfEnabled, PageKind::Dialog, nullptr},
+    {"twotone", "N6", 5024, &MainMenus::EditTwoTone, "MnuEdit2Tone", 1024,
+     &FeatureFlags::TwoToneEnabled, PageKind::Dialog, nullptr},
+    {"fivetone", "N7", 5025, &MainMenus::EditFiveTone, "MnuEdit5Tone", 1025,
+     &FeatureFlags::FiveToneEnabled, PageKind::Dialog, nullptr},
+    {"scan", "N10", 2400, &MainMenus::EditScan, "MnuEditScan", 2401,
+     nullptr, PageKind::Dialog, nullptr},
+    {"alert", "N11", 2600, &MainMenus::EditAlert, "MnuEditAlert", 2601,
+     nullptr, PageKind::Dialog, nullptr},
+    {"keys", "N12", 5029, &MainMenus::EditKeys, "MnuEditKey", 1029,
+     nullptr, PageKind::Dialog, MakePageDialog<FrmKeySet>},
+    {"book", "N8", 5804, &MainMenus::EditBook, "MnuEditBook", 1804,
+     nullptr, PageKind::Dialog, nullptr},
+    {"embedded", "N9", 5028, &MainMenus::EditEmbedded, "MnuEditEmbedded", 1028,
+     nullptr, PageKind::RadioRead, nullptr},
 };
 
 }  // namespace

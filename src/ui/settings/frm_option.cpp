@@ -93,7 +93,7 @@ void FrmOption::LayOut() {
       pair->addStretch();
       lists->addLayout(pair, rRow, rColumn + 1);
     } else {
-      lists->addWidget(mLists[rList], rRow, rColumn + 1, Qt::AlignLeft);
+      lists->addWidget(mLists[rList], rRow, rColumn + 1);  // a column's lists share its width
     }
   };
   for (int i = 0; i < kChannelDisplayList; ++i) {
