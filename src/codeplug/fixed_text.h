@@ -12,7 +12,6 @@ namespace px {
 // Display form of any fixed text: trailing spaces removed, then everything from the
 // first NUL on removed.
 std::string TrimFixedText(std::string_view rText);
-
 // The bytes of a fixed text read one to one as Latin-1 characters, in UTF-8 (for the
 // printed report and other places that take UTF-8 text).
 std::string Latin1ToUtf8(std::string_view rBytes);

@@ -7,6 +7,8 @@
 #include <cstdint>
 
 #include "codeplug/fixed_text.h"
+#include "codeplug/key_slots.h"
+#include "codeplug/option_slots.h"
 
 namespace px {
 
@@ -95,7 +97,7 @@ struct FiveToneSettings {
 };
 
 struct OptionSettings {
-  std::array<Int16, 23> OptionValues{};
+  std::array<Int16, OptionSlot::Count> OptionValues{};
   FixedText<7> PowerOnMessage;
   Int16 OptionValue24 = 0;
   FixedText<6> PowerOnPassword;
@@ -104,7 +106,7 @@ struct OptionSettings {
 
 using ScanSettings = std::array<Byte, 14>;
 using AlertSettings = std::array<Byte, 12>;
-using KeyFunctionBytes = std::array<Byte, 15>;
+using KeyFunctionBytes = std::array<Byte, KeySlot::Count>;
 
 struct BookEntry {
   Int16 Index = 0;

@@ -207,7 +207,7 @@ void RepairChannelReferences(AppState& rState) {
                         ChannelExists(rState.Current, rState.Channels, rReference);
     if (!exists) rReference = lastMemory;
   };
-  // OptionValues[2] is left alone: every value its list offers stays valid.
+  // The power-on channel is left alone: every value its list offers stays valid.
   repair(rState.Current.Settings.Alert[7]);
   repair(rState.Current.Settings.Scan[11]);
   repair(rState.Current.Settings.Scan[13]);

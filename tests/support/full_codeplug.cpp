@@ -161,7 +161,7 @@ void FillFiveTone(FiveToneSettings& f) {
 }
 
 void FillOptions(OptionSettings& o) {
-  o.OptionValues = {2, 1, 57, 20, 2, 1, 4, 31, 3, 30, 3, 1, 1, 1, 2, 1, 0, 1, 2, 1, 0, 0, 0};
+  o.OptionValues = {2, 1, 57, 20, 2, 0, 4, 31, 3, 30, 3, 1, 1, 1, 2, 1, 0, 1, 2, 1, 0, 0, 0};
   o.PowerOnMessage.Assign("PX4800!");
   o.OptionValue24 = 1;
   o.PowerOnPassword = WithNul<6>("1234");

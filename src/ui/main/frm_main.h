@@ -18,6 +18,7 @@ namespace px {
 
 class ChannelGrid;
 class PageTree;
+struct PageRow;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -50,6 +51,8 @@ class FrmMain : public QMainWindow {
   void UpdateTitle();
   void ReadEmbeddedInfo();
   QString StatusText() const;
+  // Opens a page of the catalogue as its tree node and Edit-menu item do.
+  void OpenPage(const PageRow& rPage);
 
   // The window's own settings store group ("Settings"); tests may point it elsewhere.
   void RestoreGeometry();
@@ -81,6 +84,7 @@ class FrmMain : public QMainWindow {
   void ReportFileStatus(const OwnText& rText);
   void ReportTransfer(const OwnText& rDone, const OwnText& rFailed);
   bool ConfirmClose();
+  // Tree keys of the pages that can be opened.
   QStringList AvailablePages() const;
 
   AppState& mState;
