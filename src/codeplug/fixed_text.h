@@ -13,6 +13,10 @@ namespace px {
 // first NUL on removed.
 std::string TrimFixedText(std::string_view rText);
 
+// Each byte as the character of the same code (Latin-1), in UTF-8: how a stored text
+// appears where a text is UTF-8 (the JSON form, the printed report).
+std::string Latin1ToUtf8(std::string_view rRaw);
+
 template <std::size_t N>
 struct FixedText {
   static constexpr std::size_t Size = N;
