@@ -1,0 +1,20 @@
+// The pages the report can print, in print order. A page's rules module describes it;
+// a page added to the program gets its row here.
+
+#include "edit/book_rules.h"
+#include "edit/report.h"
+
+namespace px {
+namespace {
+
+const ReportPage kReportPages[] = {
+    {"channels", Message::PrintChannelInfo, DescribeChannelsPage},
+    {"book", Message::PrintCommunicationBook, DescribeBookPage},
+    {"embedded", Message::PrintEmbeddedMessage, nullptr},
+};
+
+}  // namespace
+
+std::span<const ReportPage> ReportPages() { return kReportPages; }
+
+}  // namespace px
