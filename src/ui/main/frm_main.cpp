@@ -31,6 +31,7 @@
 #include "ui/main/frm_ch_edit.h"
 #include "ui/main/frm_language.h"
 #include "ui/main/page_tree.h"
+#include "ui/print/frm_print.h"
 
 namespace px {
 
@@ -107,6 +108,10 @@ void FrmMain::ConnectCommands() {
   connect(m.ModelInfo, &QAction::triggered, this, [this] {
     if (OpenModelDialog(mState, this)) ShowListByData();
   });
+  connect(m.Print, &QAction::triggered, this, [this] {
+    FrmPrint dialog(mState, mRadio.Embedded, this);
+    dialog.exec();
+  });
   connect(m.EditChannel, &QAction::triggered, this, &FrmMain::EditCurrentChannel);
   connect(m.EditEmbedded, &QAction::triggered, this,
           [this] { RunEmbeddedInfoCommand(mState, mRadio, this); });
@@ -134,7 +139,7 @@ void FrmMain::ConnectCommands() {
   connect(m.About, &QAction::triggered, this, [this] { OpenAboutDialog(mState, this); });
 
   // Pages whose dialogs this program does not have yet.
-  for (QAction* later : {m.Print, m.EditOptions, m.EditDtmf, m.EditTwoTone, m.EditFiveTone,
+  for (QAction* later : {m.EditOptions, m.EditDtmf, m.EditTwoTone, m.EditFiveTone,
                          m.EditScan, m.EditAlert, m.EditKeys, m.EditBook}) {
     later->setEnabled(false);
   }
