@@ -32,6 +32,7 @@
 #include "ui/main/frm_language.h"
 #include "ui/main/page_tree.h"
 #include "ui/print/frm_print.h"
+#include "ui/signalling/frm_commu_book.h"
 
 namespace px {
 
@@ -112,6 +113,7 @@ void FrmMain::ConnectCommands() {
     FrmPrint dialog(mState, mRadio.Embedded, this);
     dialog.exec();
   });
+  connect(m.EditBook, &QAction::triggered, this, [this] { OnPageChosen(QStringLiteral("N8")); });
   connect(m.EditChannel, &QAction::triggered, this, &FrmMain::EditCurrentChannel);
   connect(m.EditEmbedded, &QAction::triggered, this,
           [this] { RunEmbeddedInfoCommand(mState, mRadio, this); });
@@ -140,7 +142,7 @@ void FrmMain::ConnectCommands() {
 
   // Pages whose dialogs this program does not have yet.
   for (QAction* later : {m.EditOptions, m.EditDtmf, m.EditTwoTone, m.EditFiveTone,
-                         m.EditScan, m.EditAlert, m.EditKeys, m.EditBook}) {
+                         m.EditScan, m.EditAlert, m.EditKeys}) {
     later->setEnabled(false);
   }
 
@@ -177,7 +179,9 @@ void FrmMain::ReShowFun() {
   LoadShowTree();
 }
 
-QStringList FrmMain::AvailablePages() const { return {QStringLiteral("N1"), QStringLiteral("N9")}; }
+QStringList FrmMain::AvailablePages() const {
+  return {QStringLiteral("N1"), QStringLiteral("N8"), QStringLiteral("N9")};
+}
 
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
@@ -296,6 +300,9 @@ void FrmMain::OnPageChosen(const QString& rKey) {
     mGrid->setFocus();
   } else if (rKey == QLatin1String("N9")) {
     RunEmbeddedInfoCommand(mState, mRadio, this);
+  } else if (rKey == QLatin1String("N8")) {
+    FrmCommuBook dialog(mState, this);
+    dialog.exec();
   }
 }
 
