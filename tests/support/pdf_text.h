@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace px::test {
 
@@ -27,6 +28,33 @@ inline std::string PdfText(const std::string& rPath, int rFirst = 0, int rLast =
 
 inline std::string PdfInfo(const std::string& rPath) { return CommandOutput("pdfinfo '" + rPath + "' 2>&1"); }
 inline std::string PdfFonts(const std::string& rPath) { return CommandOutput("pdffonts '" + rPath + "' 2>&1"); }
+
+// True when every font of the file is embedded (the "emb" column of pdffonts).
+inline bool PdfFontsAllEmbedded(const std::string& rPath) {
+  const std::string fonts = PdfFonts(rPath);
+  std::size_t lines = 0;
+  std::size_t start = 0;
+  bool all = true;
+  while (start < fonts.size()) {
+    std::size_t end = fonts.find('\n', start);
+    if (end == std::string::npos) end = fonts.size();
+    const std::string line = fonts.substr(start, end - start);
+    start = end + 1;
+    if (++lines <= 2 || line.empty()) continue;
+    // name type encoding emb sub uni object ID: emb is the fifth word from the end.
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (at < line.size()) {
+      const std::size_t from = line.find_first_not_of(' ', at);
+      if (from == std::string::npos) break;
+      const std::size_t to = line.find(' ', from);
+      words.push_back(line.substr(from, to == std::string::npos ? std::string::npos : to - from));
+      at = to == std::string::npos ? line.size() : to;
+    }
+    all = all && words.size() >= 5 && words[words.size() - 5] == "yes";
+  }
+  return all && lines > 2;
+}
 
 inline int PdfPageCount(const std::string& rPath) {
   const std::string info = PdfInfo(rPath);

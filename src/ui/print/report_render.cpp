@@ -29,7 +29,8 @@ QFont ReportFont(int rLanguageIndex) {
   families << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans CJK SC");
   font.setFamilies(families);
   font.setPointSizeF(kBodyPoints);
-  font.setStyleStrategy(QFont::PreferOutline);
+  // No ligatures: "fl" and "ff" must copy out of the PDF as the letters they are.
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
   return font;
 }
 
@@ -54,7 +55,7 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
   doc.setDocumentMargin(0);
   doc.setHtml(ToQ(ReportHtml(mReport)));
 
-  const int dpi = rDevice.resolution();
+  const int dpi = rDevice.logicalDpiY();
   const QRectF paper = rDevice.pageLayout().paintRectPixels(dpi);
   QFont small = font;
   small.setPointSizeF(7.5);
