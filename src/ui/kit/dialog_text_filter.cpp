@@ -38,8 +38,14 @@ void DialogTextFilter::Install(QLineEdit* rEdit, Accept rAccept) {
   rEdit->setContextMenuPolicy(Qt::NoContextMenu);  // no paste through the menu either
 }
 
+void DialogTextFilter::Install(QLineEdit* rEdit, KeyRule rRule) {
+  rEdit->installEventFilter(new DialogTextFilter(std::move(rRule), rEdit));
+  rEdit->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
 bool DialogTextFilter::Refuses(QChar rChar) const {
   if (rChar.unicode() > 127) return true;
+  if (mRule) return mRule(static_cast<char>(rChar.unicode())) == 0;
   switch (mAccept) {
     case Accept::Frequency: return !(rChar.isDigit() || rChar == QLatin1Char('.'));
     case Accept::Digits: return !rChar.isDigit();
@@ -70,6 +76,14 @@ bool DialogTextFilter::eventFilter(QObject* rWatched, QEvent* rEvent) {
   if (text.isEmpty() || !text.at(0).isPrint()) return false;  // control keys pass
   for (const QChar c : text)
     if (Refuses(c)) return true;
+  if (mRule) {
+    QString entered;
+    for (const QChar c : text) entered += QLatin1Char(mRule(static_cast<char>(c.unicode())));
+    if (entered != text) {
+      edit->insert(entered);  // as typed, within the box's maximum length
+      return true;
+    }
+  }
   if (mAccept == Accept::NameChar) {
     // A name box holds one character: the new one replaces it, then the next box follows.
     edit->setText(text.left(1));

@@ -35,6 +35,12 @@ QComboBox* NewLangList(QWidget* rParent, const char* rName,
   return list;
 }
 
+QComboBox* NewChoiceList(QWidget* rParent, const char* rName, const AppState& rState, ChoiceTable rTable) {
+  QComboBox* list = NewList(rParent, rName);
+  for (int i = 0; i < static_cast<int>(rTable.size()); ++i) list->addItem(ToQ(ChoiceText(rState, rTable, i)));
+  return list;
+}
+
 QCheckBox* NewCheck(QWidget* rParent, const char* rName, int rTextId, const char* rFixed) {
   auto* check = new QCheckBox(QString::fromUtf8(rFixed), rParent);
   check->setObjectName(rName);

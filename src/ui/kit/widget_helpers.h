@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "edit/choice_table.h"
 #include "ui/kit/dialog_text_filter.h"
 
 class QCheckBox;
@@ -21,6 +22,8 @@ QComboBox* NewList(QWidget* rParent, const char* rName, const std::vector<std::s
 // A list whose entries are language texts (id > 0) or fixed texts (id 0).
 QComboBox* NewLangList(QWidget* rParent, const char* rName,
                        const std::vector<std::pair<int, const char*>>& rEntries);
+// A list of a choice table's entries in the current language, by position.
+QComboBox* NewChoiceList(QWidget* rParent, const char* rName, const AppState& rState, ChoiceTable rTable);
 QCheckBox* NewCheck(QWidget* rParent, const char* rName, int rTextId, const char* rFixed = "");
 QLineEdit* NewText(QWidget* rParent, const char* rName, int rMaxLength, DialogTextFilter::Accept rAccept);
 QLabel* NewLabel(QWidget* rParent, int rTextId, const char* rFixed = "");
