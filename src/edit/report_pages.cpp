@@ -2,6 +2,8 @@
 // a page added to the program gets its row here.
 
 #include "edit/book_rules.h"
+#include "edit/dtmf_rules.h"
+#include "edit/two_tone_rules.h"
 #include "edit/report.h"
 
 namespace px {
@@ -9,6 +11,8 @@ namespace {
 
 const ReportPage kReportPages[] = {
     {"channels", Message::PrintChannelInfo, DescribeChannelsPage},
+    {"dtmf", Message::PrintDtmf, DescribeDtmfPage},
+    {"two_tone", Message::PrintTwoTone, DescribeTwoTonePage},
     {"book", Message::PrintCommunicationBook, DescribeBookPage},
     {"embedded", Message::PrintEmbeddedMessage, nullptr},
 };

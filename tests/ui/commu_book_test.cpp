@@ -11,6 +11,7 @@
 
 #include "support/full_codeplug.h"
 #include "support/language_home.h"
+#include "ui/kit/code_grid.h"
 #include "ui/kit/message_service.h"
 #include "ui/signalling/frm_commu_book.h"
 
@@ -24,8 +25,12 @@ class CommuBookDialog : public ::testing::Test {
     FillFullCodeplug(mState);
     mBefore = mState.Current.Book;
   }
-  QTableWidget* Grid(FrmCommuBook& rDialog) { return rDialog.findChild<QTableWidget*>("MSFlexGrid1"); }
-  QLineEdit* Editor(FrmCommuBook& rDialog) { return rDialog.findChild<QLineEdit*>("Text1"); }
+  CodeGrid* Grid(FrmCommuBook& rDialog) { return rDialog.findChild<CodeGrid*>("MSFlexGrid1"); }
+  // The editor of the cell being edited.
+  QLineEdit* Editor(FrmCommuBook& rDialog) {
+    const int column = Grid(rDialog)->EditedCell().Column;
+    return rDialog.findChild<QLineEdit*>(QStringLiteral("MSFlexGrid1Text%1").arg(column < 0 ? 1 : column));
+  }
   void Click(FrmCommuBook& rDialog, const char* rName) {
     auto* button = rDialog.findChild<QPushButton*>(QString::fromLatin1(rName));
     ASSERT_NE(button, nullptr) << rName;
@@ -33,7 +38,7 @@ class CommuBookDialog : public ::testing::Test {
   }
   // Enters the cell and types into its editor.
   void Type(FrmCommuBook& rDialog, int rRow, int rColumn, const QString& rKeys) {
-    Grid(rDialog)->setCurrentCell(rRow, rColumn);
+    Grid(rDialog)->EnterCell(rRow, rColumn);
     QLineEdit* editor = Editor(rDialog);
     ASSERT_TRUE(editor->isVisibleTo(&rDialog));
     editor->clear();
@@ -48,7 +53,7 @@ class CommuBookDialog : public ::testing::Test {
 
 TEST_F(CommuBookDialog, GridShowsTheBook) {
   FrmCommuBook dialog(mState);
-  QTableWidget* grid = Grid(dialog);
+  CodeGrid* grid = Grid(dialog);
   ASSERT_NE(grid, nullptr);
   EXPECT_EQ(dialog.windowTitle(), "Communication Book");
   EXPECT_EQ(grid->rowCount(), 128);
@@ -63,8 +68,9 @@ TEST_F(CommuBookDialog, GridShowsTheBook) {
   }
   EXPECT_FALSE(Editor(dialog)->isVisibleTo(&dialog));
   // The position column gets no editor.
-  grid->setCurrentCell(4, 0);
-  EXPECT_FALSE(Editor(dialog)->isVisibleTo(&dialog));
+  grid->EnterCell(4, 0);
+  EXPECT_FALSE(grid->EditedCell().Valid());
+  EXPECT_EQ(grid->EditorOf(0), nullptr);
 
   SetLanguage(mState, kChinese);
   FrmCommuBook chinese(mState);
@@ -85,8 +91,11 @@ TEST_F(CommuBookDialog, EditorKeysStoredFormAndOk) {
   EXPECT_EQ(Grid(dialog)->item(3, 1)->text(), "123");
   Type(dialog, 4, 2, "");
   EXPECT_EQ(Grid(dialog)->item(3, 2)->text(), "AB C");
-  // Enter moves on and does not close the dialog.
+  // Enter stores the cell, moves on to the next one and does not close the dialog.
+  Type(dialog, 5, 1, "42");
   QTest::keyClick(Editor(dialog), Qt::Key_Return);
+  EXPECT_EQ(Grid(dialog)->item(5, 1)->text(), "42");
+  EXPECT_EQ(Grid(dialog)->EditedCell(), (GridCell{5, 2}));
   EXPECT_EQ(dialog.result(), 0);
   EXPECT_EQ(mState.Current.Book, mBefore);  // nothing before OK
 

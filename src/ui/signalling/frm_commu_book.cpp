@@ -1,17 +1,12 @@
 #include "ui/signalling/frm_commu_book.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QCoreApplication>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/kit/apply_language.h"
+#include "ui/kit/code_grid.h"
+#include "ui/kit/latin1_text.h"
 #include "ui/kit/message_service.h"
 
 namespace px {
@@ -20,12 +15,27 @@ namespace {
 constexpr int kTextCaption = 1800;
 constexpr int kTextImport = 1802;
 constexpr int kTextExport = 1803;
-// 500, 1000 and 1500 twips, widened a little so that the Chinese headers fit.
-constexpr int kColumnWidths[kBookColumns] = {48, 80, 112};
+constexpr int kVisibleRows = 16;
 
-// Stored bytes shown one to one.
-QString Shown(const std::string& rBytes) {
-  return QString::fromLatin1(rBytes.data(), static_cast<qsizetype>(rBytes.size()));
+KeyRule BookKeyRule(int rColumn) {
+  return [rColumn](char rChar) {
+    const int passed = FilterBookKey(rColumn, static_cast<unsigned char>(rChar));
+    return passed < 0 ? '\0' : static_cast<char>(passed);
+  };
+}
+
+// 500, 1000 and 1500 twips, widened a little so that the Chinese headers fit.
+std::vector<CodeGridColumn> BookColumns() {
+  std::vector<CodeGridColumn> columns(kBookColumns);
+  columns[kBookColPosition].Width = 48;
+  for (int c : {kBookColCallId, kBookColName}) {
+    columns[c].Kind = CodeGridColumn::Editor::Text;
+    columns[c].MaxLength = BookCellMaxLength(c);
+    columns[c].Rule = BookKeyRule(c);
+  }
+  columns[kBookColCallId].Width = 80;
+  columns[kBookColName].Width = 112;
+  return columns;
 }
 
 QPushButton* NewButton(QWidget* rParent, const char* rName, int rTextId) {
@@ -36,11 +46,6 @@ QPushButton* NewButton(QWidget* rParent, const char* rName, int rTextId) {
   return button;
 }
 
-void MoveFocusOn(QWidget* rFrom) {
-  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-  QCoreApplication::sendEvent(rFrom, &tab);
-}
-
 }  // namespace
 
 FrmCommuBook::FrmCommuBook(AppState& rState, QWidget* rParent)
@@ -48,32 +53,17 @@ FrmCommuBook::FrmCommuBook(AppState& rState, QWidget* rParent)
   setObjectName(QStringLiteral("FrmCommuBook"));
   SetTextId(this, kTextCaption);
 
-  mGrid = new QTableWidget(kBookEntries, kBookColumns, this);
-  mGrid->setObjectName(QStringLiteral("MSFlexGrid1"));
-  mGrid->verticalHeader()->hide();
-  mGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-  mGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  mGrid->setAlternatingRowColors(true);
+  mGrid = new CodeGrid("MSFlexGrid1", kBookEntries, BookColumns(), this);
   QStringList headers;
   for (const std::string& text : BookHeaderTexts(rState)) headers << ToQ(text);
-  mGrid->setHorizontalHeaderLabels(headers);
-  mGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  mGrid->verticalHeader()->setDefaultSectionSize(mGrid->fontMetrics().height() + 6);
-  int width = 0;
-  for (int c = 0; c < kBookColumns; ++c) {
-    mGrid->setColumnWidth(c, kColumnWidths[c]);
-    width += kColumnWidths[c];
-  }
-  mGrid->setFixedWidth(width + mGrid->verticalScrollBar()->sizeHint().width() + 2 * mGrid->frameWidth());
-  mGrid->setMinimumHeight(16 * mGrid->verticalHeader()->defaultSectionSize());
+  mGrid->SetHeaders(headers);
+  mGrid->setAlternatingRowColors(true);
   mGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
-  mEditor = new QLineEdit(mGrid->viewport());
-  mEditor->setObjectName(QStringLiteral("Text1"));
-  mEditor->setAlignment(Qt::AlignCenter);
-  mEditor->setContextMenuPolicy(Qt::NoContextMenu);
-  mEditor->installEventFilter(this);
-  mEditor->hide();
+  mGrid->setFixedSize(mGrid->SizeFor(kVisibleRows));
+  mGrid->SetCommit([this](GridCell rCell, const QString& rText) {
+    const std::string shown = CommitBookCell(mWork.Entries, rCell.Row, rCell.Column, ToLatin1Bytes(rText));
+    mGrid->SetCellText(rCell.Row, rCell.Column, FromLatin1Bytes(shown));
+  });
 
   auto* import = NewButton(this, "CommandInput", kTextImport);
   auto* exportButton = NewButton(this, "CommandOutput", kTextExport);
@@ -88,12 +78,9 @@ FrmCommuBook::FrmCommuBook(AppState& rState, QWidget* rParent)
   auto* top = new QHBoxLayout(this);
   top->addWidget(mGrid);
   top->addLayout(buttons);
+  top->setSizeConstraint(QLayout::SetFixedSize);
 
   ShowBookData();
-  connect(mGrid, &QTableWidget::currentCellChanged, this,
-          [this](int rRow, int rColumn, int, int) { EnterCell(rRow, rColumn); });
-  connect(mGrid, &QTableWidget::cellClicked, this, &FrmCommuBook::EnterCell);
-  connect(mGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceEditor(); });
   connect(import, &QPushButton::clicked, this, &FrmCommuBook::Import);
   connect(exportButton, &QPushButton::clicked, this, &FrmCommuBook::Export);
   connect(ok, &QPushButton::clicked, this, &FrmCommuBook::Confirm);
@@ -105,83 +92,27 @@ void FrmCommuBook::ShowBookData() {
   const auto rows = px::ShowBookData(mWork.Entries);
   for (int r = 0; r < kBookEntries; ++r) {
     const BookRowTexts& row = rows[static_cast<std::size_t>(r)];
-    const QString texts[kBookColumns] = {Shown(row.Position), Shown(row.CallId), Shown(row.Name)};
-    for (int c = 0; c < kBookColumns; ++c) {
-      QTableWidgetItem* item = mGrid->item(r, c);
-      if (!item) {
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignCenter);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        mGrid->setItem(r, c, item);
-      }
-      item->setText(texts[c]);
-    }
+    mGrid->SetCellText(r, kBookColPosition, FromLatin1Bytes(row.Position));
+    mGrid->SetCellText(r, kBookColCallId, FromLatin1Bytes(row.CallId));
+    mGrid->SetCellText(r, kBookColName, FromLatin1Bytes(row.Name));
   }
-  if (mEditRow >= 0) mEditor->setText(mGrid->item(mEditRow, mEditColumn)->text());
-}
-
-void FrmCommuBook::EnterCell(int rRow, int rColumn) {
-  if (rRow == mEditRow && rColumn == mEditColumn && mEditor->isVisible()) return;
-  CommitCell();
-  mEditor->hide();
-  mEditRow = -1;
-  const int length = BookCellMaxLength(rColumn);
-  if (rRow < 0 || rRow >= kBookEntries || length == 0) return;
-  mEditRow = rRow;
-  mEditColumn = rColumn;
-  mEditor->setMaxLength(length);
-  mEditor->setText(mGrid->item(rRow, rColumn)->text());
-  PlaceEditor();
-  mEditor->show();
-  mEditor->setFocus();
-  QTimer::singleShot(0, mEditor, [this] { mEditor->selectAll(); });
-}
-
-void FrmCommuBook::PlaceEditor() {
-  if (mEditRow < 0) return;
-  mEditor->setGeometry(mGrid->visualItemRect(mGrid->item(mEditRow, mEditColumn)));
-}
-
-void FrmCommuBook::CommitCell() {
-  if (mEditRow < 0) return;
-  const QByteArray bytes = mEditor->text().toLatin1();
-  const std::string shown = CommitBookCell(mWork.Entries, mEditRow, mEditColumn, bytes.toStdString());
-  mGrid->item(mEditRow, mEditColumn)->setText(Shown(shown));
-}
-
-bool FrmCommuBook::eventFilter(QObject* rWatched, QEvent* rEvent) {
-  if (rWatched != mEditor || rEvent->type() != QEvent::KeyPress) return QDialog::eventFilter(rWatched, rEvent);
-  auto* key = static_cast<QKeyEvent*>(rEvent);
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-    MoveFocusOn(mEditor);
-    return true;
-  }
-  if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
-      key->matches(QKeySequence::Cut))
-    return true;
-  const QString text = key->text();
-  if (text.isEmpty()) return false;  // arrows, Home, End
-  const int code = text.at(0).unicode();
-  const int passed = FilterBookKey(mEditColumn, code > 255 ? 255 : code);
-  if (passed < 0) return true;
-  if (passed == code) return false;
-  mEditor->insert(QString(QChar(passed)));
-  return true;
 }
 
 void FrmCommuBook::Import() {
+  // An open editor would write its old text over the imported entry when it closes.
+  mGrid->CommitEdit();
   MessageService messages(this);
   if (ImportBookFile(mState, mWork, messages)) ShowBookData();
 }
 
 void FrmCommuBook::Export() {
-  CommitCell();
+  mGrid->CommitEdit();
   MessageService messages(this);
   ExportBookFile(mState, mWork, messages);
 }
 
 void FrmCommuBook::Confirm() {
-  CommitCell();
+  mGrid->CommitEdit();
   ApplyBookWork(mState, mWork);
   accept();
 }

@@ -7,10 +7,9 @@
 #include "app/app_state.h"
 #include "edit/book_rules.h"
 
-class QLineEdit;
-class QTableWidget;
-
 namespace px {
+
+class CodeGrid;
 
 class FrmCommuBook : public QDialog {
  public:
@@ -19,24 +18,15 @@ class FrmCommuBook : public QDialog {
   // The working copy, as OK would store it.
   const BookWork& Work() const { return mWork; }
 
- protected:
-  bool eventFilter(QObject* rWatched, QEvent* rEvent) override;
-
  private:
   void ShowBookData();
-  void EnterCell(int rRow, int rColumn);
-  void CommitCell();
-  void PlaceEditor();
   void Import();
   void Export();
   void Confirm();
 
   AppState& mState;
   BookWork mWork;
-  QTableWidget* mGrid = nullptr;
-  QLineEdit* mEditor = nullptr;
-  int mEditRow = -1;     // entry being edited, -1 for none
-  int mEditColumn = 0;
+  CodeGrid* mGrid = nullptr;
 };
 
 }  // namespace px
