@@ -129,7 +129,8 @@ std::string ReportHtml(const Report& rReport) {
       "h3 { font-size: 10pt; font-weight: bold; margin-top: 8px; margin-bottom: 3px; }"
       "table.grid { border-collapse: collapse; border-color: #808080; border-style: solid; }"
       "table.grid th { background-color: #e4e8f0; font-weight: bold; }"
-      "table.grid td, table.grid th { white-space: nowrap; }"
+      "table.grid { font-size: 7.5pt; }"
+      "table.grid td { white-space: nowrap; }"
       "tr.odd td { background-color: #f6f6fa; }"
       "td.label { padding-right: 18px; color: #303030; }"
       "</style></head><body>";
