@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTimer>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -184,6 +188,26 @@ TEST_F(PrintDialog, SaveAsPdfThroughTheFileDialog) {
   Click(dialog, "CommandPdf");
   ASSERT_EQ(messages.Texts().size(), 1u);
   EXPECT_EQ(messages.Texts()[0].rfind("文件错误。", 0), 0u);
+}
+
+TEST_F(PrintDialog, PreviewShowsTheReportPages) {
+  FrmPrint dialog(mState, mEmbedded);
+  Click(dialog, "CommandClearAll");
+  Check(dialog, 0)->setChecked(true);
+  int pages = 0;
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    seen = preview != nullptr;
+    if (!preview) return;
+    if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) pages = widget->pageCount();
+    preview->reject();
+  });
+  ScriptedMessages messages;
+  Click(dialog, "CommandPreview");
+  EXPECT_TRUE(seen);
+  EXPECT_GE(pages, 3);  // the channel table of the full codeplug
+  EXPECT_TRUE(messages.Requests.empty());
 }
 
 }  // namespace
