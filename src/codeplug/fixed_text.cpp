@@ -11,7 +11,7 @@ std::string TrimFixedText(std::string_view rText) {
   return std::string(rText);
 }
 
-std::string Latin1ToUtf8(std::string_view rRaw) {
+std::string BytesToUtf8(std::string_view rRaw) {
   std::string out;
   out.reserve(rRaw.size() * 2);
   for (char c : rRaw) {

@@ -12,10 +12,8 @@ namespace px {
 // Display form of any fixed text: trailing spaces removed, then everything from the
 // first NUL on removed.
 std::string TrimFixedText(std::string_view rText);
-
-// Each byte as the character of the same code (Latin-1), in UTF-8: how a stored text
-// appears where a text is UTF-8 (the JSON form, the printed report).
-std::string Latin1ToUtf8(std::string_view rRaw);
+// Byte k becomes code point k, in UTF-8: a fixed text in a UTF-8 report or document.
+std::string BytesToUtf8(std::string_view rRaw);
 
 template <std::size_t N>
 struct FixedText {

@@ -31,7 +31,7 @@ std::string HexBits(double rValue) {
 template <class T>
 Json ToJsonValue(const T& rValue) {
   if constexpr (IsFixedText<T>::value) {
-    return Latin1ToUtf8(rValue.Raw());
+    return BytesToUtf8(rValue.Raw());
   } else if constexpr (IsStdArray<T>::value) {
     Json array = Json::array();
     for (const auto& e : rValue) array.push_back(ToJsonValue(e));

@@ -120,7 +120,7 @@ ReportSection DescribeBookPage(const AppState& rState) {
   const auto rows = ShowBookData(rState.Current.Book);
   for (const BookRowTexts& row : rows) {
     if (row.CallId.empty() && row.Name.empty()) continue;
-    table.Rows.push_back({row.Position, Latin1ToUtf8(row.CallId), Latin1ToUtf8(row.Name)});
+    table.Rows.push_back({row.Position, BytesToUtf8(row.CallId), BytesToUtf8(row.Name)});
   }
   section.Tables.push_back(std::move(table));
   return section;

@@ -161,7 +161,7 @@ ReportSection DescribeChannelsPage(const AppState& rState) {
     const int slot = FindChannelSlot(rState.Current, rState.Channels, number);
     if (slot < 0) continue;
     ChannelRowTexts row = ChannelRowOf(rState, rState.Channels[static_cast<std::size_t>(slot)]);
-    row[kColName] = Latin1ToUtf8(row[kColName]);
+    row[kColName] = BytesToUtf8(row[kColName]);
     table.Rows.emplace_back(row.begin(), row.end());
   }
   section.Tables.push_back(std::move(table));
@@ -173,7 +173,7 @@ ReportSection DescribeEmbeddedPage(const AppState& rState, const EmbeddedInfo& r
   section.Key = "embedded";
   section.Title = MessageText(rState, Message::PrintEmbeddedMessage);
   for (const LabelledField& field : LabelledEmbeddedInfo(rEmbedded))
-    section.Rows.push_back({EmbeddedLabel(rState, field.Label), Latin1ToUtf8(field.Value)});
+    section.Rows.push_back({EmbeddedLabel(rState, field.Label), BytesToUtf8(field.Value)});
   return section;
 }
 

@@ -76,7 +76,7 @@ TEST_F(ReportTest, ChannelTableFollowsTheGrid) {
     }();
     ASSERT_GE(slot, 0);
     ChannelRowTexts expected = ChannelRowOf(mState, mState.Channels[static_cast<std::size_t>(slot)]);
-    expected[kColName] = Latin1ToUtf8(expected[kColName]);
+    expected[kColName] = BytesToUtf8(expected[kColName]);
     EXPECT_EQ(row, std::vector<std::string>(expected.begin(), expected.end()));
   }
 }
