@@ -1,5 +1,5 @@
-// The pages the report can print, in print order. A page's rules module describes it;
-// a page added to the program gets its row here.
+// The pages the report can print, in print order, under their page catalogue keys. A
+// page's rules module describes it; a page added to the program gets its row here.
 
 #include "edit/book_rules.h"
 #include "edit/dtmf_rules.h"
@@ -12,7 +12,7 @@ namespace {
 const ReportPage kReportPages[] = {
     {"channels", Message::PrintChannelInfo, DescribeChannelsPage},
     {"dtmf", Message::PrintDtmf, DescribeDtmfPage},
-    {"two_tone", Message::PrintTwoTone, DescribeTwoTonePage},
+    {"twotone", Message::PrintTwoTone, DescribeTwoTonePage},
     {"book", Message::PrintCommunicationBook, DescribeBookPage},
     {"embedded", Message::PrintEmbeddedMessage, nullptr},
 };
