@@ -32,6 +32,7 @@
 #include "ui/main/frm_language.h"
 #include "ui/main/page_catalogue.h"
 #include "ui/main/page_tree.h"
+#include "ui/print/frm_print.h"
 
 namespace px {
 
@@ -123,6 +124,10 @@ void FrmMain::ConnectCommands() {
   connect(m.ModelInfo, &QAction::triggered, this, [this] {
     if (OpenModelDialog(mState, this)) ShowListByData();
   });
+  connect(m.Print, &QAction::triggered, this, [this] {
+    FrmPrint dialog(mState, mRadio.Embedded, this);
+    dialog.exec();
+  });
   connect(m.EditChannel, &QAction::triggered, this, &FrmMain::EditCurrentChannel);
   connect(m.ComPort, &QAction::triggered, this, [this] { OpenComSetDialog(mState, mRadio, this); });
   connect(m.Language, &QAction::triggered, this, [this] {
@@ -152,8 +157,6 @@ void FrmMain::ConnectCommands() {
   connect(m.HelpContents, &QAction::triggered, this, &FrmMain::ShowHelpContents);
   connect(m.About, &QAction::triggered, this, [this] { OpenAboutDialog(mState, this); });
 
-  // The print dialog is not there yet.
-  m.Print->setEnabled(false);
   for (const PageRow& page : PageCatalogue()) {
     if (page.MenuAction == nullptr) continue;
     QAction* item = m.*page.MenuAction;

@@ -6,6 +6,7 @@
 
 #include "ui/settings/frm_key_set.h"
 #include "ui/settings/frm_option.h"
+#include "ui/signalling/frm_commu_book.h"
 #include "ui/signalling/frm_dtmf.h"
 #include "ui/signalling/frm_five_tone.h"
 #include "ui/signalling/frm_two_tone.h"
@@ -33,7 +34,7 @@ const PageRow kPages[] = {
     {"keys", "N12", 5029, &MainMenus::EditKeys, "MnuEditKey", 1029,
      nullptr, PageKind::Dialog, MakePageDialog<FrmKeySet>},
     {"book", "N8", 5804, &MainMenus::EditBook, "MnuEditBook", 1804,
-     nullptr, PageKind::Dialog, nullptr},
+     nullptr, PageKind::Dialog, MakePageDialog<FrmCommuBook>},
     {"embedded", "N9", 5028, &MainMenus::EditEmbedded, "MnuEditEmbedded", 1028,
      nullptr, PageKind::RadioRead, nullptr},
 };

@@ -1,0 +1,129 @@
+#include "ui/print/report_render.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include "app/language.h"
+
+namespace px {
+namespace {
+
+constexpr double kBodyPoints = 8.5;
+constexpr double kMarginMm = 14.0;
+
+// Fonts the PDF embeds as subsets: Chinese needs a CJK face; the Latin face first keeps
+// the digits and names of the English report in a familiar shape.
+QFont ReportFont(int rLanguageIndex) {
+  QFont font;
+  QStringList families;
+  if (rLanguageIndex == kChinese) families << QStringLiteral("Noto Sans CJK SC");
+  families << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans CJK SC");
+  font.setFamilies(families);
+  font.setPointSizeF(kBodyPoints);
+  // No ligatures: "fl" and "ff" must copy out of the PDF as the letters they are.
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
+  return font;
+}
+
+QString ToQ(const std::string& rText) { return QString::fromUtf8(rText.data(), static_cast<qsizetype>(rText.size())); }
+
+}  // namespace
+
+QPageSize PageSizeOf(ReportPaper rPaper) {
+  return QPageSize(rPaper == ReportPaper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+ReportDocument::ReportDocument(const Report& rReport, int rLanguageIndex)
+    : mReport(rReport), mLanguage(rLanguageIndex), mDocument(std::make_unique<QTextDocument>()) {}
+
+ReportDocument::~ReportDocument() = default;
+
+int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
+  QTextDocument& doc = *mDocument;
+  doc.documentLayout()->setPaintDevice(&rDevice);
+  const QFont font = ReportFont(mLanguage);
+  doc.setDefaultFont(font);
+  doc.setDocumentMargin(0);
+  doc.setHtml(ToQ(ReportHtml(mReport)));
+
+  const int dpi = rDevice.logicalDpiY();
+  const QRectF paper = rDevice.pageLayout().paintRectPixels(dpi);
+  QFont small = font;
+  small.setPointSizeF(7.5);
+  const QFontMetricsF metrics(small, &rDevice);
+  const double band = metrics.height() * 2.2;  // header and footer bands
+  const QSizeF body(paper.width(), paper.height() - 2 * band);
+  doc.setPageSize(body);
+  const int pages = std::max(1, doc.pageCount());
+
+  const QString title = ToQ(mReport.Title);
+  const QString file = mReport.Facts.empty() ? QString() : ToQ(mReport.Facts.front().Value);
+  QPainter painter(&rDevice);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  const QPen rule(QColor(120, 120, 120), std::max(1.0, dpi / 150.0));
+  for (int page = 0; page < pages; ++page) {
+    if (page > 0) rDevice.newPage();
+    painter.setFont(small);
+    painter.setPen(QColor(60, 60, 60));
+    const QRectF head(0, 0, body.width(), metrics.height());
+    painter.drawText(head, Qt::AlignLeft | Qt::AlignVCenter, title);
+    painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, file);
+    painter.setPen(rule);
+    painter.drawLine(QPointF(0, metrics.height() * 1.4), QPointF(body.width(), metrics.height() * 1.4));
+    const double footTop = band + body.height();
+    painter.drawLine(QPointF(0, footTop + metrics.height() * 0.8), QPointF(body.width(), footTop + metrics.height() * 0.8));
+    painter.setPen(QColor(60, 60, 60));
+    const QRectF foot(0, footTop + metrics.height(), body.width(), metrics.height());
+    painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("%1 / %2").arg(page + 1).arg(pages));
+
+    painter.save();
+    painter.translate(0, band - page * body.height());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, page * body.height(), body.width(), body.height());
+    painter.setClipRect(context.clip);
+    context.palette.setColor(QPalette::Text, Qt::black);
+    doc.documentLayout()->draw(&painter, context);
+    painter.restore();
+  }
+  painter.end();
+  return pages;
+}
+
+bool WriteReportPdf(const Report& rReport, int rLanguageIndex, ReportPaper rPaper,
+                    const QString& rPath, std::string& rError, int* rPages) {
+  QSaveFile file(rPath);
+  if (!file.open(QIODevice::WriteOnly)) {
+    rError = "cannot write " + rPath.toStdString() + ": " + file.errorString().toStdString();
+    return false;
+  }
+  int pages = 0;
+  {
+    QPdfWriter writer(&file);
+    writer.setPageLayout(QPageLayout(PageSizeOf(rPaper), QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                     QPageLayout::Millimeter));
+    writer.setResolution(600);
+    writer.setTitle(ToQ(rReport.Title));
+    writer.setCreator(QStringLiteral("px4800-cps"));
+    ReportDocument document(rReport, rLanguageIndex);
+    pages = document.Paint(writer);
+  }
+  if (!file.commit()) {
+    rError = "cannot write " + rPath.toStdString() + ": " + file.errorString().toStdString();
+    return false;
+  }
+  if (rPages) *rPages = pages;
+  return true;
+}
+
+}  // namespace px
