@@ -6,7 +6,7 @@
 
 #include "ui/kit/apply_language.h"
 #include "ui/kit/code_grid.h"
-#include "ui/kit/latin1_text.h"
+#include "ui/kit/fixed_text_widgets.h"
 #include "ui/kit/message_service.h"
 
 namespace px {
@@ -61,8 +61,8 @@ FrmCommuBook::FrmCommuBook(AppState& rState, QWidget* rParent)
   mGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   mGrid->setFixedSize(mGrid->SizeFor(kVisibleRows));
   mGrid->SetCommit([this](GridCell rCell, const QString& rText) {
-    const std::string shown = CommitBookCell(mWork.Entries, rCell.Row, rCell.Column, ToLatin1Bytes(rText));
-    mGrid->SetCellText(rCell.Row, rCell.Column, FromLatin1Bytes(shown));
+    const std::string shown = CommitBookCell(mWork.Entries, rCell.Row, rCell.Column, FixedFromQ(rText));
+    mGrid->SetCellText(rCell.Row, rCell.Column, FixedQ(shown));
   });
 
   auto* import = NewButton(this, "CommandInput", kTextImport);
@@ -92,9 +92,9 @@ void FrmCommuBook::ShowBookData() {
   const auto rows = px::ShowBookData(mWork.Entries);
   for (int r = 0; r < kBookEntries; ++r) {
     const BookRowTexts& row = rows[static_cast<std::size_t>(r)];
-    mGrid->SetCellText(r, kBookColPosition, FromLatin1Bytes(row.Position));
-    mGrid->SetCellText(r, kBookColCallId, FromLatin1Bytes(row.CallId));
-    mGrid->SetCellText(r, kBookColName, FromLatin1Bytes(row.Name));
+    mGrid->SetCellText(r, kBookColPosition, FixedQ(row.Position));
+    mGrid->SetCellText(r, kBookColCallId, FixedQ(row.CallId));
+    mGrid->SetCellText(r, kBookColName, FixedQ(row.Name));
   }
 }
 
