@@ -1,0 +1,17 @@
+#pragma once
+// A program folder as the installed program has it, for core and window tests alike.
+
+#include <filesystem>
+
+namespace px::test {
+
+// The language files of the source tree copied into rFolder/language.
+inline void MakeProgramFolder(const std::filesystem::path& rFolder) {
+  namespace fs = std::filesystem;
+  fs::create_directories(rFolder / "language");
+  for (const char* name : {"english.ini", "chinese.ini"})
+    fs::copy_file(fs::path(PX_SOURCE_DIR) / "lang" / name, rFolder / "language" / name,
+                  fs::copy_options::overwrite_existing);
+}
+
+}  // namespace px::test
