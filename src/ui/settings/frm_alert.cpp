@@ -79,7 +79,9 @@ void FrmAlert::LayOut() {
   for (int i = 0; i < kLists; ++i) {
     if (!Built(i)) continue;
     grid->addWidget(mLabel[static_cast<std::size_t>(i)], row, 0, Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(mList[static_cast<std::size_t>(i)], row, 1);
+    QComboBox* list = mList[static_cast<std::size_t>(i)];
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);  // the lists line up
+    grid->addWidget(list, row, 1);
     ++row;
   }
 
@@ -91,6 +93,7 @@ void FrmAlert::LayOut() {
   inner->addWidget(mLoneWorker, 0, 0, 1, 2, Qt::AlignLeft);
   for (int i = 0; i < 2; ++i) {
     inner->addWidget(mLoneWorkerLabel[static_cast<std::size_t>(i)], i + 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    mLoneWorkerList[static_cast<std::size_t>(i)]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     inner->addWidget(mLoneWorkerList[static_cast<std::size_t>(i)], i + 1, 1);
   }
 

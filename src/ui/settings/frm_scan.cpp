@@ -79,7 +79,9 @@ void FrmScan::LayOut() {
   for (int i = 0; i < kLists; ++i) {
     if (!Built(i)) continue;
     grid->addWidget(mLabel[static_cast<std::size_t>(i)], row, 0, Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(mList[static_cast<std::size_t>(i)], row, 1);
+    QComboBox* list = mList[static_cast<std::size_t>(i)];
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);  // the lists line up
+    grid->addWidget(list, row, 1);
     ++row;
   }
   grid->addWidget(mEntryTone, row, 1, Qt::AlignLeft);
