@@ -101,25 +101,23 @@ ReportSection DescribeAlertPage(const AppState& rState) {
   ReportSection section;
   section.Key = "alert";
   section.Title = LangText(rState, kTextCaption);
-  const auto row = [&](int rLabel, ChoiceTable rTable, std::size_t rSlot) {
-    section.Rows.push_back({LangText(rState, rLabel), ShownText(rState, rTable, shown[rSlot])});
+  const auto row = [&](const std::string& rLabel, ChoiceTable rTable, std::size_t rSlot) {
+    section.Rows.push_back(ChoiceRow(rState, rLabel, rTable, shown[rSlot]));
   };
-  row(kTextFirstLabel + 0, AlertKindChoices(), alert::Kind);
-  row(kTextFirstLabel + 1, AlertCodeKindChoices(), alert::CodeKind);
-  row(kTextFirstLabel + 2, AlertCodeChoices(rState.Current, shown[alert::CodeKind]), alert::Code);
-  row(kTextFirstLabel + 3, AlertTimeChoices(), alert::AlarmTime);
-  row(kTextFirstLabel + 4, AlertTimeChoices(), alert::TxTime);
-  row(kTextFirstLabel + 5, AlertTimeChoices(), alert::RxTime);
-  row(kTextFirstLabel + 6, AlertChannelSelectChoices(), alert::ChannelSelect);
-  row(kTextChannel, MemoryChannelChoices(rState), alert::Channel);
-  row(kTextCycle, AlertCycleChoices(rState), alert::Cycle);
-  const std::string loneWorker = LangText(rState, kTextLoneWorker) + ": ";
-  section.Rows.push_back({loneWorker + LangText(rState, kTextAutomatic),
-                          ShownText(rState, kOffOn, shown[alert::LoneWorker])});
-  section.Rows.push_back({loneWorker + LangText(rState, kTextPreAlert),
-                          ShownText(rState, PreAlertTimeChoices(), shown[alert::PreAlertTime])});
-  section.Rows.push_back({loneWorker + LangText(rState, kTextLoneWorkerTime),
-                          ShownText(rState, LoneWorkerTimeChoices(), shown[alert::LoneWorkerTime])});
+  const auto label = [&](int rId) { return LangText(rState, rId); };
+  row(label(kTextFirstLabel + 0), AlertKindChoices(), alert::Kind);
+  row(label(kTextFirstLabel + 1), AlertCodeKindChoices(), alert::CodeKind);
+  row(label(kTextFirstLabel + 2), AlertCodeChoices(rState.Current, shown[alert::CodeKind]), alert::Code);
+  row(label(kTextFirstLabel + 3), AlertTimeChoices(), alert::AlarmTime);
+  row(label(kTextFirstLabel + 4), AlertTimeChoices(), alert::TxTime);
+  row(label(kTextFirstLabel + 5), AlertTimeChoices(), alert::RxTime);
+  row(label(kTextFirstLabel + 6), AlertChannelSelectChoices(), alert::ChannelSelect);
+  row(label(kTextChannel), MemoryChannelChoices(rState), alert::Channel);
+  row(label(kTextCycle), AlertCycleChoices(rState), alert::Cycle);
+  const std::string loneWorker = label(kTextLoneWorker) + ": ";
+  row(loneWorker + label(kTextAutomatic), kOffOn, alert::LoneWorker);
+  row(loneWorker + label(kTextPreAlert), PreAlertTimeChoices(), alert::PreAlertTime);
+  row(loneWorker + label(kTextLoneWorkerTime), LoneWorkerTimeChoices(), alert::LoneWorkerTime);
   return section;
 }
 

@@ -47,4 +47,8 @@ std::string ShownText(const AppState& rState, ChoiceTable rTable, int rStored) {
   return ChoiceTextOfStored(rState, rTable, rStored, 0);
 }
 
+ReportRow ChoiceRow(const AppState& rState, std::string rLabel, ChoiceTable rTable, int rStored) {
+  return {std::move(rLabel), ShownText(rState, rTable, rStored)};
+}
+
 }  // namespace px

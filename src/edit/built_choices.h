@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "edit/choice_table.h"
+#include "edit/report_section.h"
 
 namespace px {
 
@@ -52,5 +53,7 @@ int StoredAsShown(ChoiceTable rTable, int rStored);
 
 // The entry's text by its stored value, "" for an empty list.
 std::string ShownText(const AppState& rState, ChoiceTable rTable, int rStored);
+// A report row: rLabel, then the text of the entry that stores rStored.
+ReportRow ChoiceRow(const AppState& rState, std::string rLabel, ChoiceTable rTable, int rStored);
 
 }  // namespace px

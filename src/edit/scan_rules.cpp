@@ -155,7 +155,7 @@ ReportSection DescribeScanPage(const AppState& rState) {
   section.Key = "scan";
   section.Title = LangText(rState, kTextCaption);
   const auto row = [&](int rLabel, ChoiceTable rTable, std::size_t rSlot) {
-    section.Rows.push_back({LangText(rState, rLabel), ShownText(rState, rTable, shown[rSlot])});
+    section.Rows.push_back(ChoiceRow(rState, LangText(rState, rLabel), rTable, shown[rSlot]));
   };
   row(kTextMode, ScanModeChoices(), scan::Mode);
   row(kTextPriority, ScanPriorityChoices(rState), scan::Priority);

@@ -5,15 +5,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "edit/alert_rules.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/choice_list.h"
-#include "ui/kit/dialog_frame.h"
-#include "ui/kit/dialog_text_filter.h"
 #include "ui/kit/widget_helpers.h"
+#include "ui/settings/page_form.h"
 
 namespace px {
 
@@ -72,41 +70,22 @@ void FrmAlert::BuildInputs() {
 }
 
 void FrmAlert::LayOut() {
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(8);  // about the 100 twips between a label and its list
-  grid->setColumnStretch(1, 1);
-  int row = 0;
+  QGridLayout* grid = NewFormGrid();
   for (int i = 0; i < kLists; ++i) {
-    if (!Built(i)) continue;
-    grid->addWidget(mLabel[static_cast<std::size_t>(i)], row, 0, Qt::AlignRight | Qt::AlignVCenter);
-    QComboBox* list = mList[static_cast<std::size_t>(i)];
-    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);  // the lists line up
-    grid->addWidget(list, row, 1);
-    ++row;
+    if (Built(i)) AddFormRow(grid, mLabel[static_cast<std::size_t>(i)], mList[static_cast<std::size_t>(i)]);
   }
 
   auto* frame = new QGroupBox(this);
   SetTextId(frame, kTextLoneWorker);
-  auto* inner = new QGridLayout(frame);
-  inner->setHorizontalSpacing(8);
-  inner->setColumnStretch(1, 1);
+  QGridLayout* inner = NewFormGrid();
+  frame->setLayout(inner);
   inner->addWidget(mLoneWorker, 0, 0, 1, 2, Qt::AlignLeft);
-  for (int i = 0; i < 2; ++i) {
-    inner->addWidget(mLoneWorkerLabel[static_cast<std::size_t>(i)], i + 1, 0, Qt::AlignRight | Qt::AlignVCenter);
-    mLoneWorkerList[static_cast<std::size_t>(i)]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    inner->addWidget(mLoneWorkerList[static_cast<std::size_t>(i)], i + 1, 1);
-  }
+  for (std::size_t i = 0; i < mLoneWorkerList.size(); ++i) AddFormRow(inner, mLoneWorkerLabel[i], mLoneWorkerList[i]);
 
   auto* content = new QVBoxLayout;
   content->addLayout(grid);
   content->addWidget(frame);
-  const DialogButtonPair buttons = LayOutDialog(this, content);
-  for (QPushButton* button : {buttons.First, buttons.Second}) {
-    button->setAutoDefault(false);  // Enter moves on; it never presses a button
-    EnterMovesFocus(button);
-  }
-  connect(buttons.First, &QPushButton::clicked, this, &FrmAlert::OnOk);
-  connect(buttons.Second, &QPushButton::clicked, this, &QDialog::reject);
+  LayOutPageDialog(this, content, [this] { OnOk(); });
 }
 
 void FrmAlert::LoadInputs(const AlertSettings& rShown) {

@@ -4,14 +4,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 
 #include "edit/scan_rules.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/choice_list.h"
-#include "ui/kit/dialog_frame.h"
-#include "ui/kit/dialog_text_filter.h"
 #include "ui/kit/widget_helpers.h"
+#include "ui/settings/page_form.h"
 
 namespace px {
 
@@ -72,26 +70,12 @@ void FrmScan::BuildInputs() {
 }
 
 void FrmScan::LayOut() {
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(8);  // about the 100 twips between a label and its list
-  grid->setColumnStretch(1, 1);
-  int row = 0;
+  QGridLayout* grid = NewFormGrid();
   for (int i = 0; i < kLists; ++i) {
-    if (!Built(i)) continue;
-    grid->addWidget(mLabel[static_cast<std::size_t>(i)], row, 0, Qt::AlignRight | Qt::AlignVCenter);
-    QComboBox* list = mList[static_cast<std::size_t>(i)];
-    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);  // the lists line up
-    grid->addWidget(list, row, 1);
-    ++row;
+    if (Built(i)) AddFormRow(grid, mLabel[static_cast<std::size_t>(i)], mList[static_cast<std::size_t>(i)]);
   }
-  grid->addWidget(mEntryTone, row, 1, Qt::AlignLeft);
-  const DialogButtonPair buttons = LayOutDialog(this, grid);
-  for (QPushButton* button : {buttons.First, buttons.Second}) {
-    button->setAutoDefault(false);  // Enter moves on; it never presses a button
-    EnterMovesFocus(button);
-  }
-  connect(buttons.First, &QPushButton::clicked, this, &FrmScan::OnOk);
-  connect(buttons.Second, &QPushButton::clicked, this, &QDialog::reject);
+  grid->addWidget(mEntryTone, grid->rowCount(), 1, Qt::AlignLeft);
+  LayOutPageDialog(this, grid, [this] { OnOk(); });
 }
 
 void FrmScan::LoadInputs(const ScanSettings& rShown) {
