@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "codeplug/alert_slots.h"
 #include "codeplug/fixed_text.h"
+#include "codeplug/scan_slots.h"
 
 namespace px {
 
@@ -102,8 +104,8 @@ struct OptionSettings {
   bool operator==(const OptionSettings&) const = default;
 };
 
-using ScanSettings = std::array<Byte, 14>;
-using AlertSettings = std::array<Byte, 12>;
+using ScanSettings = std::array<Byte, ScanSlot::Count>;
+using AlertSettings = std::array<Byte, AlertSlot::Count>;
 using KeyFunctionBytes = std::array<Byte, 15>;
 
 struct BookEntry {

@@ -16,13 +16,19 @@ constexpr int kTextContinuous = 2636;
 constexpr int kTextOff = 2430;
 constexpr int kTextOn = 2431;
 
+// Ranges of the timed bytes, in seconds.
+constexpr int kAlertTimeMin = 1;
+constexpr int kAlertTimeMax = 255;
+constexpr int kAlertPreAlertMax = 254;
+constexpr int kAlertLoneWorkerMin = 5;
+
 constexpr Choice kKinds[] = {{2630, "Local Alarm", 0},
                              {2631, "Remote Alarm", 1},
                              {2632, "Local + Remote", 2},
                              {2633, "Silent Alarm", 3}};
-constexpr Choice kCodeKinds[] = {{2436, "None", alert::CodeNone},
-                                 {0, "DTMF", alert::CodeDtmf},
-                                 {0, "5Tone", alert::CodeFiveTone}};
+constexpr Choice kCodeKinds[] = {{2436, "None", AlertCodeKind::None},
+                                 {0, "DTMF", AlertCodeKind::Dtmf},
+                                 {0, "5Tone", AlertCodeKind::FiveTone}};
 constexpr Choice kChannelSelects[] = {{2634, "Assigned Channel", 0}, {2635, "Current Channel", 1}};
 constexpr Choice kOffOn[] = {{kTextOff, "OFF", 0}, {kTextOn, "ON", 1}};
 
@@ -33,34 +39,34 @@ ChoiceTable AlertCodeKindChoices() { return kCodeKinds; }
 ChoiceTable AlertChannelSelectChoices() { return kChannelSelects; }
 
 ChoiceTable AlertTimeChoices() {
-  static const BuiltChoices table = NumberChoices(alert::kTimeMin, alert::kTimeMax);
+  static const BuiltChoices table = NumberChoices(kAlertTimeMin, kAlertTimeMax);
   return table;
 }
 
 ChoiceTable PreAlertTimeChoices() {
-  static const BuiltChoices table = NumberChoices(alert::kTimeMin, alert::kPreAlertMax);
+  static const BuiltChoices table = NumberChoices(kAlertTimeMin, kAlertPreAlertMax);
   return table;
 }
 
 ChoiceTable LoneWorkerTimeChoices() {
-  static const BuiltChoices table = NumberChoices(alert::kLoneWorkerMin, alert::kTimeMax);
+  static const BuiltChoices table = NumberChoices(kAlertLoneWorkerMin, kAlertTimeMax);
   return table;
 }
 
 BuiltChoices AlertCycleChoices(const AppState& rState) {
   BuiltChoices choices;
   choices.Add(LangText(rState, kTextContinuous), 0);
-  for (int cycles = 1; cycles <= alert::kTimeMax; ++cycles) choices.Add(std::to_string(cycles), cycles);
+  for (int cycles = 1; cycles <= kAlertTimeMax; ++cycles) choices.Add(std::to_string(cycles), cycles);
   return choices;
 }
 
 BuiltChoices AlertCodeChoices(const Codeplug& rPlug, int rCodeKind) {
   BuiltChoices choices;
-  if (rCodeKind == alert::CodeDtmf) {
+  if (rCodeKind == AlertCodeKind::Dtmf) {
     const auto& memories = rPlug.Settings.Dtmf.CodeMemory;
     for (int k = 0; k < kCodeMemories; ++k)
       if (memories[static_cast<std::size_t>(k)].Length > 0) choices.Add("M" + std::to_string(k + 1), k);
-  } else if (rCodeKind == alert::CodeFiveTone) {
+  } else if (rCodeKind == AlertCodeKind::FiveTone) {
     const auto& codes = rPlug.Settings.FiveTone.Codes;
     for (int i = 0; i < kFiveToneCodes; ++i)
       if (codes[static_cast<std::size_t>(i)].Empty == 0) choices.Add(std::to_string(i), i);
@@ -79,18 +85,18 @@ AlertSettings ShownAlertPage(const AppState& rState) {
   const auto show = [&](std::size_t rSlot, ChoiceTable rTable) {
     shown[rSlot] = static_cast<Byte>(StoredAsShown(rTable, stored[rSlot]));
   };
-  show(alert::Kind, AlertKindChoices());
-  show(alert::CodeKind, AlertCodeKindChoices());
-  show(alert::Code, AlertCodeChoices(rState.Current, shown[alert::CodeKind]));
-  show(alert::AlarmTime, AlertTimeChoices());
-  show(alert::TxTime, AlertTimeChoices());
-  show(alert::RxTime, AlertTimeChoices());
-  show(alert::ChannelSelect, AlertChannelSelectChoices());
-  show(alert::Channel, MemoryChannelChoices(rState));
-  show(alert::Cycle, AlertCycleChoices(rState));
-  if (shown[alert::LoneWorker] > 1) shown[alert::LoneWorker] = 0;
-  show(alert::PreAlertTime, PreAlertTimeChoices());
-  show(alert::LoneWorkerTime, LoneWorkerTimeChoices());
+  show(AlertSlot::Kind, AlertKindChoices());
+  show(AlertSlot::CodeKind, AlertCodeKindChoices());
+  show(AlertSlot::Code, AlertCodeChoices(rState.Current, shown[AlertSlot::CodeKind]));
+  show(AlertSlot::AlarmTime, AlertTimeChoices());
+  show(AlertSlot::TxTime, AlertTimeChoices());
+  show(AlertSlot::RxTime, AlertTimeChoices());
+  show(AlertSlot::ChannelSelect, AlertChannelSelectChoices());
+  show(AlertSlot::Channel, MemoryChannelChoices(rState));
+  show(AlertSlot::Cycle, AlertCycleChoices(rState));
+  if (shown[AlertSlot::LoneWorker] > 1) shown[AlertSlot::LoneWorker] = 0;
+  show(AlertSlot::PreAlertTime, PreAlertTimeChoices());
+  show(AlertSlot::LoneWorkerTime, LoneWorkerTimeChoices());
   return shown;
 }
 
@@ -105,19 +111,19 @@ ReportSection DescribeAlertPage(const AppState& rState) {
     section.Rows.push_back(ChoiceRow(rState, rLabel, rTable, shown[rSlot]));
   };
   const auto label = [&](int rId) { return LangText(rState, rId); };
-  row(label(kTextFirstLabel + 0), AlertKindChoices(), alert::Kind);
-  row(label(kTextFirstLabel + 1), AlertCodeKindChoices(), alert::CodeKind);
-  row(label(kTextFirstLabel + 2), AlertCodeChoices(rState.Current, shown[alert::CodeKind]), alert::Code);
-  row(label(kTextFirstLabel + 3), AlertTimeChoices(), alert::AlarmTime);
-  row(label(kTextFirstLabel + 4), AlertTimeChoices(), alert::TxTime);
-  row(label(kTextFirstLabel + 5), AlertTimeChoices(), alert::RxTime);
-  row(label(kTextFirstLabel + 6), AlertChannelSelectChoices(), alert::ChannelSelect);
-  row(label(kTextChannel), MemoryChannelChoices(rState), alert::Channel);
-  row(label(kTextCycle), AlertCycleChoices(rState), alert::Cycle);
+  row(label(kTextFirstLabel + 0), AlertKindChoices(), AlertSlot::Kind);
+  row(label(kTextFirstLabel + 1), AlertCodeKindChoices(), AlertSlot::CodeKind);
+  row(label(kTextFirstLabel + 2), AlertCodeChoices(rState.Current, shown[AlertSlot::CodeKind]), AlertSlot::Code);
+  row(label(kTextFirstLabel + 3), AlertTimeChoices(), AlertSlot::AlarmTime);
+  row(label(kTextFirstLabel + 4), AlertTimeChoices(), AlertSlot::TxTime);
+  row(label(kTextFirstLabel + 5), AlertTimeChoices(), AlertSlot::RxTime);
+  row(label(kTextFirstLabel + 6), AlertChannelSelectChoices(), AlertSlot::ChannelSelect);
+  row(label(kTextChannel), MemoryChannelChoices(rState), AlertSlot::Channel);
+  row(label(kTextCycle), AlertCycleChoices(rState), AlertSlot::Cycle);
   const std::string loneWorker = label(kTextLoneWorker) + ": ";
-  row(loneWorker + label(kTextAutomatic), kOffOn, alert::LoneWorker);
-  row(loneWorker + label(kTextPreAlert), PreAlertTimeChoices(), alert::PreAlertTime);
-  row(loneWorker + label(kTextLoneWorkerTime), LoneWorkerTimeChoices(), alert::LoneWorkerTime);
+  row(loneWorker + label(kTextAutomatic), kOffOn, AlertSlot::LoneWorker);
+  row(loneWorker + label(kTextPreAlert), PreAlertTimeChoices(), AlertSlot::PreAlertTime);
+  row(loneWorker + label(kTextLoneWorkerTime), LoneWorkerTimeChoices(), AlertSlot::LoneWorkerTime);
   return section;
 }
 

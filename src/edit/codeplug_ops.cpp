@@ -81,17 +81,17 @@ void ResetOptions(OptionSettings& r) {
 }
 
 void ResetScan(ScanSettings& r) {
-  const Byte keep = r[scan::WaitTime];
+  const Byte keep = r[ScanSlot::WaitTime];
   r = {};
-  r[scan::LookBackA] = scan::kDefaultLookBack;
-  r[scan::LookBackB] = scan::kDefaultLookBack;
-  r[scan::WaitTime] = keep;
+  r[ScanSlot::LookBackA] = 5;  // 0.5 s
+  r[ScanSlot::LookBackB] = 5;
+  r[ScanSlot::WaitTime] = keep;
 }
 
 void ResetAlert(AlertSettings& r) {
   r = {};
-  r[alert::PreAlertTime] = alert::kDefaultPreAlertTime;
-  r[alert::LoneWorkerTime] = alert::kDefaultLoneWorkerTime;
+  r[AlertSlot::PreAlertTime] = 1;
+  r[AlertSlot::LoneWorkerTime] = 5;
 }
 
 void ResetBook(std::array<BookEntry, kBookEntries>& rBook) {
@@ -194,8 +194,8 @@ void RenumberFiveToneReferences(AppState& rState) {
       channel.FiveToneEntryNumber = FirstInUse(codes);
   }
   auto& page = rState.Current.Settings.Alert;
-  if (page[alert::CodeKind] == alert::CodeFiveTone && !EntryInUse(codes, page[alert::Code]))
-    page[alert::Code] = static_cast<Byte>(FirstInUse(codes));
+  if (page[AlertSlot::CodeKind] == AlertCodeKind::FiveTone && !EntryInUse(codes, page[AlertSlot::Code]))
+    page[AlertSlot::Code] = static_cast<Byte>(FirstInUse(codes));
 }
 
 void RepairChannelReferences(AppState& rState) {
@@ -211,9 +211,9 @@ void RepairChannelReferences(AppState& rState) {
     if (!exists) rReference = lastMemory;
   };
   // OptionValues[2] is left alone: every value its list offers stays valid.
-  repair(rState.Current.Settings.Alert[alert::Channel]);
-  repair(rState.Current.Settings.Scan[scan::Channel1]);
-  repair(rState.Current.Settings.Scan[scan::Channel2]);
+  repair(rState.Current.Settings.Alert[AlertSlot::Channel]);
+  repair(rState.Current.Settings.Scan[ScanSlot::Channel1]);
+  repair(rState.Current.Settings.Scan[ScanSlot::Channel2]);
 }
 
 }  // namespace px

@@ -32,6 +32,14 @@ constexpr Choice kModes[] = {{kTextOff, "OFF", 0}, {kTextOn, "ON", 1}};
 constexpr Choice kTypes[] = {
     {2436, "None", 0}, {2437, "Time Operated", 1}, {2438, "Carrier Operated", 2}, {2439, "Search", 3}};
 
+// Stored ranges of the timed bytes.
+constexpr int kScanLookBackMin = 5;   // 0.5 s
+constexpr int kScanResumeMin = 1;     // 0.1 s
+constexpr int kScanTimeMax = 50;      // 5.0 s
+constexpr int kScanWaitTimeMin = 2;   // 50 ms
+constexpr int kScanWaitTimeMax = 255;
+constexpr int kScanWaitTimeUnitMs = 25;
+
 constexpr int kRevertEntries = 8;
 constexpr int kPriorityEntries = 4;
 
@@ -43,18 +51,18 @@ ChoiceTable ScanModeChoices() { return kModes; }
 ChoiceTable ScanTypeChoices() { return kTypes; }
 
 ChoiceTable LookBackChoices() {
-  static const BuiltChoices table = NumberChoices(scan::kLookBackMin, scan::kTimeMax, Tenths);
+  static const BuiltChoices table = NumberChoices(kScanLookBackMin, kScanTimeMax, Tenths);
   return table;
 }
 
 ChoiceTable ResumeDelayChoices() {
-  static const BuiltChoices table = NumberChoices(scan::kResumeMin, scan::kTimeMax, Tenths);
+  static const BuiltChoices table = NumberChoices(kScanResumeMin, kScanTimeMax, Tenths);
   return table;
 }
 
 ChoiceTable WaitTimeChoices() {
-  static const BuiltChoices table = NumberChoices(scan::kWaitTimeMin, scan::kWaitTimeMax, [](int rValue) {
-    return std::to_string(rValue * scan::kWaitTimeUnitMs);
+  static const BuiltChoices table = NumberChoices(kScanWaitTimeMin, kScanWaitTimeMax, [](int rValue) {
+    return std::to_string(rValue * kScanWaitTimeUnitMs);
   });
   return table;
 }
@@ -122,30 +130,30 @@ ScanSettings ShownScanPage(const AppState& rState) {
   const auto inList = [&](std::size_t rSlot, int rCount) {
     shown[rSlot] = stored[rSlot] < rCount ? stored[rSlot] : 0;
   };
-  show(scan::Mode, ScanModeChoices());
-  inList(scan::Priority, kPriorityEntries);
-  inList(scan::Revert, kRevertEntries);
-  shown[scan::Revert] = static_cast<Byte>(RevertAfterPriorityChange(shown[scan::Priority], shown[scan::Revert]));
+  show(ScanSlot::Mode, ScanModeChoices());
+  inList(ScanSlot::Priority, kPriorityEntries);
+  inList(ScanSlot::Revert, kRevertEntries);
+  shown[ScanSlot::Revert] = static_cast<Byte>(RevertAfterPriorityChange(shown[ScanSlot::Priority], shown[ScanSlot::Revert]));
   const BuiltChoices channels = MemoryChannelChoices(rState);
-  show(scan::Channel1, channels);
-  show(scan::Channel2, channels);
-  show(scan::LookBackA, LookBackChoices());
-  show(scan::LookBackB, LookBackChoices());
-  show(scan::RxResume, ResumeDelayChoices());
-  show(scan::TxResume, ResumeDelayChoices());
-  show(scan::Type, ScanTypeChoices());
-  show(scan::WaitTime, WaitTimeChoices());
-  if (shown[scan::EntryTone] > 1) shown[scan::EntryTone] = 0;
+  show(ScanSlot::Channel1, channels);
+  show(ScanSlot::Channel2, channels);
+  show(ScanSlot::LookBackA, LookBackChoices());
+  show(ScanSlot::LookBackB, LookBackChoices());
+  show(ScanSlot::RxResume, ResumeDelayChoices());
+  show(ScanSlot::TxResume, ResumeDelayChoices());
+  show(ScanSlot::Type, ScanTypeChoices());
+  show(ScanSlot::WaitTime, WaitTimeChoices());
+  if (shown[ScanSlot::EntryTone] > 1) shown[ScanSlot::EntryTone] = 0;
   return shown;
 }
 
 void ApplyScanPage(AppState& rState, const ScanSettings& rShown) {
   ScanSettings& page = rState.Current.Settings.Scan;
-  const Byte group1 = page[scan::Group1];
-  const Byte group2 = page[scan::Group2];
+  const Byte group1 = page[ScanSlot::Group1];
+  const Byte group2 = page[ScanSlot::Group2];
   page = rShown;
-  page[scan::Group1] = group1;
-  page[scan::Group2] = group2;
+  page[ScanSlot::Group1] = group1;
+  page[ScanSlot::Group2] = group2;
 }
 
 ReportSection DescribeScanPage(const AppState& rState) {
@@ -157,18 +165,18 @@ ReportSection DescribeScanPage(const AppState& rState) {
   const auto row = [&](int rLabel, ChoiceTable rTable, std::size_t rSlot) {
     section.Rows.push_back(ChoiceRow(rState, LangText(rState, rLabel), rTable, shown[rSlot]));
   };
-  row(kTextMode, ScanModeChoices(), scan::Mode);
-  row(kTextPriority, ScanPriorityChoices(rState), scan::Priority);
-  row(kTextChannel1, channels, scan::Channel1);
-  row(kTextChannel2, channels, scan::Channel2);
-  row(kTextRevert, ScanRevertMasterChoices(rState), scan::Revert);
-  row(kTextLookBackA, LookBackChoices(), scan::LookBackA);
-  row(kTextLookBackB, LookBackChoices(), scan::LookBackB);
-  row(kTextRxResume, ResumeDelayChoices(), scan::RxResume);
-  row(kTextTxResume, ResumeDelayChoices(), scan::TxResume);
-  row(kTextType, ScanTypeChoices(), scan::Type);
-  row(kTextWaitTime, WaitTimeChoices(), scan::WaitTime);
-  row(kTextEntryTone, ScanModeChoices(), scan::EntryTone);  // off / on
+  row(kTextMode, ScanModeChoices(), ScanSlot::Mode);
+  row(kTextPriority, ScanPriorityChoices(rState), ScanSlot::Priority);
+  row(kTextChannel1, channels, ScanSlot::Channel1);
+  row(kTextChannel2, channels, ScanSlot::Channel2);
+  row(kTextRevert, ScanRevertMasterChoices(rState), ScanSlot::Revert);
+  row(kTextLookBackA, LookBackChoices(), ScanSlot::LookBackA);
+  row(kTextLookBackB, LookBackChoices(), ScanSlot::LookBackB);
+  row(kTextRxResume, ResumeDelayChoices(), ScanSlot::RxResume);
+  row(kTextTxResume, ResumeDelayChoices(), ScanSlot::TxResume);
+  row(kTextType, ScanTypeChoices(), ScanSlot::Type);
+  row(kTextWaitTime, WaitTimeChoices(), ScanSlot::WaitTime);
+  row(kTextEntryTone, ScanModeChoices(), ScanSlot::EntryTone);  // off / on
   return section;
 }
 

@@ -45,39 +45,39 @@ void DecodeKeyFunctions(Codeplug& rPlug, const RadioImage& rImage) {
 }
 
 void EncodeScan(const Codeplug& rPlug, RadioImage& rImage) {
-  ImageArea area(rImage, kScanAt, scan::SlotCount);
+  ImageArea area(rImage, kScanAt, ScanSlot::Count);
   const auto& bytes = rPlug.Settings.Scan;
-  for (std::size_t i = scan::Mode; i < scan::Group1; ++i) area.Put(i, bytes[i]);
+  for (std::size_t i = ScanSlot::Mode; i < ScanSlot::Group1; ++i) area.Put(i, bytes[i]);
   // The groups and priority channels are kept by the radio one below the value.
-  for (std::size_t i = scan::Group1; i < scan::SlotCount; ++i) area.Put(i, ToRadioByte(bytes[i] - 1));
+  for (std::size_t i = ScanSlot::Group1; i < ScanSlot::Count; ++i) area.Put(i, ToRadioByte(bytes[i] - 1));
 }
 
 void DecodeScan(Codeplug& rPlug, const RadioImage& rImage) {
   auto& bytes = rPlug.Settings.Scan;
-  for (std::size_t i = scan::Mode; i < scan::Group1; ++i) bytes[i] = rImage[kScanAt + i];
-  for (std::size_t i = scan::Group1; i < scan::SlotCount; ++i)
+  for (std::size_t i = ScanSlot::Mode; i < ScanSlot::Group1; ++i) bytes[i] = rImage[kScanAt + i];
+  for (std::size_t i = ScanSlot::Group1; i < ScanSlot::Count; ++i)
     bytes[i] = FromRadioByteMinusOne(rImage[kScanAt + i]);
 }
 
 namespace {
 // The alert bytes lie in order from 0x03A0, with one unused byte before the channel.
-std::size_t AlertImageOffset(std::size_t rSlot) { return rSlot < alert::Channel ? rSlot : rSlot + 1; }
+std::size_t AlertImageOffset(std::size_t rSlot) { return rSlot < AlertSlot::Channel ? rSlot : rSlot + 1; }
 }  // namespace
 
 void EncodeAlert(const Codeplug& rPlug, RadioImage& rImage) {
-  ImageArea area(rImage, kAlertAt, alert::SlotCount + 1);
+  ImageArea area(rImage, kAlertAt, AlertSlot::Count + 1);
   const auto& bytes = rPlug.Settings.Alert;
-  for (std::size_t i = 0; i < alert::SlotCount; ++i) {
-    const Byte value = i == alert::Channel ? ToRadioByte(bytes[i] - 1) : bytes[i];
+  for (std::size_t i = 0; i < AlertSlot::Count; ++i) {
+    const Byte value = i == AlertSlot::Channel ? ToRadioByte(bytes[i] - 1) : bytes[i];
     area.Put(AlertImageOffset(i), value);
   }
 }
 
 void DecodeAlert(Codeplug& rPlug, const RadioImage& rImage) {
   auto& bytes = rPlug.Settings.Alert;
-  for (std::size_t i = 0; i < alert::SlotCount; ++i) {
+  for (std::size_t i = 0; i < AlertSlot::Count; ++i) {
     const Byte value = rImage[kAlertAt + AlertImageOffset(i)];
-    bytes[i] = i == alert::Channel ? FromRadioByteMinusOne(value) : value;
+    bytes[i] = i == AlertSlot::Channel ? FromRadioByteMinusOne(value) : value;
   }
 }
 

@@ -34,19 +34,19 @@ class AlertRules : public ::testing::Test {
 TEST_F(AlertRules, CodeListFollowsTheCodeKind) {
   UseDtmfMemories({0, 4, 15});
   state.Current.Settings.Dtmf.CodeMemory[7].Digits.Assign("99");  // digits without a length
-  const BuiltChoices dtmf = AlertCodeChoices(state.Current, alert::CodeDtmf);
+  const BuiltChoices dtmf = AlertCodeChoices(state.Current, AlertCodeKind::Dtmf);
   EXPECT_EQ(Texts(dtmf), (std::vector<std::string>{"M1", "M5", "M16"}));
   EXPECT_EQ(StoredAsShown(dtmf, 4), 4);
   EXPECT_EQ(StoredAsShown(dtmf, 7), 0);  // an empty memory: the first entry
 
   // No 5-Tone code in use offers only "0".
-  EXPECT_EQ(Texts(AlertCodeChoices(state.Current, alert::CodeFiveTone)), (std::vector<std::string>{"0"}));
+  EXPECT_EQ(Texts(AlertCodeChoices(state.Current, AlertCodeKind::FiveTone)), (std::vector<std::string>{"0"}));
   UseFiveToneCodes({1, 50, 99});
-  const BuiltChoices five = AlertCodeChoices(state.Current, alert::CodeFiveTone);
+  const BuiltChoices five = AlertCodeChoices(state.Current, AlertCodeKind::FiveTone);
   EXPECT_EQ(Texts(five), (std::vector<std::string>{"1", "50", "99"}));
   EXPECT_EQ(StoredAsShown(five, 50), 50);
 
-  EXPECT_TRUE(AlertCodeChoices(state.Current, alert::CodeNone).Empty());
+  EXPECT_TRUE(AlertCodeChoices(state.Current, AlertCodeKind::None).Empty());
   EXPECT_TRUE(AlertCodeChoices(state.Current, 3).Empty());
 }
 
@@ -80,24 +80,24 @@ TEST_F(AlertRules, OutOfRangeBytesShowTheFirstEntry) {
 TEST_F(AlertRules, ShownCodeIsReadUnderTheStoredCodeKind) {
   UseDtmfMemories({2, 5});
   UseFiveToneCodes({5, 9});
-  stored[alert::CodeKind] = alert::CodeDtmf;
-  stored[alert::Code] = 5;
-  EXPECT_EQ(ShownAlertPage(state)[alert::Code], 5);
-  stored[alert::CodeKind] = alert::CodeFiveTone;
-  stored[alert::Code] = 9;
-  EXPECT_EQ(ShownAlertPage(state)[alert::Code], 9);
-  stored[alert::Code] = 2;  // not in use as a 5-Tone code
-  EXPECT_EQ(ShownAlertPage(state)[alert::Code], 5);
-  stored[alert::CodeKind] = alert::CodeNone;
-  EXPECT_EQ(ShownAlertPage(state)[alert::Code], 0);
+  stored[AlertSlot::CodeKind] = AlertCodeKind::Dtmf;
+  stored[AlertSlot::Code] = 5;
+  EXPECT_EQ(ShownAlertPage(state)[AlertSlot::Code], 5);
+  stored[AlertSlot::CodeKind] = AlertCodeKind::FiveTone;
+  stored[AlertSlot::Code] = 9;
+  EXPECT_EQ(ShownAlertPage(state)[AlertSlot::Code], 9);
+  stored[AlertSlot::Code] = 2;  // not in use as a 5-Tone code
+  EXPECT_EQ(ShownAlertPage(state)[AlertSlot::Code], 5);
+  stored[AlertSlot::CodeKind] = AlertCodeKind::None;
+  EXPECT_EQ(ShownAlertPage(state)[AlertSlot::Code], 0);
 }
 
 TEST_F(AlertRules, EmergencyChannelWithoutMemoryChannelsIsZero) {
   page.SetChannels({kNumberVFO, kNumberPA});
-  stored[alert::Channel] = 12;
-  EXPECT_EQ(ShownAlertPage(state)[alert::Channel], 0);
+  stored[AlertSlot::Channel] = 12;
+  EXPECT_EQ(ShownAlertPage(state)[AlertSlot::Channel], 0);
   page.SetChannels({30, 12});
-  EXPECT_EQ(ShownAlertPage(state)[alert::Channel], 12);
+  EXPECT_EQ(ShownAlertPage(state)[AlertSlot::Channel], 12);
 }
 
 TEST_F(AlertRules, ReportShowsWhatTheDialogShows) {

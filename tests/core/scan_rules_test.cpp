@@ -57,9 +57,9 @@ TEST_F(ScanRules, NewCodeplugShowsShortestTimesAndOkStoresThem) {
   const ScanSettings shown = ShownScanPage(state);
   EXPECT_EQ(stored, before);  // showing changes nothing
   EXPECT_EQ(shown, (ScanSettings{0, 0, 0, 5, 5, 1, 1, 0, 0, 2, 0, 0, 0, 0}));
-  EXPECT_EQ(ShownText(state, LookBackChoices(), shown[scan::LookBackA]), "0.5");
-  EXPECT_EQ(ShownText(state, ResumeDelayChoices(), shown[scan::RxResume]), "0.1");
-  EXPECT_EQ(ShownText(state, WaitTimeChoices(), shown[scan::WaitTime]), "50");
+  EXPECT_EQ(ShownText(state, LookBackChoices(), shown[ScanSlot::LookBackA]), "0.5");
+  EXPECT_EQ(ShownText(state, ResumeDelayChoices(), shown[ScanSlot::RxResume]), "0.1");
+  EXPECT_EQ(ShownText(state, WaitTimeChoices(), shown[ScanSlot::WaitTime]), "50");
   ApplyScanPage(state, shown);
   EXPECT_EQ(stored, shown);
 }
@@ -75,14 +75,14 @@ TEST_F(ScanRules, OutOfRangeBytesShowTheFirstEntry) {
 }
 
 TEST_F(ScanRules, StoredRevertThePriorityDoesNotOfferShowsTheFirstOffered) {
-  stored[scan::Priority] = 0;
-  stored[scan::Revert] = 2;
-  EXPECT_EQ(ShownScanPage(state)[scan::Revert], 0);
-  stored[scan::Priority] = 2;
-  stored[scan::Revert] = 7;
-  EXPECT_EQ(ShownScanPage(state)[scan::Revert], 7);
-  stored[scan::Revert] = 6;
-  EXPECT_EQ(ShownScanPage(state)[scan::Revert], 0);
+  stored[ScanSlot::Priority] = 0;
+  stored[ScanSlot::Revert] = 2;
+  EXPECT_EQ(ShownScanPage(state)[ScanSlot::Revert], 0);
+  stored[ScanSlot::Priority] = 2;
+  stored[ScanSlot::Revert] = 7;
+  EXPECT_EQ(ShownScanPage(state)[ScanSlot::Revert], 7);
+  stored[ScanSlot::Revert] = 6;
+  EXPECT_EQ(ShownScanPage(state)[ScanSlot::Revert], 0);
 }
 
 TEST_F(ScanRules, PriorityChannelsComeFromTheMemoryChannelsOnly) {
@@ -94,27 +94,27 @@ TEST_F(ScanRules, PriorityChannelsComeFromTheMemoryChannelsOnly) {
   EXPECT_EQ(ChoiceText(state, channels, 2), "39");
   EXPECT_EQ(StoredValues(channels), (std::vector<int>{3, 12, 40}));
 
-  stored[scan::Channel1] = 12;
-  stored[scan::Channel2] = 99;  // gone: the first channel
+  stored[ScanSlot::Channel1] = 12;
+  stored[ScanSlot::Channel2] = 99;  // gone: the first channel
   const ScanSettings shown = ShownScanPage(state);
-  EXPECT_EQ(shown[scan::Channel1], 12);
-  EXPECT_EQ(shown[scan::Channel2], 3);
+  EXPECT_EQ(shown[ScanSlot::Channel1], 12);
+  EXPECT_EQ(shown[ScanSlot::Channel2], 3);
 
   page.SetChannels({kNumberVFO});
-  EXPECT_EQ(ShownScanPage(state)[scan::Channel1], 0);
+  EXPECT_EQ(ShownScanPage(state)[ScanSlot::Channel1], 0);
 }
 
 TEST_F(ScanRules, OkKeepsTheGroupBytesAsStored) {
-  stored[scan::Group1] = 33;
-  stored[scan::Group2] = 255;
+  stored[ScanSlot::Group1] = 33;
+  stored[ScanSlot::Group2] = 255;
   ScanSettings shown = ShownScanPage(state);
-  shown[scan::Mode] = 1;
-  shown[scan::Group1] = 1;
-  shown[scan::Group2] = 2;
+  shown[ScanSlot::Mode] = 1;
+  shown[ScanSlot::Group1] = 1;
+  shown[ScanSlot::Group2] = 2;
   ApplyScanPage(state, shown);
-  EXPECT_EQ(stored[scan::Mode], 1);
-  EXPECT_EQ(stored[scan::Group1], 33);
-  EXPECT_EQ(stored[scan::Group2], 255);
+  EXPECT_EQ(stored[ScanSlot::Mode], 1);
+  EXPECT_EQ(stored[ScanSlot::Group1], 33);
+  EXPECT_EQ(stored[ScanSlot::Group2], 255);
 }
 
 TEST_F(ScanRules, ReportShowsWhatTheDialogShows) {

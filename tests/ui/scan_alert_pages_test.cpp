@@ -140,7 +140,7 @@ TEST_F(SettingsPages, AlertWithoutCodeKindStoresNoCode) {
   Pick("Combo1_1", 0);
   EXPECT_EQ(List("Combo1_2")->count(), 0);
   Press("CommandOK");
-  EXPECT_EQ(mState.Current.Settings.Alert[alert::Code], 0);
+  EXPECT_EQ(mState.Current.Settings.Alert[AlertSlot::Code], 0);
 }
 
 // Opening corrects what the lists cannot show, but only OK may store it.

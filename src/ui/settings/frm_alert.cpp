@@ -25,15 +25,15 @@ constexpr int kTextPreAlert = 2614;
 constexpr int kTextLoneWorkerTime = 2615;
 
 // The byte each list edits, by its index; (7) has none.
-constexpr std::size_t kSlotOf[] = {alert::Kind,   alert::CodeKind,      alert::Code,    alert::AlarmTime,
-                                   alert::TxTime, alert::RxTime,        alert::ChannelSelect, 0,
-                                   alert::Channel, alert::Cycle};
+constexpr std::size_t kSlotOf[] = {AlertSlot::Kind,   AlertSlot::CodeKind,      AlertSlot::Code,    AlertSlot::AlarmTime,
+                                   AlertSlot::TxTime, AlertSlot::RxTime,        AlertSlot::ChannelSelect, 0,
+                                   AlertSlot::Channel, AlertSlot::Cycle};
 constexpr bool Built(int rList) { return rList != 7; }
 
 }  // namespace
 
 FrmAlert::FrmAlert(AppState& rState, QWidget* rParent)
-    : QDialog(rParent), mState(rState), mStoredCode(rState.Current.Settings.Alert[alert::Code]) {
+    : QDialog(rParent), mState(rState), mStoredCode(rState.Current.Settings.Alert[AlertSlot::Code]) {
   setObjectName("FrmAlert");
   SetTextId(this, kTextCaption);
   BuildInputs();
@@ -89,13 +89,13 @@ void FrmAlert::LayOut() {
 }
 
 void FrmAlert::LoadInputs(const AlertSettings& rShown) {
-  FillChoiceList(mList[2], mState, AlertCodeChoices(mState.Current, rShown[alert::CodeKind]));
+  FillChoiceList(mList[2], mState, AlertCodeChoices(mState.Current, rShown[AlertSlot::CodeKind]));
   for (int i = 0; i < kLists; ++i) {
     if (Built(i)) ChooseStored(mList[static_cast<std::size_t>(i)], rShown[kSlotOf[i]]);
   }
-  mLoneWorker->setChecked(rShown[alert::LoneWorker] == 1);
-  ChooseStored(mLoneWorkerList[0], rShown[alert::PreAlertTime]);
-  ChooseStored(mLoneWorkerList[1], rShown[alert::LoneWorkerTime]);
+  mLoneWorker->setChecked(rShown[AlertSlot::LoneWorker] == 1);
+  ChooseStored(mLoneWorkerList[0], rShown[AlertSlot::PreAlertTime]);
+  ChooseStored(mLoneWorkerList[1], rShown[AlertSlot::LoneWorkerTime]);
   UpdateEnabled();
 }
 
@@ -121,9 +121,9 @@ AlertSettings FrmAlert::Inputs() const {
   for (int i = 0; i < kLists; ++i) {
     if (Built(i)) bytes[kSlotOf[i]] = static_cast<Byte>(StoredOfList(mList[static_cast<std::size_t>(i)]));
   }
-  bytes[alert::LoneWorker] = mLoneWorker->isChecked() ? 1 : 0;
-  bytes[alert::PreAlertTime] = static_cast<Byte>(StoredOfList(mLoneWorkerList[0]));
-  bytes[alert::LoneWorkerTime] = static_cast<Byte>(StoredOfList(mLoneWorkerList[1]));
+  bytes[AlertSlot::LoneWorker] = mLoneWorker->isChecked() ? 1 : 0;
+  bytes[AlertSlot::PreAlertTime] = static_cast<Byte>(StoredOfList(mLoneWorkerList[0]));
+  bytes[AlertSlot::LoneWorkerTime] = static_cast<Byte>(StoredOfList(mLoneWorkerList[1]));
   return bytes;
 }
 

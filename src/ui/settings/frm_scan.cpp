@@ -20,10 +20,10 @@ constexpr int kTextFirstLabel = 2402;
 constexpr int kTextEntryTone = 2413;
 
 // The byte each list edits, by its index; the group boxes (3) and (5) have none.
-constexpr std::size_t kSlotOf[] = {scan::Mode,      scan::Priority, scan::Channel1, 0,
-                                   scan::Channel2,  0,              scan::Revert,   scan::LookBackA,
-                                   scan::LookBackB, scan::RxResume, scan::TxResume, scan::Type,
-                                   scan::WaitTime};
+constexpr std::size_t kSlotOf[] = {ScanSlot::Mode,      ScanSlot::Priority, ScanSlot::Channel1, 0,
+                                   ScanSlot::Channel2,  0,              ScanSlot::Revert,   ScanSlot::LookBackA,
+                                   ScanSlot::LookBackB, ScanSlot::RxResume, ScanSlot::TxResume, ScanSlot::Type,
+                                   ScanSlot::WaitTime};
 constexpr bool Built(int rList) { return rList != 3 && rList != 5; }
 
 // Label texts: (0) 2402, (1) 2403, (2) 2404, (4) 2405, (6) .. (12) 2406 .. 2412.
@@ -82,9 +82,9 @@ void FrmScan::LoadInputs(const ScanSettings& rShown) {
   for (int i = 0; i < kLists; ++i) {
     if (Built(i) && i != 6) ChooseStored(mList[static_cast<std::size_t>(i)], rShown[kSlotOf[i]]);
   }
-  FillChoiceList(mList[6], mState, ScanRevertChoices(mState, rShown[scan::Priority]));
-  ChooseStored(mList[6], rShown[scan::Revert]);
-  mEntryTone->setChecked(rShown[scan::EntryTone] == 1);
+  FillChoiceList(mList[6], mState, ScanRevertChoices(mState, rShown[ScanSlot::Priority]));
+  ChooseStored(mList[6], rShown[ScanSlot::Revert]);
+  mEntryTone->setChecked(rShown[ScanSlot::EntryTone] == 1);
   UpdateEnabled();
 }
 
@@ -112,7 +112,7 @@ ScanSettings FrmScan::Inputs() const {
   for (int i = 0; i < kLists; ++i) {
     if (Built(i)) bytes[kSlotOf[i]] = static_cast<Byte>(StoredOfList(mList[static_cast<std::size_t>(i)]));
   }
-  bytes[scan::EntryTone] = mEntryTone->isChecked() ? 1 : 0;
+  bytes[ScanSlot::EntryTone] = mEntryTone->isChecked() ? 1 : 0;
   return bytes;
 }
 
