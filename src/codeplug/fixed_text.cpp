@@ -11,4 +11,19 @@ std::string TrimFixedText(std::string_view rText) {
   return std::string(rText);
 }
 
+std::string BytesToUtf8(std::string_view rRaw) {
+  std::string out;
+  out.reserve(rRaw.size() * 2);
+  for (char c : rRaw) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      out.push_back(c);
+    } else {
+      out.push_back(static_cast<char>(0xC0 | (b >> 6)));
+      out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+    }
+  }
+  return out;
+}
+
 }  // namespace px

@@ -12,6 +12,8 @@ namespace px {
 // Display form of any fixed text: trailing spaces removed, then everything from the
 // first NUL on removed.
 std::string TrimFixedText(std::string_view rText);
+// Byte k becomes code point k, in UTF-8: a fixed text in a UTF-8 report or document.
+std::string BytesToUtf8(std::string_view rRaw);
 
 template <std::size_t N>
 struct FixedText {

@@ -20,22 +20,6 @@ constexpr const char* kChannelsKey = "Channels";
 
 // ---- codeplug to JSON --------------------------------------------------------------
 
-// Byte k becomes code point k, in UTF-8.
-std::string TextToUtf8(std::string_view rRaw) {
-  std::string out;
-  out.reserve(rRaw.size() * 2);
-  for (char c : rRaw) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      out.push_back(c);
-    } else {
-      out.push_back(static_cast<char>(0xC0 | (b >> 6)));
-      out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-    }
-  }
-  return out;
-}
-
 std::string HexBits(double rValue) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   const auto bits = std::bit_cast<std::uint64_t>(rValue);
@@ -47,7 +31,7 @@ std::string HexBits(double rValue) {
 template <class T>
 Json ToJsonValue(const T& rValue) {
   if constexpr (IsFixedText<T>::value) {
-    return TextToUtf8(rValue.Raw());
+    return BytesToUtf8(rValue.Raw());
   } else if constexpr (IsStdArray<T>::value) {
     Json array = Json::array();
     for (const auto& e : rValue) array.push_back(ToJsonValue(e));

@@ -8,6 +8,8 @@
 
 #include "codeplug/alert_slots.h"
 #include "codeplug/fixed_text.h"
+#include "codeplug/key_slots.h"
+#include "codeplug/option_slots.h"
 #include "codeplug/scan_slots.h"
 
 namespace px {
@@ -97,7 +99,7 @@ struct FiveToneSettings {
 };
 
 struct OptionSettings {
-  std::array<Int16, 23> OptionValues{};
+  std::array<Int16, OptionSlot::Count> OptionValues{};
   FixedText<7> PowerOnMessage;
   Int16 OptionValue24 = 0;
   FixedText<6> PowerOnPassword;
@@ -106,7 +108,7 @@ struct OptionSettings {
 
 using ScanSettings = std::array<Byte, ScanSlot::Count>;
 using AlertSettings = std::array<Byte, AlertSlot::Count>;
-using KeyFunctionBytes = std::array<Byte, 15>;
+using KeyFunctionBytes = std::array<Byte, KeySlot::Count>;
 
 struct BookEntry {
   Int16 Index = 0;

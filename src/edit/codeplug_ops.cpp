@@ -210,7 +210,7 @@ void RepairChannelReferences(AppState& rState) {
                         ChannelExists(rState.Current, rState.Channels, rReference);
     if (!exists) rReference = lastMemory;
   };
-  // OptionValues[2] is left alone: every value its list offers stays valid.
+  // The power-on channel is left alone: every value its list offers stays valid.
   repair(rState.Current.Settings.Alert[AlertSlot::Channel]);
   repair(rState.Current.Settings.Scan[ScanSlot::Channel1]);
   repair(rState.Current.Settings.Scan[ScanSlot::Channel2]);

@@ -21,20 +21,25 @@ void DecodePowerOnText(FixedText<N>& rText, const RadioImage& rImage, std::size_
   AssignWithNul(rText, GetImageText(rImage, rAt, N, true));
 }
 
-// Option bytes as offsets from 0x0220, with the OptionValues index stored there.
+// Option bytes as offsets from 0x0220, with the OptionValues slot stored there.
 struct OptionByte {
   std::size_t Offset;
-  int Value;
+  std::size_t Slot;
 };
 constexpr OptionByte kOptionBytes[] = {
-    {0x00, 0}, {0x01, 1}, {0x02, 2},   {0x03, 3},   {0x05, 4},   {0x06, 5},   {0x07, 6},
-    {0x08, 7}, {0x0B, 8}, {0x0C, 9},   {0x0E, 10},  {0x0F, 11},  {0x11, 14},  {0x14, 18},
-    {0x15, 19}};
+    {0x00, OptionSlot::WorkMode},      {0x01, OptionSlot::DisplayMode},
+    {0x02, OptionSlot::PowerOnChannel}, {0x03, OptionSlot::SquelchLevel},
+    {0x05, OptionSlot::BatterySave},   {0x06, OptionSlot::ChannelDisplay},
+    {0x07, OptionSlot::BacklightTime}, {0x08, OptionSlot::MicGain},
+    {0x0B, OptionSlot::ToneBurst},     {0x0C, OptionSlot::TimeOutTimer},
+    {0x0E, OptionSlot::VoxLevel},      {0x0F, OptionSlot::VoiceLanguage},
+    {0x11, OptionSlot::BusyLockout},   {0x14, OptionSlot::KeypadLock},
+    {0x15, OptionSlot::PowerOnDisplay}};
 
 }  // namespace
 
 void EncodeKeyFunctions(const Codeplug& rPlug, RadioImage& rImage) {
-  ImageArea area(rImage, kKeyFunctionsAt, 15);
+  ImageArea area(rImage, kKeyFunctionsAt, KeySlot::Count);
   const auto& keys = rPlug.Settings.KeyFunctions;
   for (std::size_t i = 0; i < keys.size(); ++i) area.Put(i, keys[i]);
 }
@@ -86,16 +91,18 @@ void EncodeOptions(const Codeplug& rPlug, RadioImage& rImage) {
   const auto& v = options.OptionValues;
   const DtmfSettings& dtmf = rPlug.Settings.Dtmf;
   ImageArea area(rImage, kOptionsAt, 0x19);
-  for (const OptionByte& b : kOptionBytes) area.Put(b.Offset, ByteField(v[static_cast<std::size_t>(b.Value)]));
+  for (const OptionByte& b : kOptionBytes) area.Put(b.Offset, ByteField(v[b.Slot]));
   area.Put(0x09, 0);
   area.Put(0x0A, 0);
   area.Put(0x0D, 0);
   // The switches share two bytes; a value other than 0 or 1 would spill into the next bit.
-  area.Put(0x10, static_cast<Byte>(BitField(v[12], 1) | BitField(v[13], 1) << 1 |
+  area.Put(0x10, static_cast<Byte>(BitField(v[OptionSlot::FmRadio], 1) |
+                                   BitField(v[OptionSlot::LowBatteryAlert], 1) << 1 |
                                    BitField(dtmf.AniOn, 1) << 2));
   area.Put(0x12, ByteField(dtmf.DigitTimeIndex));
-  area.Put(0x13, static_cast<Byte>(BitField(v[15], 1) | BitField(v[16], 1) << 1 |
-                                   BitField(v[17], 1) << 3));
+  area.Put(0x13, static_cast<Byte>(BitField(v[OptionSlot::KeyBeep], 1) |
+                                   BitField(v[OptionSlot::VoicePrompt], 1) << 1 |
+                                   BitField(v[OptionSlot::RogerBeep], 1) << 3));
   area.Put(0x18, ByteField(options.OptionValue24));
 
   EncodePowerOnText(options.PowerOnMessage, ImageArea(rImage, kPowerOnMessageAt, 7));
@@ -106,15 +113,15 @@ void DecodeOptions(Codeplug& rPlug, const RadioImage& rImage) {
   OptionSettings& options = rPlug.Settings.Options;
   auto& v = options.OptionValues;
   const auto at = [&rImage](std::size_t rOffset) { return rImage[kOptionsAt + rOffset]; };
-  for (const OptionByte& b : kOptionBytes) v[static_cast<std::size_t>(b.Value)] = at(b.Offset);
-  if (v[5] > 1) v[5] = 0;
-  v[12] = at(0x10) & 1;
-  v[13] = (at(0x10) >> 1) & 1;
+  for (const OptionByte& b : kOptionBytes) v[b.Slot] = at(b.Offset);
+  if (v[OptionSlot::ChannelDisplay] > 1) v[OptionSlot::ChannelDisplay] = 0;
+  v[OptionSlot::FmRadio] = at(0x10) & 1;
+  v[OptionSlot::LowBatteryAlert] = (at(0x10) >> 1) & 1;
   rPlug.Settings.Dtmf.AniOn = (at(0x10) >> 2) & 1;
   rPlug.Settings.Dtmf.DigitTimeIndex = at(0x12);
-  v[15] = at(0x13) & 1;
-  v[16] = (at(0x13) >> 1) & 1;
-  v[17] = (at(0x13) >> 3) & 1;
+  v[OptionSlot::KeyBeep] = at(0x13) & 1;
+  v[OptionSlot::VoicePrompt] = (at(0x13) >> 1) & 1;
+  v[OptionSlot::RogerBeep] = (at(0x13) >> 3) & 1;
   options.OptionValue24 = at(0x18);
 
   DecodePowerOnText(options.PowerOnMessage, rImage, kPowerOnMessageAt);

@@ -20,6 +20,10 @@
 
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
+#include "edit/alert_rules.h"
+#include "edit/key_rules.h"
+#include "edit/option_rules.h"
+#include "edit/scan_rules.h"
 #include "link/embedded_info.h"
 #include "link/radio_image.h"
 #include "support/full_codeplug.h"
@@ -205,6 +209,50 @@ TEST(LinkE2e, WriteThenReadAFullCodeplug) {
   EXPECT_TRUE(got.Current.Settings == expected.Current.Settings);
   EXPECT_EQ(got.Current.ChannelCount, expected.Current.ChannelCount);
   EXPECT_TRUE(got.Current.Book == expected.Current.Book);
+}
+
+// Settings changed on the optional-functions, keys, scan and alert pages reach the radio's bytes.
+TEST(LinkE2e, PageSettingsArriveWhereTheRadioKeepsThem) {
+  Workspace ws;
+  AppState state;
+  FillFullCodeplug(state);
+  OptionPage options = LoadOptionPage(state);
+  ChooseOption(state, options, 5, 2);  // battery save 1:4, 0x0225
+  ChooseOption(state, options, 15, 1);  // busy lockout "Repeater", 0x0231
+  ChooseSwitch(options, 3, false);      // low battery alert, bit 1 of 0x0230
+  options.MessageBoxes = {"O", "K", "", "", "", "", ""};
+  ApplyOptionPage(state, options);
+  KeyPositions keys = LoadKeyPage(state);
+  keys[KeySlot::LongPress] = 12;
+  ApplyKeyPage(state, keys);
+  ScanSettings scan = ShownScanPage(state);
+  scan[ScanSlot::Priority] = 1;
+  scan[ScanSlot::Channel1] = 12;
+  ApplyScanPage(state, scan);
+  AlertSettings alert = ShownAlertPage(state);
+  alert[AlertSlot::Channel] = 21;
+  alert[AlertSlot::LoneWorkerTime] = 60;
+  ApplyAlertPage(state, alert);
+  std::string error;
+  ASSERT_TRUE(WriteCodeplugFiles(ws.File("pages.dat"), state.Current, state.Channels, error)) << error;
+  test::WriteBytes(ws.File("radio.img"), PatternImage(5));
+  {
+    Sim sim({"--image", ws.File("radio.img"), "--save", ws.File("written.img")});
+    const auto w = ws.Cli({"write", "--port", sim.Device(), ws.File("pages.dat"), "--yes"});
+    ASSERT_EQ(w.Status, 0) << w.Err;
+    EXPECT_EQ(sim.Stop(), 0);
+  }
+  const Bytes written = test::ReadBytes(ws.File("written.img"));
+  ASSERT_EQ(written.size(), kImageSize);
+  EXPECT_EQ(written[0x0225], 2);
+  EXPECT_EQ(written[0x0231], 1);
+  EXPECT_EQ(written[0x0230] & 0x02, 0);
+  EXPECT_EQ(written[0x01F0 + KeySlot::LongPress], 12);
+  EXPECT_EQ(written[0x03B1], 1);
+  EXPECT_EQ(written[0x03BB], 11);  // channels one lower
+  EXPECT_EQ(written[0x03A8], 20);
+  EXPECT_EQ(written[0x03AC], 60);
+  EXPECT_EQ(Bytes(written.begin() + 0x03E0, written.begin() + 0x03E7), (Bytes{'O', 'K', 0, 0, 0, 0, 0}));
 }
 
 TEST(LinkE2e, EmbeddedInformation) {

@@ -161,7 +161,7 @@ void FillFiveTone(FiveToneSettings& f) {
 }
 
 void FillOptions(OptionSettings& o) {
-  o.OptionValues = {2, 1, 57, 20, 2, 1, 4, 31, 3, 30, 3, 1, 1, 1, 2, 1, 0, 1, 2, 1, 0, 0, 0};
+  o.OptionValues = {2, 1, 57, 20, 2, 0, 4, 31, 3, 30, 3, 1, 1, 1, 2, 1, 0, 1, 2, 1, 0, 0, 0};
   o.PowerOnMessage.Assign("PX4800!");
   o.OptionValue24 = 1;
   o.PowerOnPassword = WithNul<6>("1234");
@@ -194,8 +194,8 @@ void FillFullCodeplug(AppState& rState) {
   FillTwoTone(s.TwoTone);
   FillFiveTone(s.FiveTone);
   FillOptions(s.Options);
-  s.Scan = {1, 2, 3, 7, 9, 1, 0, 1, 2, 4, 0, 200, 255, 17};
-  s.Alert = {1, 2, 5, 3, 1, 2, 1, 150, 4, 3, 1, 5};
+  s.Scan = {1, 2, 3, 7, 9, 1, 3, 1, 1, 4, 0, 200, 255, 17};
+  s.Alert = {1, 2, 5, 3, 1, 2, 1, 150, 4, 1, 1, 5};
   FillBook(plug.Book);
   plug.FiveToneLastOption = 57;
 

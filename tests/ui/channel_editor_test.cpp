@@ -22,6 +22,7 @@
 #include "app/language.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
+#include "support/dialog_driver.h"
 #include "support/scripted_ui.h"
 #include "support/started_program.h"
 #include "support/temp_dir.h"
@@ -52,37 +53,22 @@ class ChannelEditorTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(mDialog.get()));
     return *mDialog;
   }
+  test::DialogDriver Driver() const { return test::DialogDriver(mDialog.get()); }
   template <typename T>
   T* Find(const char* rName) {
-    T* widget = mDialog->findChild<T*>(rName);
-    EXPECT_NE(widget, nullptr) << rName;
-    return widget;
+    return Driver().Find<T>(rName);
   }
-  QLineEdit* Text(const char* rName) { return Find<QLineEdit>(rName); }
-  QComboBox* List(const char* rName) { return Find<QComboBox>(rName); }
-  QCheckBox* Check(const char* rName) { return Find<QCheckBox>(rName); }
-  void Ok() { QTest::mouseClick(Find<QPushButton>("CommandOK"), Qt::LeftButton); }
-
-  // Types into a box as a user would, after emptying it.
-  void Type(const char* rName, const QString& rText) {
-    QLineEdit* edit = Text(rName);
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClicks(edit, rText);
-  }
+  QLineEdit* Text(const char* rName) { return Driver().Text(rName); }
+  QComboBox* List(const char* rName) { return Driver().List(rName); }
+  QCheckBox* Check(const char* rName) { return Driver().Check(rName); }
+  void Ok() { Driver().Ok(); }
+  void Type(const char* rName, const QString& rText) { Driver().Type(rName, rText); }
   // Chooses an entry with the keyboard, so the list reacts as to a user.
   void Pick(const char* rName, int rIndex) {
-    QComboBox* list = List(rName);
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < rIndex; ++i) QTest::keyClick(list, Qt::Key_Down);
-    ASSERT_EQ(list->currentIndex(), rIndex) << rName;
+    Driver().Pick(rName, rIndex);
+    ASSERT_EQ(List(rName)->currentIndex(), rIndex) << rName;
   }
-  QStringList Entries(const char* rName) {
-    QStringList texts;
-    QComboBox* list = List(rName);
-    for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
-    return texts;
-  }
+  QStringList Entries(const char* rName) { return Driver().Entries(rName); }
   const ChannelRecord* Record(int rRow) {
     const int slot = FindChannelSlot(mState.Current, mState.Channels, rRow);
     return slot < 0 ? nullptr : &mState.Channels[static_cast<std::size_t>(slot)];

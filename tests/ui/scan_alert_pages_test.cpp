@@ -14,6 +14,7 @@
 #include "app/bands.h"
 #include "codeplug/alert_slots.h"
 #include "codeplug/scan_slots.h"
+#include "support/dialog_driver.h"
 #include "support/full_codeplug.h"
 #include "support/program_folder.h"
 #include "support/temp_dir.h"
@@ -33,50 +34,36 @@ class SettingsPages : public ::testing::Test {
   }
 
   template <class Dialog>
-  Dialog& Open() {
-    auto dialog = std::make_unique<Dialog>(mState);
-    Dialog& shown = *dialog;
-    mDialog = std::move(dialog);
+  void Open() {
+    mDialog = std::make_unique<Dialog>(mState);
     mDialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(mDialog.get()));
-    return shown;
+    mDriver.Attach(mDialog.get());
   }
-  QComboBox* List(const char* rName) {
-    auto* list = mDialog->findChild<QComboBox*>(rName);
-    EXPECT_NE(list, nullptr) << rName;
-    return list;
-  }
-  QCheckBox* Check() { return mDialog->findChild<QCheckBox*>("Check1"); }
-  // Chooses an entry with the keyboard, as a user would.
+  QComboBox* List(const char* rName) { return mDriver.List(rName); }
+  QCheckBox* Check() { return mDriver.Check("Check1"); }
   void Pick(const char* rName, int rIndex) {
-    QComboBox* list = List(rName);
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < rIndex; ++i) QTest::keyClick(list, Qt::Key_Down);
-    ASSERT_EQ(list->currentIndex(), rIndex) << rName;
+    mDriver.Pick(rName, rIndex);
+    ASSERT_EQ(List(rName)->currentIndex(), rIndex) << rName;
   }
   void PickText(const char* rName, const char* rText) {
     const int index = List(rName)->findText(QString::fromLatin1(rText));
     ASSERT_GE(index, 0) << rName << " " << rText;
     Pick(rName, index);
   }
-  void Press(const char* rButton) {
-    QTest::mouseClick(mDialog->findChild<QPushButton*>(rButton), Qt::LeftButton);
-  }
-  QStringList Entries(const char* rName) {
-    QStringList texts;
-    for (int i = 0; i < List(rName)->count(); ++i) texts << List(rName)->itemText(i);
-    return texts;
-  }
+  void Press(const char* rButton) { mDriver.Press(rButton); }
+  QStringList Entries(const char* rName) { return mDriver.Entries(rName); }
 
   test::TempDir mHome;
   AppState mState;
   std::unique_ptr<QDialog> mDialog;
+  test::DialogDriver mDriver;
 };
 
 TEST_F(SettingsPages, ScanRoundTripStoresExactlyTheShownBytes) {
-  // The full codeplug's transmit resume 0 and entry tone 2 show as 0.1 s and off.
-  ASSERT_EQ(mState.Current.Settings.Scan, (ScanSettings{1, 2, 3, 7, 9, 1, 0, 1, 2, 4, 0, 200, 255, 17}));
+  ASSERT_EQ(mState.Current.Settings.Scan, (ScanSettings{1, 2, 3, 7, 9, 1, 3, 1, 1, 4, 0, 200, 255, 17}));
+  mState.Current.Settings.Scan[ScanSlot::TxResume] = 0;   // shows 0.1 s
+  mState.Current.Settings.Scan[ScanSlot::EntryTone] = 2;  // shows off
   Open<FrmScan>();
   EXPECT_EQ(List("Combo1_6")->currentText(), "Priority Channel 2");
   EXPECT_FALSE(List("Combo1_2")->isEnabled());
@@ -93,7 +80,7 @@ TEST_F(SettingsPages, ScanRoundTripStoresExactlyTheShownBytes) {
   EXPECT_FALSE(List("Combo1_4")->isEnabled());
   PickText("Combo1_2", "11");
   Pick("Combo1_12", 10);  // 300 ms
-  QTest::mouseClick(Check(), Qt::LeftButton);
+  mDriver.Tick("Check1", true);
   Press("CommandOK");
   EXPECT_EQ(mDialog->result(), QDialog::Accepted);
   EXPECT_EQ(mState.Current.Settings.Scan, (ScanSettings{1, 1, 0, 7, 9, 1, 1, 1, 1, 12, 0, 12, 255, 17}));
@@ -107,11 +94,12 @@ TEST_F(SettingsPages, ScanModeOffLeavesOnlyTheModeButOkStoresEveryList) {
   EXPECT_FALSE(Check()->isEnabled());
   EXPECT_TRUE(List("Combo1_0")->isEnabled());
   Press("CommandOK");
-  EXPECT_EQ(mState.Current.Settings.Scan, (ScanSettings{0, 2, 3, 7, 9, 1, 1, 1, 0, 4, 0, 200, 255, 17}));
+  EXPECT_EQ(mState.Current.Settings.Scan, (ScanSettings{0, 2, 3, 7, 9, 1, 3, 1, 1, 4, 0, 200, 255, 17}));
 }
 
 TEST_F(SettingsPages, AlertRoundTripFollowsTheCodeKind) {
-  ASSERT_EQ(mState.Current.Settings.Alert, (AlertSettings{1, 2, 5, 3, 1, 2, 1, 150, 4, 3, 1, 5}));
+  ASSERT_EQ(mState.Current.Settings.Alert, (AlertSettings{1, 2, 5, 3, 1, 2, 1, 150, 4, 1, 1, 5}));
+  mState.Current.Settings.Alert[AlertSlot::LoneWorker] = 3;  // shows off
   Open<FrmAlert>();
   EXPECT_EQ(List("Combo1_2")->currentText(), "5");
   EXPECT_FALSE(Entries("Combo1_2").contains("3"));  // 5-Tone code 3 is free
@@ -125,7 +113,7 @@ TEST_F(SettingsPages, AlertRoundTripFollowsTheCodeKind) {
   Pick("Combo1_6", 0);
   EXPECT_TRUE(List("Combo1_8")->isEnabled());
   PickText("Combo1_8", "20");
-  QTest::mouseClick(Check(), Qt::LeftButton);
+  mDriver.Tick("Check1", true);
   PickText("Combo2_1", "60");
   Pick("Combo1_0", 0);  // local alarm: the alarm time instead of the code
   EXPECT_TRUE(List("Combo1_3")->isEnabled());
@@ -145,6 +133,10 @@ TEST_F(SettingsPages, AlertWithoutCodeKindStoresNoCode) {
 
 // Opening corrects what the lists cannot show, but only OK may store it.
 TEST_F(SettingsPages, CancelAfterOpeningCorrectionsChangesNothing) {
+  mState.Current.Settings.Scan[ScanSlot::Revert] = 6;  // not offered with priority channel 2
+  mState.Current.Settings.Scan[ScanSlot::EntryTone] = 2;
+  mState.Current.Settings.Alert[AlertSlot::AlarmTime] = 0;
+  mState.Current.Settings.Alert[AlertSlot::LoneWorker] = 3;
   const Codeplug before = mState.Current;
   const ChannelTable channels = mState.Channels;
   Open<FrmScan>();

@@ -23,6 +23,7 @@
 #include "ui/main/frm_model.h"
 #include "ui/main/frm_pass_word.h"
 #include "ui/main/frm_progress.h"
+#include "support/dialog_driver.h"
 #include "ui/kit/message_service.h"
 #include "ui/settings/frm_emg.h"
 
@@ -31,9 +32,7 @@ namespace {
 
 template <class T>
 T* Child(QWidget& rDialog, const char* rName) {
-  T* widget = rDialog.findChild<T*>(QString::fromLatin1(rName));
-  EXPECT_NE(widget, nullptr) << rName;
-  return widget;
+  return test::DialogDriver(&rDialog).Find<T>(rName);
 }
 
 void Retype(QLineEdit* rEdit, const QString& rText) {

@@ -30,6 +30,7 @@
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_ch_edit.h"
 #include "ui/main/frm_language.h"
+#include "ui/main/page_catalogue.h"
 #include "ui/main/page_tree.h"
 
 namespace px {
@@ -108,8 +109,6 @@ void FrmMain::ConnectCommands() {
     if (OpenModelDialog(mState, this)) ShowListByData();
   });
   connect(m.EditChannel, &QAction::triggered, this, &FrmMain::EditCurrentChannel);
-  connect(m.EditEmbedded, &QAction::triggered, this,
-          [this] { RunEmbeddedInfoCommand(mState, mRadio, this); });
   connect(m.ComPort, &QAction::triggered, this, [this] { OpenComSetDialog(mState, mRadio, this); });
   connect(m.Language, &QAction::triggered, this, [this] {
     if (OpenLanguageDialog(mState, this)) ApplyWindowLanguage();
@@ -133,10 +132,13 @@ void FrmMain::ConnectCommands() {
   connect(m.HelpContents, &QAction::triggered, this, &FrmMain::ShowHelpContents);
   connect(m.About, &QAction::triggered, this, [this] { OpenAboutDialog(mState, this); });
 
-  // Pages whose dialogs this program does not have yet.
-  for (QAction* later : {m.Print, m.EditOptions, m.EditDtmf, m.EditTwoTone, m.EditFiveTone,
-                         m.EditScan, m.EditAlert, m.EditKeys, m.EditBook}) {
-    later->setEnabled(false);
+  // The print dialog is not there yet.
+  m.Print->setEnabled(false);
+  for (const PageRow& page : PageCatalogue()) {
+    if (page.MenuAction == nullptr) continue;
+    QAction* item = m.*page.MenuAction;
+    item->setEnabled(PageBuilt(page));
+    connect(item, &QAction::triggered, this, [this, &page] { OpenPage(page); });
   }
 
   connect(mGrid, &ChannelGrid::EditRequested, this, &FrmMain::OpenEditor);
@@ -161,18 +163,22 @@ void FrmMain::ShowListByData() {
   mGrid->ShowListByData(mState);
 }
 
-void FrmMain::LoadShowTree() { mTree->LoadShowTree(mState, AvailablePages()); }
+void FrmMain::LoadShowTree() { mTree->LoadShowTree(mState); }
 
 void FrmMain::ReShowGrid(int rIndex, int rRow, int rCol) { mGrid->ReShowGrid(mState, rIndex, rRow, rCol); }
 
 void FrmMain::ReShowFun() {
-  mMenus.EditDtmf->setVisible(mState.Features.DtmfEnabled != 0);
-  mMenus.EditTwoTone->setVisible(mState.Features.TwoToneEnabled != 0);
-  mMenus.EditFiveTone->setVisible(mState.Features.FiveToneEnabled != 0);
+  for (const PageRow& page : PageCatalogue())
+    if (page.MenuAction != nullptr) (mMenus.*page.MenuAction)->setVisible(PageOffered(page, mState));
   LoadShowTree();
 }
 
-QStringList FrmMain::AvailablePages() const { return {QStringLiteral("N1"), QStringLiteral("N9")}; }
+QStringList FrmMain::AvailablePages() const {
+  QStringList keys;
+  for (const PageRow& page : PageCatalogue())
+    if (PageBuilt(page)) keys << QString::fromLatin1(page.TreeKey);
+  return keys;
+}
 
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
@@ -287,10 +293,25 @@ void FrmMain::OnDeleteRow(int rRow) {
 }
 
 void FrmMain::OnPageChosen(const QString& rKey) {
-  if (rKey == QLatin1String("N1")) {
-    mGrid->setFocus();
-  } else if (rKey == QLatin1String("N9")) {
-    RunEmbeddedInfoCommand(mState, mRadio, this);
+  if (const PageRow* page = PageByTreeKey(rKey)) OpenPage(*page);
+}
+
+void FrmMain::OpenPage(const PageRow& rPage) {
+  switch (rPage.Kind) {
+    case PageKind::Grid:
+      mGrid->setFocus();
+      return;
+    case PageKind::RadioRead:
+      RunEmbeddedInfoCommand(mState, mRadio, this);
+      return;
+    case PageKind::Dialog:
+      // What a page changed reaches the grid, the tree and the title; the modified
+      // state follows from the codeplug against its saved copy.
+      if (ExecPageDialog(rPage, mState, this)) {
+        ShowListByData();
+        LoadShowTree();
+      }
+      return;
   }
 }
 

@@ -16,6 +16,7 @@ namespace px {
 
 class ChannelGrid;
 class PageTree;
+struct PageRow;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -44,6 +45,8 @@ class FrmMain : public QMainWindow {
   void EditCurrentChannel();
   void OpenEditor(int rRow);
   void RevealFeatureItems();
+  // Opens a page of the catalogue as its tree node and Edit-menu item do.
+  void OpenPage(const PageRow& rPage);
 
   // The window's own settings store group ("Settings"); tests may point it elsewhere.
   void RestoreGeometry();
@@ -72,6 +75,7 @@ class FrmMain : public QMainWindow {
   void UpdateClock();
   void ShowHelpContents();
   bool ConfirmClose();
+  // Tree keys of the pages that can be opened.
   QStringList AvailablePages() const;
 
   AppState& mState;

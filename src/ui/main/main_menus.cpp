@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "ui/kit/apply_language.h"
+#include "ui/main/page_catalogue.h"
 
 namespace px {
 
@@ -63,15 +64,9 @@ MainMenus BuildMainMenus(QMainWindow* rWindow) {
 
   m.Edit = AddMenu(rWindow, "MnuEdit", 1010);
   m.EditChannel = AddItem(m.Edit, "MnuEditChannel", 1011);
-  m.EditOptions = AddItem(m.Edit, "MnuEditOption", 1021);
-  m.EditDtmf = AddItem(m.Edit, "MnuEditDTMF", 1023);
-  m.EditTwoTone = AddItem(m.Edit, "MnuEdit2Tone", 1024);
-  m.EditFiveTone = AddItem(m.Edit, "MnuEdit5Tone", 1025);
-  m.EditScan = AddItem(m.Edit, "MnuEditScan", 2401);
-  m.EditAlert = AddItem(m.Edit, "MnuEditAlert", 2601);
-  m.EditKeys = AddItem(m.Edit, "MnuEditKey", 1029);
-  m.EditBook = AddItem(m.Edit, "MnuEditBook", 1804);
-  m.EditEmbedded = AddItem(m.Edit, "MnuEditEmbedded", 1028);
+  // One item per page of the catalogue, in its order.
+  for (const PageRow& page : PageCatalogue())
+    if (page.MenuAction != nullptr) m.*page.MenuAction = AddItem(m.Edit, page.MenuName, page.MenuTextId);
 
   m.Settings = AddMenu(rWindow, "MnuSet", 1030);
   m.ComPort = AddItem(m.Settings, "MnuSetCom", 1031);

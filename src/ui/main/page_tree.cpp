@@ -5,31 +5,13 @@
 
 #include "app/bands.h"
 #include "ui/kit/apply_language.h"
+#include "ui/main/page_catalogue.h"
 
 namespace px {
 
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-
-struct PageNode {
-  const char* Key;
-  int TextId;  // 0: the fixed text "CH"
-  std::int16_t FeatureFlags::*Feature;
-};
-
-const PageNode kPages[] = {
-    {"N1", 0, nullptr},
-    {"N4", 5021, nullptr},
-    {"N5", 5023, &FeatureFlags::DtmfEnabled},
-    {"N6", 5024, &FeatureFlags::TwoToneEnabled},
-    {"N7", 5025, &FeatureFlags::FiveToneEnabled},
-    {"N10", 2400, nullptr},
-    {"N11", 2600, nullptr},
-    {"N12", 5029, nullptr},
-    {"N8", 5804, nullptr},
-    {"N9", 5028, nullptr},
-};
 
 }  // namespace
 
@@ -44,25 +26,19 @@ PageTree::PageTree(QWidget* rParent) : QTreeWidget(rParent) {
       emit PageChosen(rItem->data(0, kKeyRole).toString());
     }
   });
-  connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* rItem, int) {
-    if (rItem != nullptr && (rItem->flags() & Qt::ItemIsEnabled)) {
-      emit PageChosen(rItem->data(0, kKeyRole).toString());
-    }
-  });
 }
 
-void PageTree::LoadShowTree(const AppState& rState, const QStringList& rAvailable) {
+void PageTree::LoadShowTree(const AppState& rState) {
   clear();
   auto* root = new QTreeWidgetItem(this);
   root->setText(0, ToQ(ProductNameOf(rState.ModelString)));
   root->setData(0, kKeyRole, QStringLiteral("N0"));
-  for (const PageNode& page : kPages) {
-    if (page.Feature != nullptr && rState.Features.*page.Feature == 0) continue;
+  for (const PageRow& page : PageCatalogue()) {
+    if (!PageOffered(page, rState)) continue;
     auto* node = new QTreeWidgetItem(root);
-    const QString key = QString::fromLatin1(page.Key);
-    node->setText(0, page.TextId == 0 ? QStringLiteral("CH") : LangQ(rState, page.TextId));
-    node->setData(0, kKeyRole, key);
-    if (!rAvailable.contains(key)) node->setFlags(node->flags() & ~Qt::ItemIsEnabled);
+    node->setText(0, page.TreeTextId == 0 ? QStringLiteral("CH") : LangQ(rState, page.TreeTextId));
+    node->setData(0, kKeyRole, QString::fromLatin1(page.TreeKey));
+    if (!PageBuilt(page)) node->setFlags(node->flags() & ~Qt::ItemIsEnabled);
   }
   root->setExpanded(true);
 }
@@ -85,6 +61,13 @@ QStringList PageTree::Keys() const {
 void PageTree::keyPressEvent(QKeyEvent* rEvent) {
   if (rEvent->key() == Qt::Key_Control && (rEvent->modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) == 0) {
     emit CtrlAlonePressed();
+  }
+  // Enter opens the current node as a click does.
+  QTreeWidgetItem* item = currentItem();
+  if ((rEvent->key() == Qt::Key_Return || rEvent->key() == Qt::Key_Enter) && item != nullptr &&
+      (item->flags() & Qt::ItemIsEnabled)) {
+    emit PageChosen(item->data(0, kKeyRole).toString());
+    return;
   }
   QTreeWidget::keyPressEvent(rEvent);
 }

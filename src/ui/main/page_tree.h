@@ -16,9 +16,9 @@ class PageTree : public QTreeWidget {
  public:
   explicit PageTree(QWidget* rParent = nullptr);
 
-  // Rebuilds the nodes from the language texts and the feature flags; rAvailable holds
-  // the keys of the pages that can be opened.
-  void LoadShowTree(const AppState& rState, const QStringList& rAvailable);
+  // Rebuilds the nodes from the page catalogue, the language texts and the feature
+  // flags; pages not built yet are shown disabled.
+  void LoadShowTree(const AppState& rState);
 
   QTreeWidgetItem* NodeOf(const QString& rKey) const;
   QStringList Keys() const;

@@ -1,0 +1,68 @@
+#include "ui/main/page_catalogue.h"
+
+#include <QDialog>
+
+#include <memory>
+
+#include "ui/settings/frm_alert.h"
+#include "ui/settings/frm_key_set.h"
+#include "ui/settings/frm_option.h"
+#include "ui/settings/frm_scan.h"
+
+namespace px {
+
+namespace {
+
+// key, tree key and text, Edit-menu item (member, name, text), feature flag, kind, dialog
+const PageRow kPages[] = {
+    {"channels", "N1", 0, nullptr, nullptr, 0,
+     nullptr, PageKind::Grid, nullptr},
+    {"options", "N4", 5021, &MainMenus::EditOptions, "MnuEditOption", 1021,
+     nullptr, PageKind::Dialog, MakePageDialog<FrmOption>},
+    {"dtmf", "N5", 5023, &MainMenus::EditDtmf, "MnuEditDTMF", 1023,
+     &FeatureFlags::DtmfEnabled, PageKind::Dialog, nullptr},
+    {"twotone", "N6", 5024, &MainMenus::EditTwoTone, "MnuEdit2Tone", 1024,
+     &FeatureFlags::TwoToneEnabled, PageKind::Dialog, nullptr},
+    {"fivetone", "N7", 5025, &MainMenus::EditFiveTone, "MnuEdit5Tone", 1025,
+     &FeatureFlags::FiveToneEnabled, PageKind::Dialog, nullptr},
+    {"scan", "N10", 2400, &MainMenus::EditScan, "MnuEditScan", 2401,
+     nullptr, PageKind::Dialog, nullptr},
+    {"alert", "N11", 2600, &MainMenus::EditAlert, "MnuEditAlert", 2601,
+     nullptr, PageKind::Dialog, nullptr},
+    {"keys", "N12", 5029, &MainMenus::EditKeys, "MnuEditKey", 1029,
+     nullptr, PageKind::Dialog, MakePageDialog<FrmKeySet>},
+    {"book", "N8", 5804, &MainMenus::EditBook, "MnuEditBook", 1804,
+     nullptr, PageKind::Dialog, nullptr},
+    {"embedded", "N9", 5028, &MainMenus::EditEmbedded, "MnuEditEmbedded", 1028,
+     nullptr, PageKind::RadioRead, nullptr},
+};
+
+}  // namespace
+
+std::span<const PageRow> PageCatalogue() { return kPages; }
+
+const PageRow* PageByKey(const QString& rKey) {
+  for (const PageRow& page : kPages)
+    if (rKey == QLatin1String(page.Key)) return &page;
+  return nullptr;
+}
+
+const PageRow* PageByTreeKey(const QString& rTreeKey) {
+  for (const PageRow& page : kPages)
+    if (rTreeKey == QLatin1String(page.TreeKey)) return &page;
+  return nullptr;
+}
+
+bool PageOffered(const PageRow& rPage, const AppState& rState) {
+  return rPage.Feature == nullptr || rState.Features.*rPage.Feature != 0;
+}
+
+bool PageBuilt(const PageRow& rPage) { return rPage.Kind != PageKind::Dialog || rPage.Make != nullptr; }
+
+bool ExecPageDialog(const PageRow& rPage, AppState& rState, QWidget* rParent) {
+  if (rPage.Kind != PageKind::Dialog || rPage.Make == nullptr) return false;
+  const std::unique_ptr<QDialog> dialog(rPage.Make(rState, rParent));
+  return dialog->exec() == QDialog::Accepted;
+}
+
+}  // namespace px
