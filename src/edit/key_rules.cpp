@@ -4,7 +4,6 @@ namespace px {
 
 namespace {
 
-constexpr int kTextCaption = 6000;
 constexpr int kTextFirstKey = 6001;
 
 constexpr Choice kFunctions[KeyFunction::Count] = {
@@ -55,7 +54,7 @@ void ApplyKeyPage(AppState& rState, const KeyPositions& rPositions) {
 }
 
 ReportSection DescribeKeysPage(const AppState& rState) {
-  ReportSection section{"keys", LangText(rState, kTextCaption), {}, {}};
+  ReportSection section{"keys", LangText(rState, kTextKeysCaption), {}, {}};
   const KeyPositions positions = LoadKeyPage(rState);
   for (std::size_t i = 0; i < positions.size(); ++i)
     section.Rows.push_back({LangText(rState, KeyLabelId(i)), ChoiceText(rState, kFunctions, positions[i])});

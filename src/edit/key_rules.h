@@ -10,6 +10,8 @@
 
 namespace px {
 
+inline constexpr int kTextKeysCaption = 6000;
+
 // Positions in the function list, one per key (KeySlot order).
 using KeyPositions = std::array<int, KeySlot::Count>;
 

@@ -9,12 +9,8 @@ namespace px {
 
 namespace {
 
-constexpr int kTextCaption = 1701;
 constexpr int kTextOff = 1755;
 constexpr int kTextOn = 1756;
-constexpr int kTextPasswordSwitch = 1737;
-constexpr int kTextPassword = 1738;
-constexpr int kTextMessage = 1739;
 constexpr int kTextChannelDisplay = 1723;  // the report's label of the unlabelled list
 
 constexpr std::string_view kNumbers[] = {
@@ -201,7 +197,7 @@ void ApplyOptionPage(AppState& rState, const OptionPage& rPage) {
 }
 
 ReportSection DescribeOptionsPage(const AppState& rState) {
-  ReportSection section{"options", LangText(rState, kTextCaption), {}, {}};
+  ReportSection section{"options", LangText(rState, kTextOptionCaption), {}, {}};
   const OptionPage page = LoadOptionPage(rState);
   for (int i = 0; i < kOptionLists; ++i) {
     const int label = OptionListAt(i).LabelId > 0 ? OptionListAt(i).LabelId : kTextChannelDisplay;
@@ -214,10 +210,10 @@ ReportSection DescribeOptionsPage(const AppState& rState) {
                             OnOff(rState, page.Scratch.OptionValues[kSwitches[i].Slot] == 1)});
   std::string message;
   for (const std::string& box : page.MessageBoxes) message += box.empty() ? std::string(" ") : box;
-  section.Rows.push_back({LangText(rState, kTextMessage), BytesToUtf8(TrimFixedText(message))});
+  section.Rows.push_back({LangText(rState, kTextPowerOnMessage), BytesToUtf8(TrimFixedText(message))});
   const bool passwordOn = EnablePassWord(page.Scratch.OptionValue24);
-  section.Rows.push_back({LangText(rState, kTextPasswordSwitch), OnOff(rState, passwordOn)});
-  if (passwordOn) section.Rows.push_back({LangText(rState, kTextPassword), page.Password});
+  section.Rows.push_back({LangText(rState, kTextPowerOnPasswordSwitch), OnOff(rState, passwordOn)});
+  if (passwordOn) section.Rows.push_back({LangText(rState, kTextPowerOnPassword), page.Password});
   return section;
 }
 

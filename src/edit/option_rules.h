@@ -27,6 +27,11 @@ inline constexpr int kChannelDisplayList = 18;
 inline constexpr int kFreeLabelFirst = 19;
 inline constexpr int kFreeLabelTextFirst = 1720;
 inline constexpr int kFreeLabels = 5;
+// Texts of the page that belong to no list.
+inline constexpr int kTextOptionCaption = 1701;
+inline constexpr int kTextPowerOnPasswordSwitch = 1737;
+inline constexpr int kTextPowerOnPassword = 1738;
+inline constexpr int kTextPowerOnMessage = 1739;
 
 struct OptionList {
   std::size_t Slot = 0;   // OptionSlot

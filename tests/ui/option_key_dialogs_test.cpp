@@ -11,8 +11,10 @@
 #include <memory>
 
 #include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "support/dialog_driver.h"
 #include "support/full_codeplug.h"
+#include "support/scripted_ui.h"
 #include "support/started_program.h"
 #include "ui/kit/message_service.h"
 #include "ui/settings/frm_key_set.h"
@@ -91,6 +93,16 @@ TEST_F(OptionKeyDialogsTest, OptionsRoundTripStoresExactlyTheChangedBytes) {
   EXPECT_EQ(mState.Current.Settings.Options, expected);
   EXPECT_EQ(mState.Current.Settings.KeyFunctions[1], 0) << "the FM-radio key went with the FM radio";
   EXPECT_EQ(mState.Current.Settings.KeyFunctions[6], 7);
+  EXPECT_TRUE(IsModified(mState));
+
+  // Saved and opened again, the page is as it was set.
+  test::ScriptedUi ui;
+  const std::string path = mProgram.Dir().File("options.dat");
+  ASSERT_TRUE(WriteCodeplug(mState, ui, path));
+  mState.Current.Settings.Options = OptionSettings{};
+  ASSERT_TRUE(OpenCodeplugFile(mState, ui, path));
+  EXPECT_EQ(mState.Current.Settings.Options, expected);
+  EXPECT_FALSE(IsModified(mState));
 }
 
 TEST_F(OptionKeyDialogsTest, OptionsShowTextBytesOneToOneAndEnterMovesOn) {

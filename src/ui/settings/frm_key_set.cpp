@@ -15,14 +15,13 @@ namespace px {
 
 namespace {
 
-constexpr int kTextCaption = 6000;
 constexpr int kLabelGap = 10;  // a label's right edge to its list
 
 }  // namespace
 
 FrmKeySet::FrmKeySet(AppState& rState, QWidget* rParent) : QDialog(rParent), mState(rState) {
   setObjectName(QStringLiteral("FrmKeySet"));
-  SetTextId(this, kTextCaption);
+  SetTextId(this, kTextKeysCaption);
 
   std::vector<std::string> functions;
   const ChoiceTable choices = KeyFunctionChoices();

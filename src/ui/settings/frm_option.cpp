@@ -19,10 +19,6 @@ namespace px {
 
 namespace {
 
-constexpr int kTextCaption = 1701;
-constexpr int kTextPasswordSwitch = 1737;
-constexpr int kTextPassword = 1738;
-constexpr int kTextMessage = 1739;
 constexpr int kLeftColumnLists = 10;  // Combo1(0) .. (9) on the left, the rest on the right
 constexpr int kLabelGap = 6;          // a label's right edge to its list
 
@@ -39,7 +35,7 @@ std::string ToBytes(const QString& rText) { return rText.toLatin1().toStdString(
 FrmOption::FrmOption(AppState& rState, QWidget* rParent)
     : QDialog(rParent), mState(rState), mPage(LoadOptionPage(rState)) {
   setObjectName(QStringLiteral("FrmOption"));
-  SetTextId(this, kTextCaption);
+  SetTextId(this, kTextOptionCaption);
   BuildControls();
   LayOut();
   ApplyLanguage(this, rState);
@@ -69,10 +65,10 @@ void FrmOption::BuildControls() {
     mMessage[i]->setFixedWidth(boxWidth);
     mMessage[i]->setAlignment(Qt::AlignCenter);
   }
-  mMessageLabel = NewLabel(this, kTextMessage);
+  mMessageLabel = NewLabel(this, kTextPowerOnMessage);
   mMessageLabel->setObjectName(QStringLiteral("Label2"));
-  mPasswordSwitch = NewCheck(this, "Check2", kTextPasswordSwitch);
-  mPasswordLabel = NewLabel(this, kTextPassword);
+  mPasswordSwitch = NewCheck(this, "Check2", kTextPowerOnPasswordSwitch);
+  mPasswordLabel = NewLabel(this, kTextPowerOnPassword);
   mPasswordLabel->setObjectName(QStringLiteral("Label3"));
   mPassword = NewText(this, "Text2", kPowerOnPasswordLength, DialogTextFilter::Accept::Digits);
   mPassword->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
