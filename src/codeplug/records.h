@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "codeplug/alert_slots.h"
 #include "codeplug/fixed_text.h"
 #include "codeplug/key_slots.h"
 #include "codeplug/option_slots.h"
+#include "codeplug/scan_slots.h"
 
 namespace px {
 
@@ -104,8 +106,8 @@ struct OptionSettings {
   bool operator==(const OptionSettings&) const = default;
 };
 
-using ScanSettings = std::array<Byte, 14>;
-using AlertSettings = std::array<Byte, 12>;
+using ScanSettings = std::array<Byte, ScanSlot::Count>;
+using AlertSettings = std::array<Byte, AlertSlot::Count>;
 using KeyFunctionBytes = std::array<Byte, KeySlot::Count>;
 
 struct BookEntry {

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "app/bands.h"
+#include "codeplug/alert_slots.h"
 #include "codeplug/number_text.h"
+#include "codeplug/scan_slots.h"
 #include "codeplug/text_formats.h"
 
 namespace px {
@@ -79,17 +81,17 @@ void ResetOptions(OptionSettings& r) {
 }
 
 void ResetScan(ScanSettings& r) {
-  const Byte keep = r[9];
+  const Byte keep = r[ScanSlot::WaitTime];
   r = {};
-  r[3] = 5;
-  r[4] = 5;
-  r[9] = keep;
+  r[ScanSlot::LookBackA] = 5;  // 0.5 s
+  r[ScanSlot::LookBackB] = 5;
+  r[ScanSlot::WaitTime] = keep;
 }
 
 void ResetAlert(AlertSettings& r) {
   r = {};
-  r[10] = 1;
-  r[11] = 5;
+  r[AlertSlot::PreAlertTime] = 1;
+  r[AlertSlot::LoneWorkerTime] = 5;
 }
 
 void ResetBook(std::array<BookEntry, kBookEntries>& rBook) {
@@ -191,8 +193,9 @@ void RenumberFiveToneReferences(AppState& rState) {
     if (channel.SignallingType == 3 && !EntryInUse(codes, channel.FiveToneEntryNumber))
       channel.FiveToneEntryNumber = FirstInUse(codes);
   }
-  auto& alert = rState.Current.Settings.Alert;
-  if (alert[1] == 2 && !EntryInUse(codes, alert[2])) alert[2] = static_cast<Byte>(FirstInUse(codes));
+  auto& page = rState.Current.Settings.Alert;
+  if (page[AlertSlot::CodeKind] == AlertCodeKind::FiveTone && !EntryInUse(codes, page[AlertSlot::Code]))
+    page[AlertSlot::Code] = static_cast<Byte>(FirstInUse(codes));
 }
 
 void RepairChannelReferences(AppState& rState) {
@@ -208,9 +211,9 @@ void RepairChannelReferences(AppState& rState) {
     if (!exists) rReference = lastMemory;
   };
   // The power-on channel is left alone: every value its list offers stays valid.
-  repair(rState.Current.Settings.Alert[7]);
-  repair(rState.Current.Settings.Scan[11]);
-  repair(rState.Current.Settings.Scan[13]);
+  repair(rState.Current.Settings.Alert[AlertSlot::Channel]);
+  repair(rState.Current.Settings.Scan[ScanSlot::Channel1]);
+  repair(rState.Current.Settings.Scan[ScanSlot::Channel2]);
 }
 
 }  // namespace px

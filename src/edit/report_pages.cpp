@@ -1,12 +1,14 @@
 // The pages the report can print, in print order, under their page catalogue keys. A
 // page's rules module describes it; a page added to the program gets its row here.
 
+#include "edit/alert_rules.h"
 #include "edit/book_rules.h"
 #include "edit/dtmf_rules.h"
 #include "edit/five_tone_rules.h"
 #include "edit/key_rules.h"
 #include "edit/option_rules.h"
 #include "edit/report.h"
+#include "edit/scan_rules.h"
 #include "edit/two_tone_rules.h"
 
 namespace px {
@@ -19,6 +21,8 @@ const ReportPage kReportPages[] = {
     {"dtmf", Message::PrintDtmf, DescribeDtmfPage},
     {"twotone", Message::PrintTwoTone, DescribeTwoTonePage},
     {"fivetone", Message::PrintFiveTone, DescribeFiveTonePage},
+    {"scan", Message::PrintOption, DescribeScanPage, 2400},
+    {"alert", Message::PrintOption, DescribeAlertPage, 2600},
     {"book", Message::PrintCommunicationBook, DescribeBookPage},
     {"embedded", Message::PrintEmbeddedMessage, nullptr},
 };

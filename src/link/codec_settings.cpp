@@ -1,5 +1,7 @@
 // Key functions, scan, alert and the optional functions.
 
+#include "codeplug/alert_slots.h"
+#include "codeplug/scan_slots.h"
 #include "link/codec_parts.h"
 #include "link/image_bytes.h"
 
@@ -48,32 +50,40 @@ void DecodeKeyFunctions(Codeplug& rPlug, const RadioImage& rImage) {
 }
 
 void EncodeScan(const Codeplug& rPlug, RadioImage& rImage) {
-  ImageArea area(rImage, kScanAt, 14);
-  const auto& scan = rPlug.Settings.Scan;
-  for (std::size_t i = 0; i < 10; ++i) area.Put(i, scan[i]);
-  // Bytes 10..13 are kept by the radio one below the value.
-  for (std::size_t i = 10; i < 14; ++i) area.Put(i, ToRadioByte(scan[i] - 1));
+  ImageArea area(rImage, kScanAt, ScanSlot::Count);
+  const auto& bytes = rPlug.Settings.Scan;
+  for (std::size_t i = ScanSlot::Mode; i < ScanSlot::Group1; ++i) area.Put(i, bytes[i]);
+  // The groups and priority channels are kept by the radio one below the value.
+  for (std::size_t i = ScanSlot::Group1; i < ScanSlot::Count; ++i) area.Put(i, ToRadioByte(bytes[i] - 1));
 }
 
 void DecodeScan(Codeplug& rPlug, const RadioImage& rImage) {
-  auto& scan = rPlug.Settings.Scan;
-  for (std::size_t i = 0; i < 10; ++i) scan[i] = rImage[kScanAt + i];
-  for (std::size_t i = 10; i < 14; ++i) scan[i] = FromRadioByteMinusOne(rImage[kScanAt + i]);
+  auto& bytes = rPlug.Settings.Scan;
+  for (std::size_t i = ScanSlot::Mode; i < ScanSlot::Group1; ++i) bytes[i] = rImage[kScanAt + i];
+  for (std::size_t i = ScanSlot::Group1; i < ScanSlot::Count; ++i)
+    bytes[i] = FromRadioByteMinusOne(rImage[kScanAt + i]);
 }
 
+namespace {
+// The alert bytes lie in order from 0x03A0, with one unused byte before the channel.
+std::size_t AlertImageOffset(std::size_t rSlot) { return rSlot < AlertSlot::Channel ? rSlot : rSlot + 1; }
+}  // namespace
+
 void EncodeAlert(const Codeplug& rPlug, RadioImage& rImage) {
-  ImageArea area(rImage, kAlertAt, 13);
-  const auto& alert = rPlug.Settings.Alert;
-  for (std::size_t i = 0; i < 7; ++i) area.Put(i, alert[i]);
-  area.Put(8, ToRadioByte(alert[7] - 1));
-  for (std::size_t i = 8; i < 12; ++i) area.Put(i + 1, alert[i]);
+  ImageArea area(rImage, kAlertAt, AlertSlot::Count + 1);
+  const auto& bytes = rPlug.Settings.Alert;
+  for (std::size_t i = 0; i < AlertSlot::Count; ++i) {
+    const Byte value = i == AlertSlot::Channel ? ToRadioByte(bytes[i] - 1) : bytes[i];
+    area.Put(AlertImageOffset(i), value);
+  }
 }
 
 void DecodeAlert(Codeplug& rPlug, const RadioImage& rImage) {
-  auto& alert = rPlug.Settings.Alert;
-  for (std::size_t i = 0; i < 7; ++i) alert[i] = rImage[kAlertAt + i];
-  alert[7] = FromRadioByteMinusOne(rImage[kAlertAt + 8]);
-  for (std::size_t i = 8; i < 12; ++i) alert[i] = rImage[kAlertAt + i + 1];
+  auto& bytes = rPlug.Settings.Alert;
+  for (std::size_t i = 0; i < AlertSlot::Count; ++i) {
+    const Byte value = rImage[kAlertAt + AlertImageOffset(i)];
+    bytes[i] = i == AlertSlot::Channel ? FromRadioByteMinusOne(value) : value;
+  }
 }
 
 void EncodeOptions(const Codeplug& rPlug, RadioImage& rImage) {

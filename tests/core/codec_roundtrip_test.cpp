@@ -91,8 +91,8 @@ TEST_F(FullCodeplug, SettingsRanges) {
   EXPECT_EQ(Bytes(0x0220, 0x19), std::string("\x02\x01\x39\x14\x00\x02\x00\x04\x1F\x00\x00"
                                               "\x03\x1E\x00\x03\x01\x07\x02\x02\x09\x02\x01"
                                               "\x00\x00\x01", 0x19));
-  EXPECT_EQ(Bytes(0x03A0, 13), std::string("\x01\x02\x05\x03\x01\x02\x01\x00\x95\x04\x03\x01\x05", 13));
-  EXPECT_EQ(Bytes(0x03B0, 14), std::string("\x01\x02\x03\x07\x09\x01\x00\x01\x02\x04\xFF\xC7\xFE\x10", 14));
+  EXPECT_EQ(Bytes(0x03A0, 13), std::string("\x01\x02\x05\x03\x01\x02\x01\x00\x95\x04\x01\x01\x05", 13));
+  EXPECT_EQ(Bytes(0x03B0, 14), std::string("\x01\x02\x03\x07\x09\x01\x03\x01\x01\x04\xFF\xC7\xFE\x10", 14));
   EXPECT_EQ(Bytes(0x03E0, 7), "PX4800!");
 }
 

@@ -20,8 +20,10 @@
 
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
+#include "edit/alert_rules.h"
 #include "edit/key_rules.h"
 #include "edit/option_rules.h"
+#include "edit/scan_rules.h"
 #include "link/embedded_info.h"
 #include "link/radio_image.h"
 #include "support/full_codeplug.h"
@@ -209,7 +211,7 @@ TEST(LinkE2e, WriteThenReadAFullCodeplug) {
   EXPECT_TRUE(got.Current.Book == expected.Current.Book);
 }
 
-// Settings changed on the optional-functions and keys pages reach the radio's bytes.
+// Settings changed on the optional-functions, keys, scan and alert pages reach the radio's bytes.
 TEST(LinkE2e, PageSettingsArriveWhereTheRadioKeepsThem) {
   Workspace ws;
   AppState state;
@@ -223,6 +225,14 @@ TEST(LinkE2e, PageSettingsArriveWhereTheRadioKeepsThem) {
   KeyPositions keys = LoadKeyPage(state);
   keys[KeySlot::LongPress] = 12;
   ApplyKeyPage(state, keys);
+  ScanSettings scan = ShownScanPage(state);
+  scan[ScanSlot::Priority] = 1;
+  scan[ScanSlot::Channel1] = 12;
+  ApplyScanPage(state, scan);
+  AlertSettings alert = ShownAlertPage(state);
+  alert[AlertSlot::Channel] = 21;
+  alert[AlertSlot::LoneWorkerTime] = 60;
+  ApplyAlertPage(state, alert);
   std::string error;
   ASSERT_TRUE(WriteCodeplugFiles(ws.File("pages.dat"), state.Current, state.Channels, error)) << error;
   test::WriteBytes(ws.File("radio.img"), PatternImage(5));
@@ -238,6 +248,10 @@ TEST(LinkE2e, PageSettingsArriveWhereTheRadioKeepsThem) {
   EXPECT_EQ(written[0x0231], 1);
   EXPECT_EQ(written[0x0230] & 0x02, 0);
   EXPECT_EQ(written[0x01F0 + KeySlot::LongPress], 12);
+  EXPECT_EQ(written[0x03B1], 1);
+  EXPECT_EQ(written[0x03BB], 11);  // channels one lower
+  EXPECT_EQ(written[0x03A8], 20);
+  EXPECT_EQ(written[0x03AC], 60);
   EXPECT_EQ(Bytes(written.begin() + 0x03E0, written.begin() + 0x03E7), (Bytes{'O', 'K', 0, 0, 0, 0, 0}));
 }
 

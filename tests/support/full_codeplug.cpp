@@ -194,8 +194,8 @@ void FillFullCodeplug(AppState& rState) {
   FillTwoTone(s.TwoTone);
   FillFiveTone(s.FiveTone);
   FillOptions(s.Options);
-  s.Scan = {1, 2, 3, 7, 9, 1, 0, 1, 2, 4, 0, 200, 255, 17};
-  s.Alert = {1, 2, 5, 3, 1, 2, 1, 150, 4, 3, 1, 5};
+  s.Scan = {1, 2, 3, 7, 9, 1, 3, 1, 1, 4, 0, 200, 255, 17};
+  s.Alert = {1, 2, 5, 3, 1, 2, 1, 150, 4, 1, 1, 5};
   FillBook(plug.Book);
   plug.FiveToneLastOption = 57;
 

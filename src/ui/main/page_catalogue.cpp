@@ -4,8 +4,10 @@
 
 #include <memory>
 
+#include "ui/settings/frm_alert.h"
 #include "ui/settings/frm_key_set.h"
 #include "ui/settings/frm_option.h"
+#include "ui/settings/frm_scan.h"
 #include "ui/signalling/frm_commu_book.h"
 #include "ui/signalling/frm_dtmf.h"
 #include "ui/signalling/frm_five_tone.h"
