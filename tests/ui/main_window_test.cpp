@@ -11,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMap>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -998,6 +999,33 @@ TEST_F(MainWindowTest, SplitterKeepsTheGridAtLeastHalfTheWindow) {
   Window().resize(1200, 600);
   QApplication::processEvents();
   EXPECT_NEAR(splitter->sizes().at(1), tree, 2);
+}
+
+}  // namespace
+}  // namespace px
+
+namespace px {
+namespace {
+
+// The commands users repeat have shortcuts, and no two items anywhere share one (Qt
+// would then run neither).
+TEST_F(MainWindowTest, RepeatedCommandsHaveShortcutsAndNoTwoItemsShareOne) {
+  const MainMenus& m = Window().Menus();
+  EXPECT_EQ(m.SaveAs->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  EXPECT_EQ(m.Exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(m.Read->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+  EXPECT_EQ(m.Write->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+  EXPECT_EQ(m.EditOptions->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_1));
+  QMap<QString, QString> seen;
+  for (QMenu* menu : m.Menus()) {
+    for (QAction* item : menu->actions()) {
+      if (item->shortcut().isEmpty()) continue;
+      const QString key = item->shortcut().toString();
+      EXPECT_FALSE(seen.contains(key)) << key.toStdString() << ": " << seen.value(key).toStdString() << " and "
+                                       << item->objectName().toStdString();
+      seen.insert(key, item->objectName());
+    }
+  }
 }
 
 }  // namespace

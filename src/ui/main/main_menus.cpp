@@ -53,11 +53,11 @@ MainMenus BuildMainMenus(QMainWindow* rWindow) {
   m.New = AddItem(m.File, "MnuFileNew", 1001, QKeySequence(Qt::CTRL | Qt::Key_N));
   m.Open = AddItem(m.File, "MnuFileOpen", 1002, QKeySequence(Qt::CTRL | Qt::Key_O));
   m.Save = AddItem(m.File, "MnuFileSave", 1003, QKeySequence(Qt::CTRL | Qt::Key_S));
-  m.SaveAs = AddItem(m.File, "MnuFileSaveAs", 1004);
+  m.SaveAs = AddItem(m.File, "MnuFileSaveAs", 1004, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   m.File->addSeparator();
-  m.Print = AddItem(m.File, "MnuFilePrint", 1005);
+  m.Print = AddItem(m.File, "MnuFilePrint", 1005, QKeySequence(Qt::CTRL | Qt::Key_P));
   m.File->addSeparator();
-  m.Exit = AddItem(m.File, "MnuFileExit", 1006);
+  m.Exit = AddItem(m.File, "MnuFileExit", 1006, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   m.Model = AddMenu(rWindow, "MnuModel", 1060);
   m.ModelInfo = AddItem(m.Model, "MnuModelInfo", 1061);
@@ -66,7 +66,10 @@ MainMenus BuildMainMenus(QMainWindow* rWindow) {
   m.EditChannel = AddItem(m.Edit, "MnuEditChannel", 1011);
   // One item per page of the catalogue, in its order.
   for (const PageRow& page : PageCatalogue())
-    if (page.MenuAction != nullptr) m.*page.MenuAction = AddItem(m.Edit, page.MenuName, page.MenuTextId);
+    if (page.MenuAction != nullptr)
+      m.*page.MenuAction =
+          AddItem(m.Edit, page.MenuName, page.MenuTextId,
+                  page.ShortcutKey != 0 ? QKeySequence(Qt::CTRL | static_cast<Qt::Key>(page.ShortcutKey)) : QKeySequence());
 
   m.Settings = AddMenu(rWindow, "MnuSet", 1030);
   m.ComPort = AddItem(m.Settings, "MnuSetCom", 1031);
@@ -74,8 +77,8 @@ MainMenus BuildMainMenus(QMainWindow* rWindow) {
   m.Initialize = AddItem(m.Settings, "MnuSetInit", 1033);
 
   m.Program = AddMenu(rWindow, "MnuPro", 1040);
-  m.Read = AddItem(m.Program, "MnuProRead", 1041);
-  m.Write = AddItem(m.Program, "MnuProWrite", 1042);
+  m.Read = AddItem(m.Program, "MnuProRead", 1041, QKeySequence(Qt::CTRL | Qt::Key_R));
+  m.Write = AddItem(m.Program, "MnuProWrite", 1042, QKeySequence(Qt::CTRL | Qt::Key_W));
   m.Password = AddItem(m.Program, "MnuProPassWord", 1043);
 
   m.View = AddMenu(rWindow, "MnuView", 1020);

@@ -42,6 +42,7 @@ struct PageRow {
   std::int16_t FeatureFlags::*Feature;   // nullptr: always offered
   PageKind Kind;
   PageDialogMaker Make;                  // Dialog pages; nullptr while not built
+  int ShortcutKey = 0;                   // the Edit-menu item's shortcut is Ctrl with this Qt::Key
 };
 
 std::span<const PageRow> PageCatalogue();
