@@ -1,0 +1,169 @@
+// Every window of the program, built once in English and once in Chinese: each visible
+// text that still reads as its English self in Chinese is a text nobody translated. Texts
+// the two language files give alike, and technical names the program shows in both
+// languages (tone systems, codes, units), are not counted.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/language.h"
+#include "edit/codeplug_ops.h"
+#include "edit/five_tone_rules.h"
+#include "support/full_codeplug.h"
+#include "support/started_program.h"
+#include "ui/kit/help_window.h"
+#include "ui/kit/message_service.h"
+#include "ui/main/frm_about.h"
+#include "ui/main/frm_ch_edit.h"
+#include "ui/main/frm_com_set.h"
+#include "ui/main/frm_language.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/frm_model.h"
+#include "ui/main/frm_pass_word.h"
+#include "ui/main/page_catalogue.h"
+#include "ui/print/frm_print.h"
+#include "ui/settings/frm_emg.h"
+#include "ui/signalling/frm_dtmf_special.h"
+#include "ui/signalling/frm_five_tone_def_ts.h"
+#include "ui/signalling/frm_special.h"
+
+namespace px {
+namespace {
+
+using Texts = std::vector<std::pair<QString, QString>>;  // where, text
+
+void Collect(QWidget* rWindow, Texts& rOut) {
+  rOut.push_back({QStringLiteral("title"), rWindow->windowTitle()});
+  for (QObject* object : rWindow->findChildren<QObject*>()) {
+    const QString where = object->objectName();
+    if (auto* label = qobject_cast<QLabel*>(object)) {
+      if (label->isVisibleTo(rWindow)) rOut.push_back({where, label->text()});
+    } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+      if (button->isVisibleTo(rWindow)) rOut.push_back({where, button->text()});
+    } else if (auto* box = qobject_cast<QGroupBox*>(object)) {
+      rOut.push_back({where, box->title()});
+    } else if (auto* list = qobject_cast<QComboBox*>(object)) {
+      for (int i = 0; i < list->count(); ++i) rOut.push_back({where, list->itemText(i)});
+    } else if (auto* table = qobject_cast<QTableWidget*>(object)) {
+      for (int c = 0; c < table->columnCount(); ++c)
+        if (const QTableWidgetItem* head = table->horizontalHeaderItem(c)) rOut.push_back({where, head->text()});
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(object)) {
+      for (QTreeWidgetItem* item : tree->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive))
+        rOut.push_back({where, item->text(0)});
+    } else if (auto* menu = qobject_cast<QMenu*>(object)) {
+      for (QAction* action : menu->actions())
+        if (!action->isSeparator()) rOut.push_back({where, action->text()});
+    }
+  }
+}
+
+// Every value the two language files hold alike ("DTMF", "CTCSS", ...).
+QSet<QString> AlikeInBothFiles() {
+  const auto read = [](const char* rName) {
+    std::ifstream in(std::string(PX_SOURCE_DIR) + "/lang/" + rName);
+    std::map<std::string, std::string> values;
+    std::string line, section;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty() && line[0] == '[') section = line;
+      const auto eq = line.find('=');
+      if (eq != std::string::npos) values[section + line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return values;
+  };
+  const auto english = read("english.ini");
+  const auto chinese = read("chinese.ini");
+  QSet<QString> alike;
+  for (const auto& [key, value] : english) {
+    const auto other = chinese.find(key);
+    if (other != chinese.end() && other->second == value) alike.insert(QString::fromStdString(value));
+  }
+  return alike;
+}
+
+// Names and units that are the same in both languages: tone systems, code names,
+// frequencies, steps, channel and memory numbers.
+bool IsTechnical(const QString& rText) {
+  static const QRegularExpression kTechnical(QStringLiteral(
+      "^([-+ 0-9.,:/%()*#xX]*|[A-Z0-9 ./+\\-_()*#]{1,12}|[0-9.]+ ?(K|Hz|kHz|MHz|ms|s|min)|"
+      "M[0-9]+|[0-9]+[NI]|NR_6240.*|PX-4800.*|NR-6240.*|Qt|COM[0-9]+.*|/dev/.*)$"));
+  return kTechnical.match(rText.trimmed()).hasMatch();
+}
+
+class ChineseWalk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    mState.Features.DtmfEnabled = mState.Features.TwoToneEnabled = mState.Features.FiveToneEnabled = 1;
+    mState.Features.FeatureItemsRevealed = 1;
+    FillFullCodeplug(mState);
+    CopyToSaved(mState);
+  }
+
+  // Builds rMake in both languages; every text left English in Chinese is reported.
+  void Walk(const char* rName, const std::function<std::unique_ptr<QWidget>()>& rMake) {
+    Texts english, chinese;
+    SetLanguage(mState, kEnglish);
+    Collect(rMake().get(), english);
+    SetLanguage(mState, kChinese);
+    Collect(rMake().get(), chinese);
+    SetLanguage(mState, kEnglish);
+    ASSERT_EQ(english.size(), chinese.size()) << rName << ": the window differs between the languages";
+    static const QSet<QString> alike = AlikeInBothFiles();
+    static const QRegularExpression kLetters(QStringLiteral("[A-Za-z]{2,}"));
+    for (std::size_t i = 0; i < english.size(); ++i) {
+      const QString& text = chinese[i].second;
+      if (text != english[i].second || !kLetters.match(text).hasMatch()) continue;
+      if (alike.contains(text) || IsTechnical(text)) continue;
+      ADD_FAILURE() << rName << " " << chinese[i].first.toStdString() << ": \"" << text.toStdString()
+                    << "\" is still English in Chinese";
+    }
+  }
+
+  AppState mState;
+  test::StartedProgram mProgram{mState};
+  ScriptedMessages mMessages;
+};
+
+TEST_F(ChineseWalk, NoWindowShowsAnEnglishTextInChinese) {
+  Walk("frmMain", [this] {
+    auto window = std::make_unique<FrmMain>(mState);
+    window->ApplyWindowLanguage();
+    return window;
+  });
+  Walk("FrmCHEdit", [this] { return std::make_unique<FrmCHEdit>(mState, 5); });
+  for (const PageRow& page : PageCatalogue()) {
+    if (page.Make == nullptr) continue;
+    Walk(page.Key, [this, &page] { return std::unique_ptr<QWidget>(page.Make(mState, nullptr)); });
+  }
+  Walk("FrmModel", [this] { return std::make_unique<FrmModel>(mState); });
+  Walk("FrmComSet", [this] {
+    return std::make_unique<FrmComSet>(mState, PortListMode::Present, [] { return std::vector<PresentPort>{}; });
+  });
+  Walk("FrmPassWord", [this] { return std::make_unique<FrmPassWord>(mState, ""); });
+  Walk("FrmLanguage", [this] { return std::make_unique<FrmLanguage>(mState); });
+  Walk("frmAbout", [this] { return std::make_unique<frmAbout>(mState); });
+  Walk("FrmEMG", [this] { return std::make_unique<FrmEMG>(mState, EmbeddedInfo{}); });
+  Walk("FrmPrint", [this] { return std::make_unique<FrmPrint>(mState, EmbeddedInfo{}); });
+  Walk("FrmDTMFSpecial", [this] { return std::make_unique<FrmDTMFSpecial>(mState); });
+  FiveTonePage five = OpenFiveTonePage(mState);
+  Walk("FrmSpecial", [this, &five] { return std::make_unique<FrmSpecial>(mState, five, SpecialCallTarget::CodeRow, 1); });
+  Walk("Frm5ToneDefTS", [this, &five] { return std::make_unique<Frm5ToneDefTS>(mState, five.Five); });
+  Walk("HelpWindow", [this] { return std::make_unique<HelpWindow>(mState, nullptr); });
+}
+
+}  // namespace
+}  // namespace px
