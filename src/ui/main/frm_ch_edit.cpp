@@ -136,7 +136,7 @@ void FrmCHEdit::BuildInputs() {
   mTalkaround = NewCheck(this, "Talkaround", kTextTalkaround);
   mCompander = NewCheck(this, "Compander", kTextCompander);
   mScanSkip = NewCheck(this, "ScanSkip", kTextScanSkip);
-  mPttIdDecode = NewCheck(this, "PttIdDecode", 0, "PTTID Decode");
+  mPttIdDecode = NewCheck(this, "PttIdDecode", 0, OwnTextOf(mState, OwnText{"PTTID Decode", "PTTID 解码"}).c_str());
 }
 
 void FrmCHEdit::LayOut() {
@@ -181,7 +181,7 @@ void FrmCHEdit::LayOut() {
   addRow(right, mDtmfPttIdLabel, mDtmfPttId);
   mFiveTonePttIdLabel = NewLabel(this, kTextFiveTonePttId);
   addRow(right, mFiveTonePttIdLabel, mFiveTonePttId);
-  mPttIdCodeLabel = NewLabel(this, 0, "PTTID Code");
+  mPttIdCodeLabel = NewLabel(this, 0, OwnTextOf(mState, OwnText{"PTTID Code", "PTTID 编码"}).c_str());
   addRow(right, mPttIdCodeLabel, mPttIdCode);
   addRow(right, NewLabel(this, kTextScrambler), mScrambler);
   addRow(right, NewLabel(this, kTextBusyLock), mBusyLock);

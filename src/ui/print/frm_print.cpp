@@ -79,7 +79,7 @@ FrmPrint::FrmPrint(const AppState& rState, const EmbeddedInfo& rEmbedded, QWidge
   mPaper = new QComboBox(this);
   mPaper->setObjectName(QStringLiteral("Combo1_0"));
   mPaper->addItem(QStringLiteral("A4"));
-  mPaper->addItem(QStringLiteral("Letter"));
+  mPaper->addItem(OwnQ(rState, OwnText{"Letter", "Letter 信纸"}));
   auto* paperLabel = new QLabel(OwnQ(rState, kPaperLabel), this);
   paperLabel->setBuddy(mPaper);
   auto* paper = new QHBoxLayout;

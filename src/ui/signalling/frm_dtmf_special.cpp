@@ -19,7 +19,7 @@ namespace px {
 
 FrmDTMFSpecial::FrmDTMFSpecial(AppState& rState, QWidget* rParent) : QDialog(rParent) {
   setObjectName("FrmDTMFSpecial");
-  setWindowTitle(QStringLiteral("DTMF Special Call"));
+  setWindowTitle(OwnQ(rState, OwnText{"DTMF Special Call", "DTMF 特殊呼叫"}));
 
   mKind = NewList(this, "Combo1", {"ANI", "PTTID"});
   auto* kindLabel = new QLabel(ToQ(LangOption(rState, 60064)), this);
