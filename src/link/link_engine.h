@@ -52,6 +52,11 @@ class LinkEngine {
   // Inputs.
   void OnBytesArrived(std::span<const std::uint8_t> rBuffer);
   void OnTimerExpired();
+  // The user asked to stop. It takes effect at the next reply or time-out: a radio that
+  // has answered gets the closing packet first, and the transfer ends as cancelled
+  // (a read decodes nothing). Once the last block is through, the transfer completes.
+  void CancelLink();
+  bool CancelRequested() const { return mCancelRequested; }
 
   LinkMode Mode() const { return mMode; }
   LinkState State() const { return mState; }
@@ -62,6 +67,8 @@ class LinkEngine {
   const EmbeddedInfo& Embedded() const { return mEmbedded; }
   // Outcome of the last transfer that ended.
   bool LastSucceeded() const { return mLastSucceeded; }
+  // Why the last transfer failed, when that was not told before its failure message.
+  LinkFailure LastFailure() const { return mLastFailure; }
 
  private:
   void AdvanceLink();
@@ -75,7 +82,9 @@ class LinkEngine {
   void UpdateProgress();
   void ResetRetries();
   void GiveUp();
-  void EndLink(bool rSucceeded);
+  void EndLink(bool rSucceeded, LinkFailure rWhy = LinkFailure::Told);
+  // With a cancel pending: close a session the radio is in, or end at once.
+  void CloseForCancel();
 
   void SendPacket(const Packet& rPacket, std::size_t rReplyLength);
   void HandleIdentification(std::span<const std::uint8_t> rBuffer);
@@ -109,6 +118,8 @@ class LinkEngine {
   bool mProgressOpen = false;
   bool mPasswordAsked = false;
   bool mLastSucceeded = false;
+  bool mCancelRequested = false;
+  LinkFailure mLastFailure = LinkFailure::Told;
   RadioIdentity mIdentity;
   EmbeddedInfo mEmbedded;
 };
