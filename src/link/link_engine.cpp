@@ -47,6 +47,8 @@ bool LinkEngine::OpenLink(LinkMode rMode) {
   mPasswordAsked = false;
   mProgressOpen = false;
   mBlocksWritten = 0;
+  mCancelRequested = false;
+  mLastFailure = LinkFailure::Told;
   ResetRetries();
   if (mPort.IsOpen()) mPort.Close();
   std::string reason;
@@ -200,9 +202,40 @@ void LinkEngine::AdvanceLink() {
       SendHandshake();
       break;
     case LinkState::FinalEnd:
-      EndLink(true);
+      if (mCancelRequested) {
+        EndLink(false, LinkFailure::Cancelled);
+      } else {
+        EndLink(true);
+      }
       break;
     case LinkState::Idle:
+      break;
+  }
+}
+
+void LinkEngine::CancelLink() {
+  if (mState == LinkState::Idle) return;
+  // The closing packet of a complete transfer is already out: nothing is left to stop.
+  if (mState == LinkState::FinalEnd && !mCancelRequested) return;
+  mCancelRequested = true;
+}
+
+void LinkEngine::CloseForCancel() {
+  mPort.StopTimer();
+  switch (mState) {
+    case LinkState::Identify:
+    case LinkState::Password:
+    case LinkState::Blocks:
+      // The radio has answered, so it is in programming mode: leave it with "END".
+      mState = LinkState::FinalEnd;
+      SendEnd();
+      break;
+    case LinkState::FinalEnd:
+      EndLink(false, LinkFailure::Cancelled);
+      break;
+    default:
+      // No session (the handshake is unanswered, or a restart's "END" went through).
+      EndLink(false, LinkFailure::Cancelled);
       break;
   }
 }
@@ -211,6 +244,12 @@ void LinkEngine::OnBytesArrived(std::span<const std::uint8_t> rBuffer) {
   if (mState == LinkState::Idle) return;
   const auto kind = ClassifyReply(rBuffer, mEchoLength, static_cast<int>(mState),
                                   mCurrentAddress, mReadBlockSize);
+  if (mCancelRequested && kind != ReplyKind::Ignored && mState != LinkState::FinalEnd) {
+    // A handshake answered means a session is open now: close it like the others.
+    if (mState == LinkState::Handshake) mState = LinkState::Identify;
+    CloseForCancel();
+    return;
+  }
   switch (kind) {
     case ReplyKind::Acknowledge:
       if (mState == LinkState::Blocks && mMode == LinkMode::WriteCodeplug) ++mBlocksWritten;
@@ -276,18 +315,18 @@ void LinkEngine::HandlePasswordBlock(std::span<const std::uint8_t> rBuffer) {
   }
   mPort.StopTimer();
   if (mPasswordAsked) {
-    EndLink(false);
+    EndLink(false, LinkFailure::PasswordWrong);
     return;
   }
   mPasswordAsked = true;
   const auto entry = mUser.AskPassword(mEnteredPassword);
   if (!entry) {
-    EndLink(false);
+    EndLink(false, LinkFailure::PasswordNotGiven);
     return;
   }
   mEnteredPassword = CleanPasswordEntry(*entry);
   if (!PasswordMatches(data, mEnteredPassword)) {
-    EndLink(false);
+    EndLink(false, LinkFailure::PasswordWrong);
     return;
   }
   ResetRetries();
@@ -297,6 +336,10 @@ void LinkEngine::HandlePasswordBlock(std::span<const std::uint8_t> rBuffer) {
 
 void LinkEngine::OnTimerExpired() {
   mPort.StopTimer();
+  if (mCancelRequested) {
+    CloseForCancel();
+    return;
+  }
   mSendStalled = mPort.SendStalled();
   switch (mState) {
     case LinkState::Handshake:
@@ -358,8 +401,13 @@ void LinkEngine::GiveUp() {
   // Bytes that never left the port are not the radio's silence: say what holds them.
   const LinkText why = mSendStalled ? LinkText::SendStalled : LinkText::NoAnswer;
   if (mMode == LinkMode::ReadEmbedded) {
-    if (mSendStalled) mUser.Tell(LinkTextOf(mApp, why), MsgIcon::Warning);
-    EndLink(false);
+    if (mSendStalled) {
+      mUser.Tell(LinkTextOf(mApp, why), MsgIcon::Warning);
+      EndLink(false);
+      return;
+    }
+    // No question in this mode, so the failure message says it.
+    EndLink(false, LinkFailure::NoAnswer);
     return;
   }
   if (mUser.Ask(LinkTextOf(mApp, why), MsgButtons::RetryCancel, MsgIcon::Warning) !=
@@ -375,7 +423,7 @@ void LinkEngine::GiveUp() {
   SendEnd();
 }
 
-void LinkEngine::EndLink(bool rSucceeded) {
+void LinkEngine::EndLink(bool rSucceeded, LinkFailure rWhy) {
   const LinkMode mode = mMode;
   if (mProgressOpen) {
     mUser.CloseProgress();
@@ -385,7 +433,8 @@ void LinkEngine::EndLink(bool rSucceeded) {
   if (mPort.IsOpen()) mPort.Close();
   mState = LinkState::Idle;
   mLastSucceeded = rSucceeded;
-  ApplyTransferOutcome(mApp, mImage, mode, rSucceeded, mIdentity, mEmbedded, mUser);
+  mLastFailure = rSucceeded ? LinkFailure::Told : rWhy;
+  ApplyTransferOutcome(mApp, mImage, mode, rSucceeded, mIdentity, mEmbedded, mUser, mLastFailure);
   mMode = LinkMode::Idle;
   mUser.TransferEnded(static_cast<int>(mode), rSucceeded);
 }

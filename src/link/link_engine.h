@@ -52,6 +52,11 @@ class LinkEngine {
   // Inputs.
   void OnBytesArrived(std::span<const std::uint8_t> rBuffer);
   void OnTimerExpired();
+  // The user asked to stop. It takes effect at the next reply or time-out: a radio that
+  // has answered gets the closing packet first, and the transfer ends as cancelled
+  // (a read decodes nothing). Once the last block is through, the transfer completes.
+  void CancelLink();
+  bool CancelRequested() const { return mCancelRequested; }
 
   LinkMode Mode() const { return mMode; }
   LinkState State() const { return mState; }
@@ -65,6 +70,8 @@ class LinkEngine {
   // Write blocks the radio acknowledged in the last write: above 0, a failed write has
   // changed the radio.
   int BlocksWritten() const { return mBlocksWritten; }
+  // Why the last transfer failed, when that was not told before its failure message.
+  LinkFailure LastFailure() const { return mLastFailure; }
 
  private:
   void AdvanceLink();
@@ -78,7 +85,9 @@ class LinkEngine {
   void UpdateProgress();
   void ResetRetries();
   void GiveUp();
-  void EndLink(bool rSucceeded);
+  void EndLink(bool rSucceeded, LinkFailure rWhy = LinkFailure::Told);
+  // With a cancel pending: close a session the radio is in, or end at once.
+  void CloseForCancel();
 
   void SendPacket(const Packet& rPacket, std::size_t rReplyLength);
   void HandleIdentification(std::span<const std::uint8_t> rBuffer);
@@ -114,6 +123,8 @@ class LinkEngine {
   bool mPasswordAsked = false;
   bool mLastSucceeded = false;
   bool mSendStalled = false;  // at the last time-out, the packet had not left the port
+  bool mCancelRequested = false;
+  LinkFailure mLastFailure = LinkFailure::Told;
   RadioIdentity mIdentity;
   EmbeddedInfo mEmbedded;
 };

@@ -14,6 +14,10 @@
 
 namespace px {
 
+// Why a transfer failed, as its failure message adds it. Told: the reason was shown
+// already (the port, the identification, the no-answer question).
+enum class LinkFailure { Told, NoAnswer, PasswordWrong, PasswordNotGiven, Cancelled };
+
 class LinkPort {
  public:
   virtual ~LinkPort() = default;

@@ -45,6 +45,30 @@ std::optional<Message> BuiltInOf(LinkText rText) {
   }
 }
 
+std::optional<OwnText> OwnOf(LinkText rText) {
+  switch (rText) {
+    case LinkText::ReadCancelled:
+      return OwnText{"Reading cancelled. The codeplug is unchanged.", "读取已取消，编程数据未改变。"};
+    case LinkText::WriteCancelled:
+      return OwnText{"Writing cancelled. The radio holds a partly written codeplug; write again to"
+                     " complete it.",
+                     "写入已取消。对讲机中的数据只写入了一部分，请重新写入以完成。"};
+    case LinkText::EmbeddedCancelled:
+      return OwnText{"Reading the embedded information cancelled.", "读取嵌入信息已取消。"};
+    case LinkText::ConfirmCancelWrite:
+      return OwnText{"Stop writing now?\r\nThe radio would hold a partly written codeplug; writing"
+                     " again completes it.",
+                     "现在停止写入吗？\r\n对讲机中的数据将只写入一部分，重新写入即可完成。"};
+    case LinkText::CancelButton: return OwnText{"Cancel", "取消"};
+    case LinkText::PasswordWrong:
+      return OwnText{"The programming password is wrong.", "编程密码错误。"};
+    case LinkText::PasswordNotGiven:
+      return OwnText{"The radio asks for its programming password, and none was given.",
+                     "对讲机需要编程密码，但没有输入密码。"};
+    default: return std::nullopt;
+  }
+}
+
 std::string CutAtNulTrimmed(std::string rText) {
   const auto nul = rText.find('\0');
   if (nul != std::string::npos) rText.resize(nul);
@@ -63,6 +87,7 @@ constexpr OwnText kSendStalled{
 
 std::string LinkTextOf(const AppState& rState, LinkText rText) {
   if (rText == LinkText::SendStalled) return OwnTextOf(rState, kSendStalled);
+  if (const auto own = OwnOf(rText)) return OwnTextOf(rState, *own);
   if (const auto m = BuiltInOf(rText)) return MessageText(rState, *m);
   if (rText == LinkText::SaveModified) {
     auto text = LangMsg(rState, 9001);
@@ -72,6 +97,24 @@ std::string LinkTextOf(const AppState& rState, LinkText rText) {
   if (!file) return {};
   auto text = LangText(rState, file->Id);
   return text.empty() ? std::string(file->English) : text;
+}
+
+std::string TransferFailureText(const AppState& rState, LinkMode rMode, LinkFailure rWhy) {
+  const bool cancelled = rWhy == LinkFailure::Cancelled;
+  LinkText base = LinkText::ReadFailed;
+  if (rMode == LinkMode::WriteCodeplug) base = cancelled ? LinkText::WriteCancelled : LinkText::WriteFailed;
+  else if (rMode == LinkMode::ReadEmbedded) base = cancelled ? LinkText::EmbeddedCancelled : LinkText::EmbeddedFailed;
+  else if (cancelled) base = LinkText::ReadCancelled;
+  std::string text = LinkTextOf(rState, base);
+  switch (rWhy) {
+    case LinkFailure::NoAnswer: return text + "\r\n" + LinkTextOf(rState, LinkText::NoAnswer);
+    case LinkFailure::PasswordWrong: return text + "\r\n" + LinkTextOf(rState, LinkText::PasswordWrong);
+    case LinkFailure::PasswordNotGiven:
+      return text + "\r\n" + LinkTextOf(rState, LinkText::PasswordNotGiven);
+    case LinkFailure::Told:
+    case LinkFailure::Cancelled: return text;
+  }
+  return text;
 }
 
 std::string PortOpenFailureText(const AppState& rState, const std::string& rReason) {
@@ -117,11 +160,13 @@ std::int16_t BandIndexOfCode(std::int16_t rBandCode) {
 
 void ApplyTransferOutcome(AppState& rState, const RadioImage& rImage, LinkMode rMode,
                           bool rSucceeded, RadioIdentity& rIdentity, EmbeddedInfo& rInfo,
-                          UserInterface& rUi) {
+                          UserInterface& rUi, LinkFailure rWhy) {
+  // A cancel is the user's own choice, not an error.
+  const MsgIcon failureIcon = rWhy == LinkFailure::Cancelled ? MsgIcon::Warning : MsgIcon::Critical;
   switch (rMode) {
     case LinkMode::ReadCodeplug:
       if (!rSucceeded) {
-        rUi.Tell(LinkTextOf(rState, LinkText::ReadFailed), MsgIcon::Critical);
+        rUi.Tell(TransferFailureText(rState, rMode, rWhy), failureIcon);
         return;
       }
       DecodeCodeplug(rState, rImage, rInfo);
@@ -139,7 +184,7 @@ void ApplyTransferOutcome(AppState& rState, const RadioImage& rImage, LinkMode r
       if (rSucceeded) {
         rUi.Tell(LinkTextOf(rState, LinkText::WriteDone));
       } else {
-        rUi.Tell(LinkTextOf(rState, LinkText::WriteFailed), MsgIcon::Critical);
+        rUi.Tell(TransferFailureText(rState, rMode, rWhy), failureIcon);
       }
       return;
     case LinkMode::ReadEmbedded:
@@ -147,7 +192,7 @@ void ApplyTransferOutcome(AppState& rState, const RadioImage& rImage, LinkMode r
       if (rSucceeded) {
         rInfo = DecodeEmbeddedInfo(rImage);
       } else {
-        rUi.Tell(LinkTextOf(rState, LinkText::EmbeddedFailed), MsgIcon::Critical);
+        rUi.Tell(TransferFailureText(rState, rMode, rWhy), failureIcon);
       }
       return;
     case LinkMode::Idle:

@@ -38,11 +38,23 @@ enum class LinkText {
   ProgressReadCaption,
   ProgressWriteCaption,
   ProgressLabel,
+  // Our own, in both languages.
+  ReadCancelled,
+  WriteCancelled,
+  EmbeddedCancelled,
+  ConfirmCancelWrite,  // asked Yes/No before a write is stopped
+  CancelButton,
+  PasswordWrong,
+  PasswordNotGiven,
 };
 
 std::string LinkTextOf(const AppState& rState, LinkText rText);
 // Text 2002 followed by the system's reason.
 std::string PortOpenFailureText(const AppState& rState, const std::string& rReason);
+
+// The message of a failed transfer: the failure text of the mode, with the reason
+// added when it was not told before; a cancel has its own text.
+std::string TransferFailureText(const AppState& rState, LinkMode rMode, LinkFailure rWhy);
 
 // nullopt: accepted. Otherwise the message that refuses it. Killed and stunned radios
 // are refused only for writing.
@@ -66,7 +78,7 @@ std::int16_t BandIndexOfCode(std::int16_t rBandCode);
 // rInfo receives the embedded information of a successful read of either kind.
 void ApplyTransferOutcome(AppState& rState, const RadioImage& rImage, LinkMode rMode,
                           bool rSucceeded, RadioIdentity& rIdentity, EmbeddedInfo& rInfo,
-                          UserInterface& rUi);
+                          UserInterface& rUi, LinkFailure rWhy = LinkFailure::Told);
 
 // The three commands. Each returns true when a transfer is now running (it then ends
 // through the engine's EndLink); false when it was declined or could not start.

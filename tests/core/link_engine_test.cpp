@@ -464,7 +464,10 @@ TEST(LinkTimeouts, EmbeddedReadFailsAtOnceOrAfterThreeLostBlocks) {
     EXPECT_EQ(b.User.Ended, false);
     EXPECT_EQ(b.User.RetryQuestions(), 0);
     EXPECT_EQ(b.Timeouts, 3);
-    EXPECT_EQ(b.User.Told.back(), "Reading the embedded information failed.");
+    // Nothing asked in this mode, so the failure message gives the reason.
+    EXPECT_EQ(b.User.Told.back(),
+              "Reading the embedded information failed.\r\nThe radio does not answer.");
+    EXPECT_EQ(b.Engine.LastFailure(), LinkFailure::NoAnswer);
   }
 }
 
@@ -657,7 +660,9 @@ TEST(LinkPassword, WrongOrCancelledEntryFails) {
     EXPECT_EQ(b.User.PasswordQuestions, 1);
     EXPECT_EQ(b.Password, entry ? *entry : std::string("00"));
     EXPECT_EQ(b.Memory, before);
-    EXPECT_EQ(b.User.Told.back(), "Writing failed.");
+    EXPECT_EQ(b.User.Told.back(),
+              entry ? "Writing failed.\r\nThe programming password is wrong."
+                    : "Writing failed.\r\nThe radio asks for its programming password, and none was given.");
     EXPECT_FALSE(b.Port.Opened);
   }
 }
@@ -723,6 +728,120 @@ TEST(LinkTransfer, ACompletedReadStillAsksBeforeTheNextOne) {
   EXPECT_FALSE(b.Start(LinkMode::ReadCodeplug));
   ASSERT_FALSE(b.User.Buttons.empty());
   EXPECT_EQ(b.User.Buttons.front(), MsgButtons::YesNoCancel);
+// ---- Cancel by the user -----------------------------------------------------------------
+
+TEST(LinkCancel, ReadCancelledAmidTheBlocksClosesWithEndAndLeavesTheCodeplug) {
+  Bench b;
+  const auto before = b.App.Current;
+  const auto channels = b.App.Channels;
+  b.Filter = [&](const Packet& p, int) {
+    if (IsRead(p, 0x0800)) b.Engine.CancelLink();
+    return true;
+  };
+  ASSERT_TRUE(b.Start(LinkMode::ReadCodeplug));
+  b.Run();
+  EXPECT_EQ(b.User.Ended, false);
+  EXPECT_EQ(b.Engine.LastFailure(), LinkFailure::Cancelled);
+  // The block in flight is answered, then the radio is left with the closing packet.
+  ASSERT_GE(b.Port.Sent.size(), 2u);
+  EXPECT_TRUE(IsRead(b.Port.Sent[b.Port.Sent.size() - 2], 0x0800));
+  EXPECT_TRUE(IsEnd(b.Port.Sent.back()));
+  EXPECT_TRUE(b.App.Current == before);
+  EXPECT_TRUE(b.App.Channels == channels);
+  EXPECT_EQ(b.User.RetryQuestions(), 0);
+  EXPECT_EQ(b.User.Told.back(), "Reading cancelled. The codeplug is unchanged.");
+  EXPECT_FALSE(b.User.ProgressOpen);
+  EXPECT_FALSE(b.Port.Opened);
+}
+
+TEST(LinkCancel, EachStepEndsCleanly) {
+  struct Case {
+    const char* What;
+    std::function<bool(const Packet&)> CancelAt;  // cancel when this packet is sent
+    bool Lost;                                    // and its reply is lost
+    bool ExpectEnd;                               // "END" is the last packet
+  };
+  const std::vector<Case> cases = {
+      // No answer to the handshake yet: no session to close.
+      {"unanswered handshake", [](const Packet& p) { return p == HandshakePacket(); }, true, false},
+      {"answered handshake", [](const Packet& p) { return p == HandshakePacket(); }, false, true},
+      {"identify", [](const Packet& p) { return p == IdentifyPacket(); }, false, true},
+      {"password block", [](const Packet& p) { return IsRead(p, 0x0040); }, false, true},
+      // A lost block after a cancel is not tried again: the radio answered before.
+      {"lost block", [](const Packet& p) { return IsRead(p, 0x0100); }, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    Bench b;
+    bool cancelled = false;
+    b.Filter = [&](const Packet& p, int) {
+      if (!cancelled && c.CancelAt(p)) {
+        b.Engine.CancelLink();
+        cancelled = true;
+        return !c.Lost;
+      }
+      return true;
+    };
+    ASSERT_TRUE(b.Start(LinkMode::ReadCodeplug));
+    b.Run();
+    EXPECT_EQ(b.User.Ended, false);
+    EXPECT_EQ(b.Engine.LastFailure(), LinkFailure::Cancelled);
+    EXPECT_EQ(IsEnd(b.Port.Sent.back()), c.ExpectEnd);
+    EXPECT_EQ(std::count_if(b.Port.Sent.begin(), b.Port.Sent.end(), IsEnd), c.ExpectEnd ? 1 : 0);
+    EXPECT_EQ(b.User.RetryQuestions(), 0);
+  }
+}
+
+TEST(LinkCancel, WriteStopsAfterTheBlockInFlight) {
+  Bench b;
+  const RadioImage before = b.Memory;
+  b.Filter = [&](const Packet& p, int) {
+    if (IsWrite(p, 0x0200)) b.Engine.CancelLink();
+    return true;
+  };
+  ASSERT_TRUE(b.Start(LinkMode::WriteCodeplug));
+  b.Run();
+  EXPECT_EQ(b.User.Ended, false);
+  EXPECT_TRUE(IsEnd(b.Port.Sent.back()));
+  // What was acknowledged is in the radio; nothing past the cancelled block.
+  EXPECT_EQ(std::count_if(b.Port.Sent.begin(), b.Port.Sent.end(),
+                          [](const Packet& p) { return IsWrite(p, 0x0210); }),
+            0);
+  EXPECT_NE(b.Memory, before);
+  EXPECT_TRUE(std::equal(b.Memory.begin() + 0x0210, b.Memory.end(), before.begin() + 0x0210));
+  EXPECT_EQ(b.User.Told.back(),
+            "Writing cancelled. The radio holds a partly written codeplug; write again to complete it.");
+}
+
+TEST(LinkCancel, TooLateOrIdleChangesNothing) {
+  Bench idle;
+  idle.Engine.CancelLink();
+  EXPECT_FALSE(idle.Engine.CancelRequested());
+
+  // Every block is through and "END" is out: the read completes.
+  Bench b;
+  b.Filter = [&](const Packet& p, int) {
+    if (IsEnd(p)) b.Engine.CancelLink();
+    return true;
+  };
+  ASSERT_TRUE(b.Start(LinkMode::ReadCodeplug));
+  b.Run();
+  EXPECT_EQ(b.User.Ended, true);
+  for (std::size_t a = 0x10; a < b.Image.size(); ++a) ASSERT_EQ(b.Image[a], b.Memory[a]);
+
+  // A cancelled transfer's request does not carry over into the next one.
+  Bench c;
+  c.Filter = [&](const Packet& p, int) {
+    if (p == IdentifyPacket()) c.Engine.CancelLink();
+    return true;
+  };
+  ASSERT_TRUE(c.Start(LinkMode::ReadEmbedded));
+  c.Run();
+  ASSERT_EQ(c.User.Ended, false);
+  c.Filter = {};
+  ASSERT_TRUE(c.Start(LinkMode::ReadEmbedded));
+  c.Run();
+  EXPECT_EQ(c.User.Ended, true);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -297,6 +298,42 @@ TEST_F(RadioCommands, PortOverrideAndStoredPortNameTheDevice) {
   mRadio.PortPath.clear();
   mState.Setup.ComPort = 0;
   EXPECT_EQ(TransferDevice(mState, mRadio), "");
+}
+
+TEST_F(RadioCommands, CancelOfAReadClosesTheRadioAndLeavesTheCodeplug) {
+  Sim sim({"--baud", "9600"});
+  ASSERT_FALSE(sim.Device().empty());
+  mRadio.PortPath = sim.Device();
+  mState.Current.MaxRxFreq = 170;  // a change not yet saved
+  const auto before = mState.Current;
+  const auto channels = mState.Channels;
+
+  ScriptedMessages boxes;
+  boxes.Answer(MsgAnswer::No);  // don't save first
+  boxes.Answer(MsgAnswer::Ok);  // the read confirmation
+  bool pressed = false;
+  QTimer press;
+  QObject::connect(&press, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<FrmProgress*>(w);
+      if (!dialog || !dialog->isVisible() || dialog->Value() < 1 || pressed) continue;
+      auto* cancel = dialog->findChild<QPushButton*>("CommandCancel");
+      ASSERT_NE(cancel, nullptr);
+      EXPECT_EQ(cancel->text(), "Cancel");
+      pressed = true;
+      cancel->click();
+      EXPECT_FALSE(cancel->isEnabled());
+    }
+  });
+  press.start(5);
+  EXPECT_FALSE(RunReadCommand(mState, mRadio, nullptr));
+  EXPECT_TRUE(pressed);
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[2], LinkTextOf(mState, LinkText::ReadCancelled));
+  EXPECT_TRUE(mState.Current == before);
+  EXPECT_TRUE(mState.Channels == channels);
+  EXPECT_FALSE(mRadio.Busy);
 }
 
 }  // namespace

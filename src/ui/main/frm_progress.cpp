@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace px {
@@ -12,8 +13,8 @@ FrmProgress::FrmProgress(const QString& rCaption, const QString& rLabel, QWidget
     : QDialog(rParent) {
   setObjectName("FrmProgress");
   setWindowTitle(rCaption);
-  // No close button: the transfer ends it.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
 
   auto* caption = new QLabel(rLabel, this);
   caption->setObjectName("Label1");
@@ -33,9 +34,18 @@ FrmProgress::FrmProgress(const QString& rCaption, const QString& rLabel, QWidget
   row->addSpacing(10);
   row->addWidget(mPercent);
   row->addStretch();
+  mCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  mCancel->setObjectName("CommandCancel");
+  mCancel->setAutoDefault(false);
+  connect(mCancel, &QPushButton::clicked, this, &FrmProgress::CancelRequested);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(mCancel);
+
   auto* top = new QVBoxLayout(this);
   top->addWidget(mBar);
   top->addLayout(row);
+  top->addLayout(buttons);
   top->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -44,6 +54,10 @@ void FrmProgress::SetProgressValue(int rPercent) {
   mBar->setValue(percent);
   mPercent->setText(QString::number(percent) + QStringLiteral("%"));
 }
+
+void FrmProgress::SetCancelText(const QString& rText) { mCancel->setText(rText); }
+
+void FrmProgress::DisableCancel() { mCancel->setEnabled(false); }
 
 int FrmProgress::Value() const { return mBar->value(); }
 
@@ -56,12 +70,18 @@ void FrmProgress::closeEvent(QCloseEvent* rEvent) {
   if (mFinishing) {
     QDialog::closeEvent(rEvent);
   } else {
+    // The window stays until the transfer has ended; the close button asks it to stop.
     rEvent->ignore();
+    if (mCancel->isEnabled()) emit CancelRequested();
   }
 }
 
 void FrmProgress::reject() {
-  if (mFinishing) QDialog::reject();  // Escape does nothing while the transfer runs
+  if (mFinishing) {
+    QDialog::reject();
+  } else if (mCancel->isEnabled()) {
+    emit CancelRequested();  // Escape, like Cancel
+  }
 }
 
 }  // namespace px

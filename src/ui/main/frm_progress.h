@@ -1,11 +1,13 @@
 #pragma once
-// The modal progress display of a codeplug read or write. The transfer drives it; the
-// user cannot close it, only the end of the transfer does.
+// The modal progress display of a codeplug read or write. The transfer drives it and
+// closes it at its end; Cancel, the window's close button and Escape only ask the
+// transfer to stop (CancelRequested), which then ends it.
 
 #include <QDialog>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace px {
 
@@ -15,11 +17,19 @@ class FrmProgress : public QDialog {
  public:
   FrmProgress(const QString& rCaption, const QString& rLabel, QWidget* rParent = nullptr);
 
+  // The caption of the Cancel button (our own text, in the current language).
+  void SetCancelText(const QString& rText);
+  // After the transfer has taken the request: the button stays pressed-out.
+  void DisableCancel();
+
   // Bar to rPercent (0..100), the percentage label to "rPercent%".
   void SetProgressValue(int rPercent);
   int Value() const;
   // Closes the dialog; the only way it closes.
   void Finish();
+
+ signals:
+  void CancelRequested();
 
  protected:
   void closeEvent(QCloseEvent* rEvent) override;
@@ -28,6 +38,7 @@ class FrmProgress : public QDialog {
  private:
   QProgressBar* mBar;
   QLabel* mPercent;
+  QPushButton* mCancel;
   bool mFinishing = false;
 };
 

@@ -74,6 +74,9 @@ class DesktopLinkUser : public LinkUser {
     ApplyLanguage(mProgress, mState);
     mProgress->setWindowModality(Qt::ApplicationModal);
     mProgress->SetProgressValue(0);
+    mProgress->SetCancelText(ToQ(LinkTextOf(mState, LinkText::CancelButton)));
+    QObject::connect(mProgress.data(), &FrmProgress::CancelRequested, mProgress.data(),
+                     [this] { OnCancelPressed(); });
     mProgress->show();
   }
   void ShowProgress(int rPercent) override {
@@ -84,6 +87,23 @@ class DesktopLinkUser : public LinkUser {
     mProgress->Finish();
     delete mProgress.data();
     mProgress = nullptr;
+  }
+
+  // Set once the engine exists: asks it to stop.
+  std::function<void()> CancelTransfer;
+  std::function<bool()> TransferRunning;
+
+  void OnCancelPressed() {
+    if (!CancelTransfer) return;
+    // A write stopped halfway leaves the radio half written: ask first. The transfer
+    // keeps going while the question is open, and may end meanwhile.
+    if (mMode == LinkMode::WriteCodeplug &&
+        mBoxes.Ask(LinkTextOf(mState, LinkText::ConfirmCancelWrite), MsgButtons::YesNo,
+                   MsgIcon::Warning) != MsgAnswer::Yes)
+      return;
+    if (TransferRunning && !TransferRunning()) return;
+    CancelTransfer();
+    if (mProgress) mProgress->DisableCancel();
   }
 
   void TransferEnded(int, bool) override {
@@ -144,6 +164,8 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
   LinkEngine engine(rState, rRadio.Image, rRadio.EnteredPassword, port, user);
   port.BytesArrived = [&engine](std::span<const std::uint8_t> rBytes) { engine.OnBytesArrived(rBytes); };
   port.TimerExpired = [&engine] { engine.OnTimerExpired(); };
+  user.CancelTransfer = [&engine] { engine.CancelLink(); };
+  user.TransferRunning = [&engine] { return engine.IsRunning(); };
 
   rRadio.LastMessage.clear();
   result.Started = rStart(engine, user);
