@@ -728,6 +728,8 @@ TEST(LinkTransfer, ACompletedReadStillAsksBeforeTheNextOne) {
   EXPECT_FALSE(b.Start(LinkMode::ReadCodeplug));
   ASSERT_FALSE(b.User.Buttons.empty());
   EXPECT_EQ(b.User.Buttons.front(), MsgButtons::YesNoCancel);
+}
+
 // ---- Cancel by the user -----------------------------------------------------------------
 
 TEST(LinkCancel, ReadCancelledAmidTheBlocksClosesWithEndAndLeavesTheCodeplug) {
