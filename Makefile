@@ -13,7 +13,7 @@ FUZZ_TARGETS = $(notdir $(basename $(wildcard fuzz/fuzz_*.cpp)))
 
 PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev locales \
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev \
-  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev \
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev \
   qt6-l10n-tools fonts-noto-cjk fonts-dejavu-core xvfb xauth imagemagick \
   libqt6svg6 qt6-qpa-plugins poppler-utils
 
