@@ -49,6 +49,7 @@ constexpr int kTextDecodeFunction = 60306;
 constexpr int kTextDecodeResponse = 60097;
 constexpr int kTextInfoName = 60096;
 constexpr int kGridHeaders[6] = {60053, 60062, 60079, 60061, 60080, 60305};
+constexpr OwnText kSettingsFrame{"System Settings", "系统设置"};
 constexpr const char* kOwnIdMessage = "900C";
 
 constexpr int kColType = 1;
@@ -100,6 +101,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   settings->setColumnStretch(3, 1);
   auto* settingsFrame = new QGroupBox(this);
   settingsFrame->setObjectName("Frame1");
+  settingsFrame->setTitle(OwnQ(rState, kSettingsFrame));
   settingsFrame->setLayout(settings);
 
   // The tone table of the chosen standard and the user-defined table.
