@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -210,6 +211,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   const auto [ok, cancel] = LayOutDialog(this, columns, "CommandOK", "CommandCancel");
   ok->setAutoDefault(false);
   cancel->setAutoDefault(false);
+  mCancel = cancel;
 
   connect(ok, &QPushButton::clicked, this, &Frm5Tone::OnOk);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -406,6 +408,8 @@ bool Frm5Tone::eventFilter(QObject* rWatched, QEvent* rEvent) {
 void Frm5Tone::OnOwnIdLeft() {
   const std::string id = mOwnId->text().toStdString();
   if (id.empty() || mTelling) return;  // an empty box is pointed out by OK only
+  // Leaving for Cancel discards the ID: no message that would swallow the click.
+  if (QApplication::focusWidget() == mCancel) return;
   if (!IsOwnIdComplete(id)) {
     mTelling = true;
     QTimer::singleShot(0, this, [this] {
