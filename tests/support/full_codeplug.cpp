@@ -72,8 +72,9 @@ ChannelRecord MakeChannel(int rNumber) {
   ch.Spare1 = static_cast<Int16>(ch.DcsIndexA >> 8);
   ch.Spare5 = static_cast<Int16>(ch.DcsIndexB >> 8);
   ch.SignallingType = static_cast<Int16>(n % 4);
-  ch.TwoToneEntryNumber = static_cast<Int16>(n % 32);
-  ch.FiveToneEntryNumber = static_cast<Int16>(n % 100);
+  // Only entries in use (every third 2-Tone entry from 2 and 5-Tone code from 0 is free).
+  ch.TwoToneEntryNumber = static_cast<Int16>(3 * (n % 11));
+  ch.FiveToneEntryNumber = static_cast<Int16>(1 + 3 * (n % 33));
   ch.Reverse = static_cast<Int16>(n % 6 == 0);
   ch.ScramblerIndex = static_cast<Int16>(n % 9);
   ch.DtmfPttIdMode = static_cast<Int16>(n % 4);
@@ -113,8 +114,11 @@ void FillDtmf(DtmfSettings& d) {
 }
 
 void FillTwoTone(TwoToneSettings& t) {
-  for (std::size_t i = 0; i < t.Header.size(); ++i) t.Header[i] = static_cast<Byte>(7 * i + 1);
-  t.Header[4] = 3;  // decode format, at most 14
+  // Format B-A; tones A 1000.0, B 1500.0, C 2000.0, D 800.0 Hz (0.1 Hz, low byte first),
+  // decoding B then A (0.1 Hz and clock divisor, high byte first); every list's value
+  // is one the page shows, so an OK without change keeps all of it.
+  t.Header = {0x3A, 0x98, 0x27, 0x10, 3,    0x0C, 0x80, 0x12, 0xC0, 50, 1,  1,
+              0x10, 0x27, 0x98, 0x3A, 0x20, 0x4E, 0x40, 0x1F, 10,   20, 5,  4};
   for (std::size_t k = 0; k < t.Entries.size(); ++k) {
     TwoToneEntry& e = t.Entries[k];
     e.Empty = static_cast<Int16>(k % 3 == 2);

@@ -235,6 +235,23 @@ TEST_F(FiveTonePageTest, EnterWalksTheCodeListAndDoubleClickResetsASpecialCall) 
   EXPECT_EQ(Five().Codes[99].Empty, 0);
 }
 
+// Cancel straight from the own ID box: neither an unfinished ID is pointed out nor a
+// finished one taken over.
+TEST_F(FiveTonePageTest, CancelFromTheOwnIdBoxSaysAndChangesNothing) {
+  const Codeplug before = mState.Current;
+  for (const char* typed : {"123", "67890"}) {
+    Open();
+    auto* ownId = Find<QLineEdit>("Text2");
+    ownId->setFocus();
+    ownId->setText(typed);
+    Click("CommandCancel");
+    QApplication::processEvents();
+    EXPECT_EQ(mDialog->result(), QDialog::Rejected) << typed;
+    EXPECT_TRUE(mState.Current == before) << typed;
+    EXPECT_EQ(mMessages.Texts(), std::vector<std::string>{}) << typed;
+  }
+}
+
 TEST_F(FiveTonePageTest, OwnIdMustHaveFiveDigits) {
   const Codeplug before = mState.Current;
   Open();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -49,6 +50,7 @@ constexpr int kTextDecodeFunction = 60306;
 constexpr int kTextDecodeResponse = 60097;
 constexpr int kTextInfoName = 60096;
 constexpr int kGridHeaders[6] = {60053, 60062, 60079, 60061, 60080, 60305};
+constexpr OwnText kSettingsFrame{"System Settings", "系统设置"};
 constexpr const char* kOwnIdMessage = "900C";
 
 constexpr int kColType = 1;
@@ -100,6 +102,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   settings->setColumnStretch(3, 1);
   auto* settingsFrame = new QGroupBox(this);
   settingsFrame->setObjectName("Frame1");
+  settingsFrame->setTitle(OwnQ(rState, kSettingsFrame));
   settingsFrame->setLayout(settings);
 
   // The tone table of the chosen standard and the user-defined table.
@@ -208,6 +211,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   const auto [ok, cancel] = LayOutDialog(this, columns, "CommandOK", "CommandCancel");
   ok->setAutoDefault(false);
   cancel->setAutoDefault(false);
+  mCancel = cancel;
 
   connect(ok, &QPushButton::clicked, this, &Frm5Tone::OnOk);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -404,6 +408,8 @@ bool Frm5Tone::eventFilter(QObject* rWatched, QEvent* rEvent) {
 void Frm5Tone::OnOwnIdLeft() {
   const std::string id = mOwnId->text().toStdString();
   if (id.empty() || mTelling) return;  // an empty box is pointed out by OK only
+  // Leaving for Cancel discards the ID: no message that would swallow the click.
+  if (QApplication::focusWidget() == mCancel) return;
   if (!IsOwnIdComplete(id)) {
     mTelling = true;
     QTimer::singleShot(0, this, [this] {

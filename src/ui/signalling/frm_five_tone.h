@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QPushButton;
 class QPlainTextEdit;
 
 namespace px {
@@ -60,6 +61,7 @@ class Frm5Tone : public QDialog {
   std::array<QComboBox*, kFiveTonePageLists + 1> mLists{};
   QCheckBox* mSideTone = nullptr;
   QLineEdit* mOwnId = nullptr;
+  QPushButton* mCancel = nullptr;
   QPlainTextEdit* mToneText = nullptr;
   std::array<QLineEdit*, 2> mPttCode{};
   std::array<QComboBox*, 2> mPttStandard{};
