@@ -11,6 +11,7 @@
 #include "app/app_state.h"
 #include "app/bands.h"
 #include "app/language.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
@@ -54,57 +55,10 @@ constexpr std::string_view kImageInfoUsage =
     "Prints the embedded information of a 16384-byte memory image, every field with its\n"
     "label.\n";
 
-RadioImage ReadImageFile(const std::string& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  if (!in) throw CommandError("cannot read " + rPath + ": " + std::strerror(errno));
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw CommandError("cannot read " + rPath);
-  if (bytes.size() != kImageSize)
-    throw CommandError(rPath + " is not a radio memory image: " + std::to_string(bytes.size()) +
-                       " bytes, an image has " + std::to_string(kImageSize));
-  RadioImage image{};
-  std::copy(bytes.begin(), bytes.end(), image.begin());
-  return image;
-}
-
-// Through a temporary file renamed over the target, so a failure leaves no half file.
-void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {
-  const std::string temp = rPath + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(rImage.data()), static_cast<std::streamsize>(rImage.size()));
-    out.flush();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(temp, ec);
-      throw CommandError("cannot write " + rPath + ": " + std::strerror(errno));
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, rPath, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    throw CommandError("cannot write " + rPath + ": " + ec.message());
-  }
-}
-
 std::string RequireOutput(const ParsedArgs& rArgs) {
   const auto out = rArgs.Value(kOutput.Long);
   if (!out || out->empty()) throw UsageError("missing -o FILE");
   return *out;
-}
-
-// Asks before replacing a file that exists; no question with --yes or without a terminal.
-void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
-                      std::initializer_list<std::string> rPaths) {
-  TerminalUi ui(std::cin, rCtx.Err, TerminalUi::IsInteractiveTerminal());
-  ui.SetAssumeYes(rArgs.Has(kYes.Long));
-  for (const std::string& path : rPaths) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) continue;
-    if (ui.Ask(path + " exists. Overwrite it?", MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
-      throw CommandError("cancelled; nothing written");
-  }
 }
 
 AppState StateFor(const CommandContext& rCtx) {
@@ -135,7 +89,7 @@ int RunEncode(CommandContext& rCtx) {
   RadioImage image{};
   TerminalUi ui(std::cin, rCtx.Err, false);
   if (!EncodeCodeplug(state, image, ui)) return kExitFailure;  // the message is told
-  ConfirmOverwrite(rCtx, args, {out});
+  ConfirmOverwrite(rCtx, args.Has(kYes.Long), {out});
   WriteImageFile(out, image);
   rCtx.Err << "px4800: wrote " << out << "\n";
   return kExitSuccess;
@@ -158,7 +112,7 @@ int RunDecode(CommandContext& rCtx) {
   state.Untitled = true;
   CopyToSaved(state);
 
-  ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
+  ConfirmOverwrite(rCtx, args.Has(kYes.Long), {out, SideFilePath(out)});
   std::string error;
   if (!WriteCodeplugFiles(out, state.SavedCodeplug, state.SavedChannels, error)) throw CommandError(error);
   rCtx.Err << "px4800: wrote " << out << " and " << SideFilePath(out) << " ("

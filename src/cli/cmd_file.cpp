@@ -13,6 +13,7 @@
 #include "app/language.h"
 #include "edit/startup.h"
 #include "cli/codeplug_report.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
@@ -84,86 +85,6 @@ std::string RequireOutput(const ParsedArgs& rArgs) {
   return *out;
 }
 
-// A codeplug path whose channel file would be the file itself cannot be written.
-void CheckCodeplugPath(const std::string& rPath) {
-  if (SideFilePath(rPath) == rPath)
-    throw CommandError(rPath + ": the channel file would be the codeplug file itself; use a name ending in .dat");
-}
-
-// Asks before replacing a file that exists; no question with --yes or without a terminal.
-void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
-                      std::initializer_list<std::string> rPaths) {
-  TerminalUi ui(std::cin, rCtx.Err, TerminalUi::IsInteractiveTerminal());
-  ui.SetAssumeYes(rArgs.Has(kYes.Long));
-  for (const std::string& path : rPaths) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) continue;
-    if (ui.Ask(path + " exists. Overwrite it?", MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
-      throw CommandError("cancelled; nothing written");
-  }
-}
-
-void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& rErr) {
-  std::string error;
-  if (!ReadCodeplugFiles(rPath, rState.Current, rState.Channels, error)) throw CommandError(error);
-  // The file's own band, not one of the program's.
-  rState.Band.Index = rState.Current.BandIndex;
-  RebuildBandTexts(rState);
-
-  const std::string side = SideFilePath(rPath);
-  std::error_code ec;
-  const auto size = fs::file_size(side, ec);
-  const auto needed = static_cast<std::uintmax_t>(std::max<int>(rState.Current.ChannelCount, 0)) * kChannelRecordSize;
-  if (ec && needed > 0)
-    rErr << "px4800: warning: " << side << " is missing; its channels are left empty\n";
-  else if (!ec && size < needed)
-    rErr << "px4800: warning: " << side << " holds " << size / kChannelRecordSize << " of "
-         << rState.Current.ChannelCount << " channels; the others are left empty\n";
-}
-
-std::string ReadWholeFile(const std::string& rPath) {
-  std::ostringstream text;
-  if (rPath == "-") {
-    text << std::cin.rdbuf();
-    return text.str();
-  }
-  std::ifstream in(rPath, std::ios::binary);
-  if (!in) throw CommandError("cannot read " + rPath + ": " + std::strerror(errno));
-  text << in.rdbuf();
-  if (in.bad()) throw CommandError("cannot read " + rPath);
-  return text.str();
-}
-
-// Through a temporary file renamed over the target, so a failure leaves no half file.
-void WriteWholeFile(const std::string& rPath, const std::string& rText) {
-  const std::string temp = rPath + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw CommandError("cannot write " + rPath + ": " + std::strerror(errno));
-    out << rText;
-    out.flush();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(temp, ec);
-      throw CommandError("cannot write " + rPath);
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, rPath, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    throw CommandError("cannot write " + rPath + ": " + ec.message());
-  }
-}
-
-void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
-               std::ostream& rErr) {
-  std::string error;
-  if (!WriteCodeplugFiles(rPath, rPlug, rChannels, error)) throw CommandError(error);
-  rErr << "px4800: wrote " << rPath << " and " << SideFilePath(rPath) << " (" << rPlug.ChannelCount
-       << (rPlug.ChannelCount == 1 ? " channel)\n" : " channels)\n");
-}
-
 int RunNew(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 0, 0);
   const std::string out = RequireOutput(args);
@@ -176,7 +97,7 @@ int RunNew(CommandContext& rCtx) {
   // As a save would store it: through the saved copy, with the band index.
   CopyToSaved(state);
 
-  ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
+  ConfirmOverwrite(rCtx, args.Has(kYes.Long), {out, SideFilePath(out)});
   WritePair(out, state.SavedCodeplug, state.SavedChannels, rCtx.Err);
   return kExitSuccess;
 }
@@ -202,7 +123,7 @@ int RunToJson(CommandContext& rCtx) {
     return kExitSuccess;
   }
   if (out->empty()) throw UsageError("empty -o FILE");
-  ConfirmOverwrite(rCtx, args, {*out});
+  ConfirmOverwrite(rCtx, args.Has(kYes.Long), {*out});
   WriteWholeFile(*out, json);
   return kExitSuccess;
 }
@@ -218,7 +139,7 @@ int RunFromJson(CommandContext& rCtx) {
   std::string error;
   if (!CodeplugFromJson(ReadWholeFile(in), plug, channels, error))
     throw CommandError((in == "-" ? std::string("standard input") : in) + ": " + error);
-  ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
+  ConfirmOverwrite(rCtx, args.Has(kYes.Long), {out, SideFilePath(out)});
   WritePair(out, plug, channels, rCtx.Err);
   return kExitSuccess;
 }
