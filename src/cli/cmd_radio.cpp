@@ -13,6 +13,7 @@
 #include "app/language.h"
 #include "edit/startup.h"
 #include "cli/commands.h"
+#include "cli/fleet.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
@@ -47,9 +48,12 @@ constexpr int kUnattendedRetries = 3;
 
 constexpr std::string_view kReadUsage =
     "Usage: px4800 read [--port DEV] -o OUT.dat [--image OUT.img] [--password PW] [--yes]\n"
+    "       px4800 read --port DEV --port DEV ... -o OUT.dat [--password PW] [--yes]\n"
     "\n"
     "Reads the codeplug from the radio and writes it as OUT.dat and OUT.fre. The image\n"
-    "read is also kept in the backups folder.\n"
+    "read is also kept in the backups folder. With several ports the radios are read at\n"
+    "the same time, each into OUT-<port>.dat (OUT-ttyUSB0.dat), with a progress line per\n"
+    "port and a summary table; nothing is asked per radio.\n"
     "\n"
     "  -o, --output OUT.dat  the codeplug file to write\n"
     "  --image OUT.img       also write the 16384-byte memory image as read\n"
@@ -62,10 +66,16 @@ constexpr std::string_view kReadUsage =
 
 constexpr std::string_view kWriteUsage =
     "Usage: px4800 write [--port DEV] FILE.dat [--password PW] [--yes]\n"
+    "       px4800 write --port DEV [--port DEV ...] FILE.dat [--verify] [--password PW] [--yes]\n"
     "\n"
     "Encodes FILE.dat and writes it to the radio (addresses 0x0100 on). Nothing is sent\n"
     "when the codeplug cannot be encoded. The image is kept in the backups folder first.\n"
+    "With several ports the radios are written at the same time, with a progress line\n"
+    "per port and a summary table; a radio that fails does not stop the others, and the\n"
+    "exit status is 1 when any failed. Nothing is asked per radio.\n"
     "\n"
+    "  --verify              read each radio back after writing and compare what it\n"
+    "                        holds with what was sent; a difference is a failure\n"
     "  -y, --yes             no confirmation question\n"
     "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
     "                        port stored in language/mysetup.ini)\n"
@@ -262,6 +272,7 @@ void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {
 }
 
 int RunRead(CommandContext& rCtx) {
+  if (WantsFleet(rCtx.Args)) return RunFleetRead(rCtx);
   const auto args = ParseArguments(rCtx.Args, {kPort, kOutput, kImage, kPassword, kYes, kTrace, kLang}, 0, 0);
   const auto output = args.Value(kOutput.Long);
   if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
@@ -290,6 +301,7 @@ void ReadCodeplugFile(const std::string& rPath, AppState& rState) {
 }
 
 int RunWrite(CommandContext& rCtx) {
+  if (WantsFleet(rCtx.Args)) return RunFleetWrite(rCtx);
   const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kYes, kTrace, kLang}, 1, 1);
   RadioSession s(rCtx, args);
   ReadCodeplugFile(args.Positionals[0], s.State);

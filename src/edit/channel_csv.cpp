@@ -13,6 +13,7 @@
 #include "codeplug/csv_text.h"
 #include "codeplug/number_text.h"
 #include "codeplug/text_formats.h"
+#include "edit/channel_clipboard.h"
 #include "edit/channel_edit_rules.h"
 #include "edit/codeplug_ops.h"
 

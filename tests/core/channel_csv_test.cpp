@@ -112,15 +112,27 @@ TEST_F(ChannelCsvTest, EveryToneModeAndDuplexSurvivesARoundTrip) {
     SCOPED_TRACE("channel " + std::to_string(n));
     EXPECT_EQ(now.RxFreq, was.RxFreq);
     EXPECT_EQ(now.OffsetDirection, was.OffsetDirection);
-    if (was.OffsetDirection != 0) EXPECT_EQ(now.OffsetFreq, was.OffsetFreq);
+    if (was.OffsetDirection != 0) {
+      EXPECT_EQ(now.OffsetFreq, was.OffsetFreq);
+    }
     EXPECT_EQ(now.TxInhibit, was.TxInhibit);
     EXPECT_EQ(now.Name.Display(), was.Name.Display());
     EXPECT_EQ(now.ToneTypeA, was.ToneTypeA);
     EXPECT_EQ(now.ToneTypeB, was.ToneTypeB);
-    if (was.ToneTypeA == 1) EXPECT_EQ(now.CtcssIndexA, was.CtcssIndexA);
-    if (was.ToneTypeB == 1) EXPECT_EQ(now.CtcssIndexB, was.CtcssIndexB);
-    if (was.ToneTypeA == 2) EXPECT_EQ(now.DcsIndexA, was.DcsIndexA), EXPECT_EQ(now.DcsInvertA, was.DcsInvertA);
-    if (was.ToneTypeB == 2) EXPECT_EQ(now.DcsIndexB, was.DcsIndexB), EXPECT_EQ(now.DcsInvertB, was.DcsInvertB);
+    if (was.ToneTypeA == 1) {
+      EXPECT_EQ(now.CtcssIndexA, was.CtcssIndexA);
+    }
+    if (was.ToneTypeB == 1) {
+      EXPECT_EQ(now.CtcssIndexB, was.CtcssIndexB);
+    }
+    if (was.ToneTypeA == 2) {
+      EXPECT_EQ(now.DcsIndexA, was.DcsIndexA);
+      EXPECT_EQ(now.DcsInvertA, was.DcsInvertA);
+    }
+    if (was.ToneTypeB == 2) {
+      EXPECT_EQ(now.DcsIndexB, was.DcsIndexB);
+      EXPECT_EQ(now.DcsInvertB, was.DcsInvertB);
+    }
     EXPECT_EQ(now.BandwidthIndex, was.BandwidthIndex);
     EXPECT_EQ(now.StepIndex, was.StepIndex);
     EXPECT_EQ(now.TxPowerIndex, was.TxPowerIndex);

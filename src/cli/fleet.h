@@ -1,0 +1,19 @@
+#pragma once
+// Writing one codeplug to several radios at once, or reading several radios, each on its
+// own port, all on the one event loop; and verify after write for one radio or many.
+
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace px {
+
+// True when the write or read command line needs the fleet form: --port given more than
+// once, or --verify.
+bool WantsFleet(const std::vector<std::string>& rArgs);
+
+int RunFleetWrite(CommandContext& rCtx);
+int RunFleetRead(CommandContext& rCtx);
+
+}  // namespace px
