@@ -3,12 +3,10 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/bands.h"
 #include "app/language.h"
-#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "edit/codeplug_diff.h"
-#include "link/codec.h"
+#include "link/codeplug_source.h"
 
 namespace px {
 namespace {
@@ -27,19 +25,12 @@ constexpr std::string_view kDiffUsage =
     "\n"
     "  --lang en|zh  language of the labels (default en)\n";
 
-bool IsImagePath(const std::string& rPath) {
-  return rPath.size() >= 4 && (rPath.ends_with(".img") || rPath.ends_with(".IMG"));
-}
-
 AppState LoadCodeplug(const CommandContext& rCtx, const std::string& rPath, int rLanguage) {
   AppState state;
   state.ProgramFolder = rCtx.ProgramFolder;
   SetLanguage(state, rLanguage);
-  if (IsImagePath(rPath)) {
-    DecodeCodeplug(state, ReadImageFile(rPath));
-  } else {
-    ReadCodeplugInto(rPath, state, rCtx.Err);
-  }
+  std::string error;
+  if (!LoadCodeplugOrImage(rPath, state, error)) throw CommandError(error);
   return state;
 }
 

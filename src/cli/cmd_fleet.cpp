@@ -204,7 +204,9 @@ class Fleet {
       std::string told;
       for (const std::string& m : rJob.Messages) {
         if (!told.empty()) told += "; ";
-        told += m;
+        // One line per radio in the table.
+        for (const char c : m)
+          if (c != '\r') told += c == '\n' ? ' ' : c;
       }
       if (!told.empty()) rJob.Detail = rDetail.empty() ? told : rDetail + " (" + told + ")";
     }

@@ -12,8 +12,8 @@ namespace {
 constexpr OwnText kVerified{"Verified: the radio holds what was written.",
                             "校验通过：对讲机中的数据与写入的一致。"};
 constexpr OwnText kMismatch{
-    "Verify failed: %1 bytes in the radio differ from what was written, first at %2.",
-    "校验失败：对讲机中有 %1 个字节与写入的不同，最先在 %2。"};
+    "Verify failed: %1 bytes in the radio differ from what was written, first at %2",
+    "校验失败：对讲机中有 %1 个字节与写入的不同，最先在 %2"};
 constexpr OwnText kReadBackFailed{
     "Verify failed: the radio could not be read back after writing.",
     "校验失败：写入后无法从对讲机读回数据。"};

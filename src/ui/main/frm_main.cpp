@@ -28,6 +28,7 @@
 #include "edit/file_commands.h"
 #include "ui/kit/apply_language.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/channel_workbench.h"
 #include "ui/main/frm_ch_edit.h"
 #include "ui/main/frm_language.h"
 #include "ui/main/page_tree.h"
@@ -87,6 +88,7 @@ FrmMain::FrmMain(AppState& rState, QWidget* rParent)
   clock->start(1000);
   UpdateClock();
 
+  mWorkbench = new ChannelWorkbench(mState, this, mGrid, mMenus, mMessages, [this] { ShowListByData(); });
   ConnectCommands();
 
   // Load: the feature items, the language, the view marks, the contents.
@@ -105,7 +107,10 @@ void FrmMain::ConnectCommands() {
   connect(m.SaveAs, &QAction::triggered, this, &FrmMain::SaveFileAs);
   connect(m.Exit, &QAction::triggered, this, &QWidget::close);
   connect(m.ModelInfo, &QAction::triggered, this, [this] {
-    if (OpenModelDialog(mState, this)) ShowListByData();
+    bool changed = false;
+    mWorkbench->Track(ChangeDescription::OfRows(ChangeKind::ModelLimits, {}),
+                      [&] { changed = OpenModelDialog(mState, this); });
+    if (changed) ShowListByData();
   });
   connect(m.EditChannel, &QAction::triggered, this, &FrmMain::EditCurrentChannel);
   connect(m.EditEmbedded, &QAction::triggered, this,
@@ -116,7 +121,9 @@ void FrmMain::ConnectCommands() {
   });
   connect(m.Initialize, &QAction::triggered, this, &FrmMain::InitializeCodeplug);
   connect(m.Read, &QAction::triggered, this, [this] {
-    if (RunReadCommand(mState, mRadio, this)) ShowListByData();
+    if (!RunReadCommand(mState, mRadio, this)) return;
+    mWorkbench->ClearHistory();
+    ShowListByData();
   });
   connect(m.Write, &QAction::triggered, this, [this] {
     if (RunWriteCommand(mState, mRadio, this)) ShowListByData();
@@ -236,13 +243,19 @@ void FrmMain::resizeEvent(QResizeEvent* rEvent) {
 }
 
 void FrmMain::NewFile() {
-  if (NewCommand(mState, mMessages)) ShowListByData();
+  if (NewCommand(mState, mMessages)) {
+    mWorkbench->ClearHistory();
+    ShowListByData();
+  }
   setWindowTitle(TitleText());
 }
 
 void FrmMain::OpenFile() {
   // A failed open keeps the codeplug in memory; the grid only follows a success.
-  if (OpenCommand(mState, mMessages)) ShowListByData();
+  if (OpenCommand(mState, mMessages)) {
+    mWorkbench->ClearHistory();
+    ShowListByData();
+  }
   setWindowTitle(TitleText());
 }
 
@@ -257,9 +270,12 @@ void FrmMain::SaveFileAs() {
 }
 
 void FrmMain::InitializeCodeplug() {
-  mState.Initializing = true;
-  const bool changed = NewCommand(mState, mMessages);
-  mState.Initializing = false;
+  bool changed = false;
+  mWorkbench->Track(ChangeDescription::OfRows(ChangeKind::Initialize, {}), [&] {
+    mState.Initializing = true;
+    changed = NewCommand(mState, mMessages);
+    mState.Initializing = false;
+  });
   if (changed) ShowListByData();
 }
 
@@ -270,21 +286,15 @@ void FrmMain::EditCurrentChannel() {
 
 void FrmMain::OpenEditor(int rRow) {
   if (rRow < 1 || rRow >= kGridRows) return;
-  OpenChannelEditor(mState, rRow, this);
+  mWorkbench->Track(ChangeDescription::OfRows(ChangeKind::EditChannel, {rRow}),
+                    [&] { OpenChannelEditor(mState, rRow, this); });
   // The editor may have changed or removed the channel; its row is redrawn either way.
   ReShowGrid(0, rRow, 1);
 }
 
-void FrmMain::OnCtrlKey(char rKey, int rRow) {
-  if (HandleCtrlKey(mState, rKey, rRow)) ReShowGrid(0, rRow, 1);
-  mGrid->setProperty("pasteEnabled", mState.ClipboardFilled);
-}
+void FrmMain::OnCtrlKey(char rKey, int rRow) { mWorkbench->HandleCtrlKey(rKey, rRow); }
 
-void FrmMain::OnDeleteRow(int rRow) {
-  DeleteChannel(mState, rRow);
-  RepairChannelReferences(mState);
-  ReShowGrid(0, rRow, 1);
-}
+void FrmMain::OnDeleteRow(int rRow) { mWorkbench->DeleteRows(rRow); }
 
 void FrmMain::OnPageChosen(const QString& rKey) {
   if (rKey == QLatin1String("N1")) {
