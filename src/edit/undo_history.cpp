@@ -43,8 +43,19 @@ KindTexts TextsOf(ChangeKind rKind) {
 
 }  // namespace
 
-CodeplugSnapshot TakeSnapshot(const AppState& rState) {
-  return {rState.Current, rState.Channels, rState.Band};
+CodeplugSnapshot TakeSnapshot(const AppState& rState, bool rWithFile) {
+  CodeplugSnapshot snapshot;
+  snapshot.Current = rState.Current;
+  snapshot.Channels = rState.Channels;
+  snapshot.Band = rState.Band;
+  if (rWithFile) {
+    snapshot.WithFile = true;
+    snapshot.SavedCodeplug = rState.SavedCodeplug;
+    snapshot.SavedChannels = rState.SavedChannels;
+    snapshot.FilePath = rState.FilePath;
+    snapshot.Untitled = rState.Untitled;
+  }
+  return snapshot;
 }
 
 void RestoreSnapshot(AppState& rState, const CodeplugSnapshot& rSnapshot) {
@@ -52,6 +63,12 @@ void RestoreSnapshot(AppState& rState, const CodeplugSnapshot& rSnapshot) {
   rState.Channels = rSnapshot.Channels;
   rState.Band.Index = rSnapshot.Band.Index;
   RebuildBandTexts(rState);
+  if (rSnapshot.WithFile) {
+    rState.SavedCodeplug = rSnapshot.SavedCodeplug;
+    rState.SavedChannels = rSnapshot.SavedChannels;
+    rState.FilePath = rSnapshot.FilePath;
+    rState.Untitled = rSnapshot.Untitled;
+  }
 }
 
 std::string ChangeText(const AppState& rState, const ChangeDescription& rChange) {

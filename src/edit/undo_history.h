@@ -15,13 +15,22 @@ struct CodeplugSnapshot {
   Codeplug Current;
   ChannelTable Channels{};
   BandState Band;
+  // Initialize starts an untitled codeplug and a new saved copy; its undo puts the file
+  // side back too. Every other change leaves the file side alone.
+  bool WithFile = false;
+  Codeplug SavedCodeplug;
+  ChannelTable SavedChannels{};
+  std::string FilePath;
+  bool Untitled = true;
 
   bool operator==(const CodeplugSnapshot& rOther) const {
-    return Current == rOther.Current && Channels == rOther.Channels && Band.Index == rOther.Band.Index;
+    return Current == rOther.Current && Channels == rOther.Channels && Band.Index == rOther.Band.Index &&
+           (!WithFile || (SavedCodeplug == rOther.SavedCodeplug && SavedChannels == rOther.SavedChannels &&
+                          FilePath == rOther.FilePath && Untitled == rOther.Untitled));
   }
 };
 
-CodeplugSnapshot TakeSnapshot(const AppState& rState);
+CodeplugSnapshot TakeSnapshot(const AppState& rState, bool rWithFile = false);
 // Puts the snapshot back; the band texts and limits follow its limits.
 void RestoreSnapshot(AppState& rState, const CodeplugSnapshot& rSnapshot);
 
@@ -34,6 +43,8 @@ struct ChangeDescription {
 
   static ChangeDescription OfRows(ChangeKind rKind, std::vector<int> rRows) { return {rKind, std::move(rRows), {}}; }
   static ChangeDescription OfPage(std::string rTitle) { return {ChangeKind::Page, {}, std::move(rTitle)}; }
+  // Whether the change replaces the file side as well (see CodeplugSnapshot).
+  bool ReplacesFile() const { return Kind == ChangeKind::Initialize; }
 };
 
 // "paste channel 12", "paste 10 channels from channel 12", "Initialize", ... in the

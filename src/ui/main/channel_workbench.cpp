@@ -120,12 +120,10 @@ void ChannelWorkbench::Copy(const std::vector<int>& rRows) {
     mState.ClipboardFilled = true;
     mState.Clipboard = mClip.front();
   }
-  // Other programs and spreadsheets get the memory channels as a channel list.
-  const std::string text = ExportChannelsCsv(mState, rRows);
-  if (text.find('\n') + 1 < text.size()) {
-    mClipText = text;
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQ(text));
-  }
+  // Other programs and spreadsheets get the memory channels as a channel list; rows
+  // without a channel give the header alone, so that an older list is not pasted instead.
+  mClipText = ExportChannelsCsv(mState, rRows);
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQ(mClipText));
 }
 
 void ChannelWorkbench::Paste(int rRow) {

@@ -13,7 +13,7 @@ class CodeplugChange : public QUndoCommand {
  public:
   CodeplugChange(AppState& rState, CodeplugSnapshot rBefore, ChangeDescription rChange,
                  const std::function<void()>& rRedraw)
-      : mState(rState), mBefore(std::move(rBefore)), mAfter(TakeSnapshot(rState)),
+      : mState(rState), mBefore(std::move(rBefore)), mAfter(TakeSnapshot(rState, mBefore.WithFile)),
         mChange(std::move(rChange)), mRedraw(rRedraw) {}
 
   void undo() override { Put(mBefore); }
@@ -64,7 +64,7 @@ CodeplugUndo::CodeplugUndo(AppState& rState, std::function<void()> rRedraw, QObj
 }
 
 void CodeplugUndo::RecordChange(const CodeplugSnapshot& rBefore, const ChangeDescription& rChange) {
-  if (rBefore == TakeSnapshot(mState)) return;
+  if (rBefore == TakeSnapshot(mState, rBefore.WithFile)) return;
   mStack.push(new CodeplugChange(mState, rBefore, rChange, mRedraw));
 }
 

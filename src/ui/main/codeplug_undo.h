@@ -31,7 +31,7 @@ class CodeplugUndo : public QObject {
   // Runs rChange and records what it did.
   template <class F>
   void Track(const ChangeDescription& rChange, F&& rOperation) {
-    const CodeplugSnapshot before = TakeSnapshot(mState);
+    const CodeplugSnapshot before = TakeSnapshot(mState, rChange.ReplacesFile());
     rOperation();
     RecordChange(before, rChange);
   }
