@@ -126,6 +126,7 @@ void FrmMain::ConnectCommands() {
     ShowListByData();
   });
   connect(m.Write, &QAction::triggered, this, [this] {
+    mRadio.VerifyAfterWrite = mWorkbench->VerifyAfterWrite();
     if (RunWriteCommand(mState, mRadio, this)) ShowListByData();
   });
   connect(m.Password, &QAction::triggered, this, [this] { OpenPasswordDialog(mState, mRadio, this); });

@@ -11,7 +11,9 @@
 
 #include "edit/file_commands.h"
 #include "link/link_engine.h"
+#include "link/radio_image.h"
 #include "link/transfer.h"
+#include "link/write_verify.h"
 #include "platform/backups.h"
 #include "platform/port_discovery.h"
 #include "platform/serial_port.h"
@@ -46,8 +48,11 @@ class DesktopLinkUser : public LinkUser {
   ~DesktopLinkUser() override { CloseProgress(); }
 
   MsgAnswer Ask(const std::string& rText, MsgButtons rButtons, MsgIcon rIcon) override {
+    // A write that is verified tells its outcome once, after the read-back.
+    if (mQuietOutcome && rButtons == MsgButtons::Ok && IsOutcomeText(rText)) return MsgAnswer::Ok;
     return mBoxes.Ask(rText, rButtons, rIcon);
   }
+  void SetQuietOutcome(bool rQuiet) { mQuietOutcome = rQuiet; }
   std::optional<std::string> ChooseFileToOpen(const std::string& rFilter,
                                               const std::string& rProposed) override {
     return mBoxes.ChooseFileToOpen(rFilter, rProposed);
@@ -114,6 +119,13 @@ class DesktopLinkUser : public LinkUser {
   QPointer<FrmProgress> mProgress;
   QEventLoop* mLoop = nullptr;
   bool mEnded = false;
+  bool mQuietOutcome = false;
+
+  bool IsOutcomeText(const std::string& rText) const {
+    for (LinkText t : {LinkText::WriteDone, LinkText::WriteFailed, LinkText::ReadDone, LinkText::ReadFailed})
+      if (rText == LinkTextOf(mState, t)) return true;
+    return false;
+  }
 };
 
 struct TransferResult {
@@ -127,7 +139,7 @@ struct TransferResult {
 // flow and says whether it is running.
 template <class StartFn>
 TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rParent,
-                           LinkMode rMode, StartFn rStart) {
+                           LinkMode rMode, StartFn rStart, bool rQuietOutcome = false) {
   TransferResult result;
   if (rRadio.Busy) return result;
   rRadio.Busy = true;
@@ -135,6 +147,7 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
     MessageService::TellUser(rParent, "The trace file cannot be written: " + rRadio.TracePath,
                              MsgIcon::Warning);
   DesktopLinkUser user(rState, rRadio, rParent, rMode);
+  user.SetQuietOutcome(rQuietOutcome);
   SerialLinkPort port(TransferDevice(rState, rRadio), rRadio.Trace.IsOpen() ? &rRadio.Trace : nullptr);
   LinkEngine engine(rState, rRadio.Image, rRadio.EnteredPassword, port, user);
   port.BytesArrived = [&engine](std::span<const std::uint8_t> rBytes) { engine.OnBytesArrived(rBytes); };
@@ -150,6 +163,36 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
     user.KeepBackup(BackupDirection::Read, result.Identity.Model);
   rRadio.Busy = false;
   return result;
+}
+
+// The read-back after a write: the written area compared with what was sent. The
+// write's own outcome was held back, so the user hears one verdict.
+void VerifyWrite(AppState& rState, RadioContext& rRadio, QWidget* rParent, bool rWritten) {
+  if (!rWritten) {
+    MessageService::TellUser(rParent, LinkTextOf(rState, LinkText::WriteFailed), MsgIcon::Critical);
+    return;
+  }
+  const RadioImage sent = rRadio.Image;
+  AppState scratch = rState;  // what the read-back decodes into; thrown away
+  const auto readBack = RunTransfer(scratch, rRadio, rParent, LinkMode::ReadCodeplug,
+                                    [&](LinkEngine& rEngine, DesktopLinkUser&) {
+                                      if (!rEngine.OpenLink(LinkMode::ReadCodeplug)) return false;
+                                      PreFillImage(rRadio.Image);
+                                      rEngine.SendHandshake();
+                                      return true;
+                                    }, true);
+  const RadioImage read = rRadio.Image;
+  rRadio.Image = sent;
+  if (!readBack.Succeeded) {
+    MessageService::TellUser(rParent, LinkTextOf(rState, LinkText::WriteDone) + "\r\n" + VerifyReadFailedText(rState),
+                             MsgIcon::Critical);
+    return;
+  }
+  const VerifyResult result = CompareWrittenArea(sent, read);
+  MessageService::TellUser(rParent,
+                           LinkTextOf(rState, result.Matches() ? LinkText::WriteDone : LinkText::WriteFailed) +
+                               "\r\n" + VerifyResultText(rState, result),
+                           result.Matches() ? MsgIcon::Information : MsgIcon::Critical);
 }
 
 }  // namespace
@@ -188,10 +231,12 @@ bool RunReadCommand(AppState& rState, RadioContext& rRadio, QWidget* rParent) {
 }
 
 bool RunWriteCommand(AppState& rState, RadioContext& rRadio, QWidget* rParent) {
+  const bool verify = rRadio.VerifyAfterWrite;
   const auto result = RunTransfer(rState, rRadio, rParent, LinkMode::WriteCodeplug,
                                   [&](LinkEngine& rEngine, DesktopLinkUser& rUser) {
                                     return StartCodeplugWrite(rEngine, rState, rRadio.Image, rUser);
-                                  });
+                                  }, verify);
+  if (verify && result.Started) VerifyWrite(rState, rRadio, rParent, result.Succeeded);
   // The encoder corrects some DTMF values in place.
   return result.Started;
 }

@@ -41,6 +41,9 @@ struct RadioContext {
   LinkTrace Trace;
   // A transfer is running; the commands refuse to start a second one.
   bool Busy = false;
+  // After a successful write, read the radio back and compare (the main window's
+  // setting); a difference is reported as a failed write.
+  bool VerifyAfterWrite = false;
 
   RadioContext();
   RadioContext(const RadioContext&) = delete;
