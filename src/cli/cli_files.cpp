@@ -89,6 +89,17 @@ void WriteWholeFile(const std::string& rPath, const std::string& rText) {
   }
 }
 
+void WriteTextOutput(CommandContext& rCtx, const std::optional<std::string>& rOut, bool rAssumeYes,
+                     const std::string& rText) {
+  if (!rOut || *rOut == "-") {
+    rCtx.Out << rText;
+    return;
+  }
+  if (rOut->empty()) throw UsageError("empty -o FILE");
+  ConfirmOverwrite(rCtx, rAssumeYes, {*rOut});
+  WriteWholeFile(*rOut, rText);
+}
+
 void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
                std::ostream& rErr) {
   std::string error;

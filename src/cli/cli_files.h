@@ -2,6 +2,7 @@
 // File helpers the command files share: codeplug pairs, whole text files, images.
 
 #include <initializer_list>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -25,6 +26,10 @@ std::string ReadWholeFile(const std::string& rPath);
 void WriteWholeFile(const std::string& rPath, const std::string& rText);
 void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
                std::ostream& rErr);
+// rText to standard output when rOut is absent or "-", else to the file (asking before
+// replacing it unless rAssumeYes).
+void WriteTextOutput(CommandContext& rCtx, const std::optional<std::string>& rOut, bool rAssumeYes,
+                     const std::string& rText);
 // A 16384-byte memory image.
 RadioImage ReadImageFile(const std::string& rPath);
 void WriteImageFile(const std::string& rPath, const RadioImage& rImage);

@@ -53,15 +53,7 @@ int RunExportCsv(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 1, 1);
   AppState state = FileState(rCtx, kEnglish);
   ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
-  const std::string csv = ExportChannelsCsv(state);
-  const auto out = args.Value(kOutput.Long);
-  if (!out || *out == "-") {
-    rCtx.Out << csv;
-    return kExitSuccess;
-  }
-  if (out->empty()) throw UsageError("empty -o FILE");
-  ConfirmOverwrite(rCtx, args.Has(kYes.Long), {*out});
-  WriteWholeFile(*out, csv);
+  WriteTextOutput(rCtx, args.Value(kOutput.Long), args.Has(kYes.Long), ExportChannelsCsv(state));
   return kExitSuccess;
 }
 

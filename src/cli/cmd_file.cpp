@@ -115,16 +115,8 @@ int RunToJson(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 1, 1);
   AppState state = StateFor(rCtx);
   ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
-  const std::string json = CodeplugToJson(state.Current, state.Channels);
-
-  const auto out = args.Value(kOutput.Long);
-  if (!out || *out == "-") {
-    rCtx.Out << json;
-    return kExitSuccess;
-  }
-  if (out->empty()) throw UsageError("empty -o FILE");
-  ConfirmOverwrite(rCtx, args.Has(kYes.Long), {*out});
-  WriteWholeFile(*out, json);
+  WriteTextOutput(rCtx, args.Value(kOutput.Long), args.Has(kYes.Long),
+                  CodeplugToJson(state.Current, state.Channels));
   return kExitSuccess;
 }
 

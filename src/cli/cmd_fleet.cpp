@@ -346,6 +346,20 @@ std::vector<std::string> DevicesOrStored(FleetArgs& rFleet, const AppState& rSta
   return {*device};
 }
 
+// One job per device, each with its own copy of the codeplug.
+void AddJobs(Fleet& rFleet, const std::vector<std::string>& rDevices, const AppState& rBase,
+             const ParsedArgs& rArgs, Phase rFirst) {
+  for (const std::string& device : rDevices) {
+    auto job = std::make_unique<RadioJob>();
+    job->Device = device;
+    job->State = rBase;
+    job->CheckState = rBase;
+    job->Password = rArgs.Value(kPassword.Long).value_or("");
+    job->Step = rFirst;
+    rFleet.Jobs.push_back(std::move(job));
+  }
+}
+
 int RunJobs(CommandContext& rCtx, Fleet& rFleet) {
   int argc = rCtx.Argc;
   QCoreApplication app(argc, rCtx.Argv);
@@ -410,15 +424,7 @@ int RunFleetWrite(CommandContext& rCtx) {
   }
 
   Fleet fleet(rCtx, args.Has(kVerify.Long), "");
-  for (const std::string& device : devices) {
-    auto job = std::make_unique<RadioJob>();
-    job->Device = device;
-    job->State = base;
-    job->CheckState = base;
-    job->Password = args.Value(kPassword.Long).value_or("");
-    job->Step = Phase::Writing;
-    fleet.Jobs.push_back(std::move(job));
-  }
+  AddJobs(fleet, devices, base, args, Phase::Writing);
   return RunJobs(rCtx, fleet);
 }
 
@@ -435,14 +441,7 @@ int RunFleetRead(CommandContext& rCtx) {
     return kExitFailure;
   }
   Fleet fleet(rCtx, false, *output);
-  for (const std::string& device : devices) {
-    auto job = std::make_unique<RadioJob>();
-    job->Device = device;
-    job->State = base;
-    job->Password = args.Value(kPassword.Long).value_or("");
-    job->Step = Phase::Reading;
-    fleet.Jobs.push_back(std::move(job));
-  }
+  AddJobs(fleet, devices, base, args, Phase::Reading);
   return RunJobs(rCtx, fleet);
 }
 
