@@ -126,10 +126,15 @@ TEST_F(WorkbenchTest, GridChangesUndoAndRedoBackToTheSavedState) {
   EXPECT_FALSE(IsModified(mState));  // back where it was saved
   EXPECT_FALSE(UndoAction().isEnabled());
 
-  RedoAction().trigger();
+  // The standard shortcuts work with the grid focused.
+  Grid().setFocus();
+  QTest::keySequence(&Grid(), QKeySequence::Redo);
   RedoAction().trigger();
   EXPECT_EQ(Cell(20, 3), "TEN");
   EXPECT_TRUE(IsModified(mState));
+  QTest::keySequence(&Grid(), QKeySequence::Undo);
+  EXPECT_EQ(Cell(20, 3), "");
+  RedoAction().trigger();
 
   // A copy changes nothing and so adds nothing to undo.
   const int steps = Bench().Undo().Stack().count();
