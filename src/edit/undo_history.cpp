@@ -54,6 +54,7 @@ CodeplugSnapshot TakeSnapshot(const AppState& rState, bool rWithFile) {
     snapshot.SavedChannels = rState.SavedChannels;
     snapshot.FilePath = rState.FilePath;
     snapshot.Untitled = rState.Untitled;
+    snapshot.UnsavedRead = rState.UnsavedRead;
   }
   return snapshot;
 }
@@ -68,6 +69,7 @@ void RestoreSnapshot(AppState& rState, const CodeplugSnapshot& rSnapshot) {
     rState.SavedChannels = rSnapshot.SavedChannels;
     rState.FilePath = rSnapshot.FilePath;
     rState.Untitled = rSnapshot.Untitled;
+    rState.UnsavedRead = rSnapshot.UnsavedRead;
   }
 }
 

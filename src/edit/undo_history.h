@@ -22,11 +22,14 @@ struct CodeplugSnapshot {
   ChannelTable SavedChannels{};
   std::string FilePath;
   bool Untitled = true;
+  // A read result never saved stays unsaved when an undo brings it back.
+  bool UnsavedRead = false;
 
   bool operator==(const CodeplugSnapshot& rOther) const {
     return Current == rOther.Current && Channels == rOther.Channels && Band.Index == rOther.Band.Index &&
            (!WithFile || (SavedCodeplug == rOther.SavedCodeplug && SavedChannels == rOther.SavedChannels &&
-                          FilePath == rOther.FilePath && Untitled == rOther.Untitled));
+                          FilePath == rOther.FilePath && Untitled == rOther.Untitled &&
+                          UnsavedRead == rOther.UnsavedRead));
   }
 };
 
