@@ -18,11 +18,11 @@
 
 #include "codeplug/codeplug_file.h"
 #include "support/full_codeplug.h"
+#include "bench_processes.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using namespace px::bench;
 
 constexpr int kBaud = 9600;
 constexpr int kTurnaroundMicros = 2000;
@@ -45,40 +45,6 @@ const LineCost kReadCost{kPreamblePackets + 1023, kPreambleSent + 1023 * 4,
                          kPreambleAnswered + 1023 * 22};
 const LineCost kWriteCost{kPreamblePackets + 1008, kPreambleSent + 1008 * 22,
                           kPreambleAnswered + 1008 * 1};
-
-std::string Sibling(const char* rName) {
-  return (fs::read_symlink("/proc/self/exe").parent_path() / rName).string();
-}
-
-pid_t Spawn(const std::vector<std::string>& rArgs, int rStdout, const fs::path& rHome) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const int null = open("/dev/null", O_RDWR);
-    dup2(null, 0);
-    dup2(rStdout >= 0 ? rStdout : null, 1);
-    dup2(null, 2);
-    setenv("PX4800_HOME", rHome.c_str(), 1);
-    setenv("XDG_DATA_HOME", (rHome / "data").c_str(), 1);
-    std::vector<char*> argv;
-    for (const auto& a : rArgs) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
-int WaitFor(pid_t rPid, std::chrono::seconds rLimit) {
-  const auto deadline = Clock::now() + rLimit;
-  int status = 0;
-  while (Clock::now() < deadline) {
-    if (waitpid(rPid, &status, WNOHANG) == rPid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    usleep(2000);
-  }
-  kill(rPid, SIGKILL);
-  waitpid(rPid, &status, 0);
-  return -1;
-}
 
 // Starts the radio, runs one px4800 command against it and times that command.
 void TimeTransfer(benchmark::State& rState, const LineCost& rCost, bool rWrite) {

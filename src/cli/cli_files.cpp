@@ -36,7 +36,7 @@ void RequireWritable(const std::string& rPath) {
 }
 
 void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
-                      std::initializer_list<std::string> rPaths) {
+                      const std::vector<std::string>& rPaths) {
   const bool assumeYes = rArgs.Has(kYesOption.Long);
   const bool interactive = TerminalUi::IsInteractiveTerminal();
   TerminalUi ui(std::cin, rCtx.Err, interactive);
@@ -76,6 +76,25 @@ void WriteTextFile(const std::string& rPath, const std::string& rText) {
   std::string error;
   const auto* data = reinterpret_cast<const Byte*>(rText.data());
   if (!ReplaceFileBytes(rPath, std::span(data, rText.size()), error)) throw CommandError(error);
+}
+
+void WriteTextOutput(CommandContext& rCtx, const ParsedArgs& rArgs, const std::string& rText) {
+  const auto out = rArgs.Value(kOutputOption.Long);
+  if (!out || *out == "-") {
+    rCtx.Out << rText;
+    return;
+  }
+  if (out->empty()) throw UsageError("empty -o FILE");
+  ConfirmOverwrite(rCtx, rArgs, {*out});
+  WriteTextFile(*out, rText);
+}
+
+void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
+               std::ostream& rErr) {
+  std::string error;
+  if (!WriteCodeplugFiles(rPath, rPlug, rChannels, error)) throw CommandError(error);
+  rErr << "px4800: wrote " << rPath << " and " << SideFilePath(rPath) << " (" << rPlug.ChannelCount
+       << (rPlug.ChannelCount == 1 ? " channel)\n" : " channels)\n");
 }
 
 RadioImage ReadImageFile(const std::string& rPath) {

@@ -3,9 +3,9 @@
 // overwrite question, and whole files read and written with the path and the system's
 // reason in every error (thrown as CommandError).
 
-#include <initializer_list>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "cli/commands.h"
@@ -29,7 +29,7 @@ void RequireWritable(const std::string& rPath);
 // Before replacing files that exist: with --yes, go on; on a terminal, ask; otherwise
 // refuse, since nobody has said that they may go.
 void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
-                      std::initializer_list<std::string> rPaths);
+                      const std::vector<std::string>& rPaths);
 
 // Reads the pair into rState.Current and rState.Channels, with the file's own band, and
 // prints the warning of a missing or short channel file.
@@ -38,6 +38,11 @@ void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& 
 // "-" is standard input.
 std::string ReadTextFile(const std::string& rPath);
 void WriteTextFile(const std::string& rPath, const std::string& rText);
+// To standard output when -o is absent or "-", else to that file (overwrite as above).
+void WriteTextOutput(CommandContext& rCtx, const ParsedArgs& rArgs, const std::string& rText);
+// Writes the pair and says so on rErr.
+void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
+               std::ostream& rErr);
 RadioImage ReadImageFile(const std::string& rPath);
 void WriteImageFile(const std::string& rPath, const RadioImage& rImage);
 

@@ -62,14 +62,6 @@ constexpr std::string_view kFromJsonUsage =
     "  -o, --output OUT.dat  the codeplug file to write\n"
     "  -y, --yes             overwrite existing files (needed without a terminal)\n";
 
-void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
-               std::ostream& rErr) {
-  std::string error;
-  if (!WriteCodeplugFiles(rPath, rPlug, rChannels, error)) throw CommandError(error);
-  rErr << "px4800: wrote " << rPath << " and " << SideFilePath(rPath) << " (" << rPlug.ChannelCount
-       << (rPlug.ChannelCount == 1 ? " channel)\n" : " channels)\n");
-}
-
 int RunNew(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 0, 0);
   const std::string out = RequireOutput(args);
@@ -100,16 +92,7 @@ int RunToJson(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes}, 1, 1);
   AppState state = CommandState(rCtx, kEnglish);
   ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
-  const std::string json = CodeplugToJson(state.Current, state.Channels);
-
-  const auto out = args.Value(kOutput.Long);
-  if (!out || *out == "-") {
-    rCtx.Out << json;
-    return kExitSuccess;
-  }
-  if (out->empty()) throw UsageError("empty -o FILE");
-  ConfirmOverwrite(rCtx, args, {*out});
-  WriteTextFile(*out, json);
+  WriteTextOutput(rCtx, args, CodeplugToJson(state.Current, state.Channels));
   return kExitSuccess;
 }
 

@@ -14,6 +14,7 @@
 #include "edit/startup.h"
 #include "cli/cli_files.h"
 #include "cli/commands.h"
+#include "cli/fleet.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
@@ -41,7 +42,7 @@ constexpr OptionSpec kPassword{"--password", "", true};
 constexpr OptionSpec kYes{"--yes", "-y", false};
 constexpr OptionSpec kTrace{"--trace", "", true};
 constexpr OptionSpec kLang{"--lang", "", true};
-constexpr OptionSpec kFlow{"--flow", "", true};
+constexpr OptionSpec kFlow = kFlowOption;
 
 // Without a terminal to ask, "the radio does not answer" is answered Retry this often in
 // one transfer, then Cancel.
@@ -49,9 +50,12 @@ constexpr int kUnattendedRetries = 3;
 
 constexpr std::string_view kReadUsage =
     "Usage: px4800 read [--port DEV] -o OUT.dat [--image OUT.img] [--password PW] [--yes]\n"
+    "       px4800 read --port DEV --port DEV ... -o OUT.dat [--password PW] [--yes]\n"
     "\n"
     "Reads the codeplug from the radio and writes it as OUT.dat and OUT.fre. The image\n"
-    "read is also kept in the backups folder.\n"
+    "read is also kept in the backups folder. With several ports the radios are read at\n"
+    "the same time, each into OUT-<port>.dat (OUT-ttyUSB0.dat), with a progress line per\n"
+    "port and a summary table; nothing is asked per radio.\n"
     "\n"
     "  -o, --output OUT.dat  the codeplug file to write\n"
     "  --image OUT.img       also write the 16384-byte memory image as read\n"
@@ -59,25 +63,33 @@ constexpr std::string_view kReadUsage =
     "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
     "                        port stored in language/mysetup.ini)\n"
     "  --password PW         the radio's programming password (no question then)\n"
-    "  --trace FILE          log every byte sent and received, with times, in hex\n"
-        "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
+    "  --trace FILE          log every byte sent and received, with times, in hex (one\n"
+    "                        port only)\n"
+    "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
     "                        none for a cable that does not wire CTS\n"
-"  --lang en|zh          language of the messages (default en)\n";
+    "  --lang en|zh          language of the messages (default en)\n";
 
 constexpr std::string_view kWriteUsage =
     "Usage: px4800 write [--port DEV] FILE.dat [--password PW] [--yes]\n"
+    "       px4800 write --port DEV [--port DEV ...] FILE.dat [--verify] [--password PW] [--yes]\n"
     "\n"
     "Encodes FILE.dat and writes it to the radio (addresses 0x0100 on). Nothing is sent\n"
     "when the codeplug cannot be encoded. The image is kept in the backups folder first.\n"
+    "With several ports the radios are written at the same time, with a progress line\n"
+    "per port and a summary table; a radio that fails does not stop the others, and the\n"
+    "exit status is 1 when any failed. Nothing is asked per radio.\n"
     "\n"
+    "  --verify              read each radio back after writing and compare what it\n"
+    "                        holds with what was sent; a difference is a failure\n"
     "  -y, --yes             no confirmation question\n"
     "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
     "                        port stored in language/mysetup.ini)\n"
     "  --password PW         the radio's programming password (no question then)\n"
-    "  --trace FILE          log every byte sent and received, with times, in hex\n"
-        "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
+    "  --trace FILE          log every byte sent and received, with times, in hex (one\n"
+    "                        port, without --verify)\n"
+    "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
     "                        none for a cable that does not wire CTS\n"
-"  --lang en|zh          language of the messages (default en)\n";
+    "  --lang en|zh          language of the messages (default en)\n";
 
 constexpr std::string_view kInfoUsage =
     "Usage: px4800 info [--port DEV] [--password PW]\n"
@@ -90,9 +102,9 @@ constexpr std::string_view kInfoUsage =
     "                        port stored in language/mysetup.ini)\n"
     "  --password PW         the radio's programming password (no question then)\n"
     "  --trace FILE          log every byte sent and received, with times, in hex\n"
-        "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
+    "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
     "                        none for a cable that does not wire CTS\n"
-"  --lang en|zh          language of the messages (default en)\n";
+    "  --lang en|zh          language of the messages (default en)\n";
 
 constexpr std::string_view kPortsUsage =
     "Usage: px4800 ports\n"
@@ -228,11 +240,7 @@ struct RadioSession {
     CreateNewCodeplug(State);
     CopyToSaved(State);
     if (const auto pw = rArgs.Value(kPassword.Long)) Password = CleanPasswordEntry(*pw);
-    if (const auto flow = rArgs.Value(kFlow.Long)) {
-      const auto chosen = FlowControlOf(*flow);
-      if (!chosen) throw UsageError("--flow must be 'none' or 'rtscts', not '" + *flow + "'");
-      State.Setup.Flow = *chosen;
-    }
+    ApplyFlowOption(rArgs, State);
     if (const auto trace = rArgs.Value(kTrace.Long)) {
       if (!Trace.Open(*trace)) throw CommandError("cannot write the trace file " + *trace);
     }
@@ -285,6 +293,7 @@ void RequireReadOutputs(const std::string& rOutput, const std::optional<std::str
 }
 
 int RunRead(CommandContext& rCtx) {
+  if (WantsFleet(rCtx.Args)) return RunFleetRead(rCtx);
   const auto args = ParseArguments(rCtx.Args, {kPort, kOutput, kImage, kPassword, kYes, kTrace, kLang, kFlow}, 0, 0);
   const auto output = args.Value(kOutput.Long);
   if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
@@ -311,6 +320,7 @@ void ReadCodeplugFile(const std::string& rPath, AppState& rState, std::ostream& 
 }
 
 int RunWrite(CommandContext& rCtx) {
+  if (WantsFleet(rCtx.Args)) return RunFleetWrite(rCtx);
   const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kYes, kTrace, kLang, kFlow}, 1, 1);
   RadioSession s(rCtx, args);
   ReadCodeplugFile(args.Positionals[0], s.State, rCtx.Err);

@@ -126,7 +126,7 @@ void RadioResponder::Handle(std::span<const std::uint8_t> rPacket, std::vector<E
   }
   for (int i = 0; i < length; ++i)
     mMemory[static_cast<std::size_t>(address + i)] = rPacket[static_cast<std::size_t>(4 + i)];
-  reply({kAckByte});
+  rEvents.push_back({Event::Reply, {kAckByte}, address, rPacket[0]});
 }
 
 }  // namespace px

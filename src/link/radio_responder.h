@@ -34,7 +34,7 @@ class RadioResponder {
   struct Event {
     enum Kind { Reply, WriteRefused, Ended } What = Reply;
     Packet Bytes;   // the reply (without the echo) for Reply
-    int Address = 0;
+    int Address = 0;           // of the block, for WriteRefused and a write block's ACK
     std::uint8_t Request = 0;  // first byte of the packet this answers
   };
 

@@ -174,6 +174,12 @@ class VirtualRadio {
     Packet reply = std::move(rEvent.Bytes);
     if (rEvent.Request == 0x57 && reply == Packet{kAckByte} && nak < mOptions.Nak)
       reply = {kResendByte};
+    if (rEvent.Request == 0x57 && reply == Packet{kAckByte} && mOptions.StoreFaults > 0) {
+      // Drawn only when asked for, so the other faults of a seed stay where they were.
+      const bool damage = chance(mRandom) < mOptions.StoreFaults;
+      const auto cell = static_cast<std::size_t>(rEvent.Address) + mRandom() % 16;
+      if (damage && cell < mMemory.size()) mMemory[cell] ^= flip;
+    }
     // The identification record carries no check the program could apply, so only
     // replies that can be checked are damaged.
     if (rEvent.Request != 0x02 && corrupt < mOptions.Corrupt) reply[where % reply.size()] ^= flip;

@@ -22,6 +22,8 @@ const char* const kSimUsage =
     "  --drop P              probability that a reply is lost\n"
     "  --corrupt P           probability that one byte of a checked reply is damaged\n"
     "  --nak P               probability that a write block is answered with a resend\n"
+    "  --store-faults P      probability that a write block is acknowledged but stored\n"
+    "                        with one byte damaged (what only a read-back finds)\n"
     "  --silent-after N      answer N packets, then stop answering (the echo goes on)\n"
     "  --silent-for K        with --silent-after: answer again after K unanswered packets\n"
     "  --no-cts              a cable that does not wire CTS: while the program uses RTS/CTS\n"
@@ -93,6 +95,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& rArgs) {
       o.Corrupt = ProbabilityOf(a, value());
     } else if (a == "--nak") {
       o.Nak = ProbabilityOf(a, value());
+    } else if (a == "--store-faults") {
+      o.StoreFaults = ProbabilityOf(a, value());
     } else if (a == "--silent-after") {
       o.SilentAfter = NumberOf(a, value(), 0, 1L << 30);
     } else if (a == "--no-cts") {

@@ -21,6 +21,7 @@ struct SimOptions {
   double Drop = 0;
   double Corrupt = 0;
   double Nak = 0;
+  double StoreFaults = 0;  // a write block acknowledged but stored with one byte damaged
   long SilentAfter = -1;  // packets answered before the radio goes quiet; -1 never
   long SilentFor = -1;    // packets left unanswered then; -1 for good
   bool NoCts = false;     // the cable does not wire CTS: RTS/CTS handshaking sends nothing

@@ -359,3 +359,63 @@ TEST_F(Cli, BrokenInputFailsWithAMessageAndWritesNothing) {
 
 }  // namespace
 }  // namespace px
+
+namespace px {
+namespace {
+
+constexpr const char* kCsvHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+
+TEST_F(Cli, ChannelListsGoOutAndComeBackAsCsv) {
+  ASSERT_EQ(Run("new -o a.dat").Status, 0);
+  WriteText(File("in.csv"), std::string("\xEF\xBB\xBF") + kCsvHeader +
+                                "0,\"Rpt, 1\",145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,,,,,\r\n"
+                                "11,Dcs,146.000000,,0.000000,DTCS,88.5,88.5,754,RN,023,Tone->Tone,NFM,5.00,S,Low,,,,,\r\n");
+  const Result imported = Run("import-csv a.dat in.csv -o b.dat");
+  ASSERT_EQ(imported.Status, 0) << imported.Err;
+  EXPECT_NE(imported.Err.find("2 channels: 2 new"), std::string::npos) << imported.Err;
+
+  const Result exported = Run("export-csv b.dat");
+  ASSERT_EQ(exported.Status, 0) << exported.Err;
+  EXPECT_EQ(exported.Out.substr(0, std::string(kCsvHeader).size()), kCsvHeader);
+  EXPECT_NE(exported.Out.find("\r\n0,\"Rpt, 1\",145.600000,-,0.600000,Tone,88.5,"), std::string::npos) << exported.Out;
+  EXPECT_NE(exported.Out.find("\r\n11,Dcs,146.000000,,0.000000,DTCS,"), std::string::npos) << exported.Out;
+
+  // Imported back as exported: nothing changes, and diff says so.
+  WriteText(File("out.csv"), exported.Out);
+  ASSERT_EQ(Run("import-csv b.dat out.csv -o c.dat").Status, 0);
+  const Result same = Run("diff b.dat c.dat");
+  EXPECT_EQ(same.Status, 0) << same.Out << same.Err;
+  EXPECT_TRUE(same.Out.empty()) << same.Out;
+
+  const Result differs = Run("diff a.dat b.dat");
+  EXPECT_EQ(differs.Status, 1) << differs.Err;
+  EXPECT_NE(differs.Out.find("channel 0: (no channel) \xE2\x86\x92 145.60000 \"Rpt, 1\""), std::string::npos)
+      << differs.Out;
+}
+
+TEST_F(Cli, RefusedRowsFailTheImportUnlessSkipped) {
+  ASSERT_EQ(Run("new -o a.dat").Status, 0);
+  const std::vector<unsigned char> before = ReadBytes(File("a.dat"));
+  WriteText(File("bad.csv"), std::string(kCsvHeader) +
+                                 "1,Good,145.000000,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+                                 "2,Far,450.000000,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n");
+  const Result refused = Run("import-csv a.dat bad.csv");
+  EXPECT_EQ(refused.Status, 1);
+  EXPECT_NE(refused.Err.find("line 3 (location 2): receive frequency 450.000000 MHz is outside the band"),
+            std::string::npos)
+      << refused.Err;
+  EXPECT_EQ(ReadBytes(File("a.dat")), before);  // nothing written
+
+  const Result skipped = Run("import-csv a.dat bad.csv --skip-bad");
+  EXPECT_EQ(skipped.Status, 0) << skipped.Err;
+  EXPECT_NE(ReadBytes(File("a.dat")), before);
+  EXPECT_NE(Run("export-csv a.dat").Out.find("\r\n1,Good,145.000000"), std::string::npos);
+
+  EXPECT_EQ(Run("import-csv a.dat missing.csv").Status, 1);
+  EXPECT_EQ(Run("diff a.dat missing.dat").Status, 2);
+}
+
+}  // namespace
+}  // namespace px

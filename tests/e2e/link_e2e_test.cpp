@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -539,6 +540,74 @@ TEST(LinkE2e, ReadOnlyFolderGivesPermissionDenied) {
   if (root && r.Status == 127) GTEST_SKIP() << "the test programs cannot be run as nobody here";
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(Contains(r.Err, "cannot write " + ws.File("ro/x.img") + ": Permission denied")) << r.Err;
+}
+
+}  // namespace
+}  // namespace px
+
+namespace px {
+namespace {
+
+// Damaged replies are caught by their checksums and asked again, so the read-back still
+// matches; a radio that stores a byte wrong although it acknowledged the block is
+// caught only by the read-back, and that is a failure.
+TEST(LinkE2e, VerifyAfterWrite) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  {
+    Sim sim({"--corrupt", "0.002", "--seed", "3"});
+    const auto w = ws.Cli({"write", "--port", sim.Device(), full.Dat, "--yes", "--verify"});
+    EXPECT_EQ(w.Status, 0) << w.Err << w.Out;
+    EXPECT_TRUE(Contains(w.Out, "Verified")) << w.Out;
+  }
+  Sim sim({"--store-faults", "0.05", "--seed", "4"});
+  const auto w = ws.Cli({"write", "--port", sim.Device(), full.Dat, "--yes", "--verify"});
+  EXPECT_EQ(w.Status, 1) << w.Err << w.Out;
+  EXPECT_TRUE(Contains(w.Out, "FAILED")) << w.Out;
+  EXPECT_TRUE(Contains(w.Out, "Verify failed")) << w.Out;
+  EXPECT_TRUE(Contains(w.Out, "first at 0x")) << w.Out;
+}
+
+TEST(LinkE2e, FleetWriteGoesOnPastAFailingRadio) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  Sim good({"--save", ws.File("good.img")});
+  Sim flaky({"--store-faults", "0.05"});
+  Sim killed({"--killed"});
+  const auto w = ws.Cli({"write", "--port", good.Device(), "--port", flaky.Device(), "--port",
+                         killed.Device(), "--port", ws.File("no-such-port"), full.Dat, "--yes", "--verify"});
+  EXPECT_EQ(w.Status, 1) << w.Err << w.Out;
+  std::istringstream table(w.Out);
+  std::string line;
+  std::vector<std::string> rows;
+  while (std::getline(table, line)) rows.push_back(line);
+  ASSERT_EQ(rows.size(), 5u) << w.Out;
+  EXPECT_TRUE(rows[1].starts_with(good.Device()) && Contains(rows[1], " ok ")) << rows[1];
+  EXPECT_TRUE(Contains(rows[2], "FAILED") && Contains(rows[2], "Verify failed")) << rows[2];
+  EXPECT_TRUE(Contains(rows[3], "FAILED") && Contains(rows[3], "killed")) << rows[3];
+  EXPECT_TRUE(Contains(rows[4], "FAILED")) << rows[4];
+  EXPECT_EQ(good.Stop(), 0);
+  ExpectSameFrom(test::ReadBytes(ws.File("good.img")), full.Image, 0x100, kImageSize);
+}
+
+TEST(LinkE2e, FleetReadGivesOneFilePerPort) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  test::WriteBytes(ws.File("a.img"), full.Image);
+  Sim a({"--image", ws.File("a.img")});
+  Sim b({"--image", ws.File("a.img")});
+  const auto r = ws.Cli({"read", "--port", a.Device(), "--port", b.Device(), "-o", ws.File("fleet.dat")});
+  ASSERT_EQ(r.Status, 0) << r.Err << r.Out;
+  for (const Sim* sim : {&a, &b}) {
+    std::string tag = sim->Device().substr(5);
+    tag.erase(std::remove(tag.begin(), tag.end(), '/'), tag.end());
+    const std::string path = ws.File("fleet-" + tag + ".dat");
+    AppState got, expected;
+    FillFullCodeplug(expected);
+    std::string error;
+    ASSERT_TRUE(ReadCodeplugFiles(path, got.Current, got.Channels, error)) << error << "\n" << r.Out;
+    EXPECT_TRUE(got.Current.Settings == expected.Current.Settings);
+  }
 }
 
 }  // namespace

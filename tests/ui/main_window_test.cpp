@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -57,6 +58,8 @@ class MainWindowTest : public ::testing::Test {
   static QString Q(const std::string& rText) { return QString::fromStdString(rText); }
 
   void OpenWindow() {
+    // A channel list left on the system clipboard by another test would be pasted.
+    QGuiApplication::clipboard()->clear();
     mWindow = std::make_unique<FrmMain>(mState);
     mWindow->RestoreGeometry();
     mWindow->show();

@@ -338,3 +338,34 @@ TEST_F(RadioCommands, CancelOfAReadClosesTheRadioAndLeavesTheCodeplug) {
 
 }  // namespace
 }  // namespace px
+
+namespace px {
+namespace {
+
+// With verify on, a write is read back; the user hears one verdict at the end, and a
+// radio that stored something else is told as a failed write.
+TEST_F(RadioCommands, VerifyAfterWriteReadsBackAndReportsADifferenceAsFailure) {
+  mRadio.VerifyAfterWrite = true;
+  for (const bool faulty : {false, true}) {
+    Sim sim(faulty ? std::vector<std::string>{"--store-faults", "0.05", "--seed", "5"} : std::vector<std::string>{});
+    ASSERT_FALSE(sim.Device().empty());
+    mRadio.PortPath = sim.Device();
+    ScriptedMessages boxes;
+    boxes.Answer(MsgAnswer::Ok);  // the write confirmation
+    RunWriteCommand(mState, mRadio, nullptr);
+    const auto texts = boxes.Texts();
+    ASSERT_EQ(texts.size(), 2u) << ::testing::PrintToString(texts);
+    EXPECT_EQ(texts[0], LinkTextOf(mState, LinkText::ConfirmWrite));
+    if (faulty) {
+      EXPECT_TRUE(texts[1].starts_with(LinkTextOf(mState, LinkText::WriteFailed))) << texts[1];
+      EXPECT_NE(texts[1].find("Verify failed"), std::string::npos) << texts[1];
+      EXPECT_EQ(boxes.Requests[1].Icon, MsgIcon::Critical);
+    } else {
+      EXPECT_TRUE(texts[1].starts_with(LinkTextOf(mState, LinkText::WriteDone))) << texts[1];
+      EXPECT_NE(texts[1].find("Verified"), std::string::npos) << texts[1];
+    }
+  }
+}
+
+}  // namespace
+}  // namespace px

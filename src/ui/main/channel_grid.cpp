@@ -40,8 +40,9 @@ int TextWidth(const QFontMetrics& rMetrics, const QString& rText) {
 ChannelGrid::ChannelGrid(QWidget* rParent) : QTableWidget(kGridRows - 1, kGridColumns, rParent) {
   setObjectName(QStringLiteral("Grid1"));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setSelectionBehavior(QAbstractItemView::SelectItems);
+  // Whole rows, several at once with Shift and Ctrl.
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
   setTabKeyNavigation(false);
   setWordWrap(false);
   verticalHeader()->hide();
@@ -166,6 +167,11 @@ void ChannelGrid::keyPressEvent(QKeyEvent* rEvent) {
       return;
     }
   }
+  if (rEvent->key() == Qt::Key_Delete && modifiers == Qt::NoModifier && currentRow() >= 0) {
+    emit DeleteRequested(CurrentGridRow());
+    rEvent->accept();
+    return;
+  }
   if (rEvent->key() == Qt::Key_Return || rEvent->key() == Qt::Key_Enter) {
     RequestEdit(CurrentGridRow(), CurrentGridCol());
     rEvent->accept();
@@ -177,7 +183,11 @@ void ChannelGrid::keyPressEvent(QKeyEvent* rEvent) {
 void ChannelGrid::contextMenuEvent(QContextMenuEvent* rEvent) {
   const QModelIndex index = indexAt(viewport()->mapFromGlobal(rEvent->globalPos()));
   if (!index.isValid()) return;
-  setCurrentIndex(index);
+  // A click inside the selection keeps it, so that the commands take every selected row.
+  if (selectionModel()->isRowSelected(index.row(), QModelIndex()))
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  else
+    setCurrentIndex(index);
   const int row = index.row() + 1;
   QMenu menu(this);
   QAction* edit = menu.addAction(property("editText").toString());

@@ -32,7 +32,10 @@ class ChannelGrid : public QTableWidget {
   QString CellText(int rRow, int rCol) const;
   int CurrentGridRow() const { return currentRow() + 1; }
   int CurrentGridCol() const { return currentColumn(); }
-  void SetCurrentCell(int rRow, int rCol) { setCurrentCell(rRow - 1, rCol); }
+  // Moves to the cell and selects its row alone, whatever modifier keys are down.
+  void SetCurrentCell(int rRow, int rCol) {
+    setCurrentCell(rRow - 1, rCol, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
 
  signals:
   // Double click or Enter on a channel cell (row and column above 0).

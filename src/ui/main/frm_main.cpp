@@ -27,6 +27,7 @@
 #include "ui/kit/apply_language.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/channel_workbench.h"
 #include "ui/main/ctrl_alone.h"
 #include "ui/main/frm_ch_edit.h"
 #include "ui/main/frm_language.h"
@@ -104,6 +105,7 @@ FrmMain::FrmMain(AppState& rState, QWidget* rParent)
   clock->start(1000);
   UpdateClock();
 
+  mWorkbench = new ChannelWorkbench(mState, this, mGrid, mMenus, mMessages, [this] { ShowListByData(); });
   ConnectCommands();
 
   // Load: the feature items, the language, the view marks, the contents.
@@ -122,7 +124,10 @@ void FrmMain::ConnectCommands() {
   connect(m.SaveAs, &QAction::triggered, this, &FrmMain::SaveFileAs);
   connect(m.Exit, &QAction::triggered, this, &QWidget::close);
   connect(m.ModelInfo, &QAction::triggered, this, [this] {
-    if (OpenModelDialog(mState, this)) ShowListByData();
+    bool changed = false;
+    mWorkbench->Track(ChangeDescription::OfRows(ChangeKind::ModelLimits, {}),
+                      [&] { changed = OpenModelDialog(mState, this); });
+    if (changed) ShowListByData();
   });
   connect(m.Print, &QAction::triggered, this, [this] {
     FrmPrint dialog(mState, mRadio.Embedded, this);
@@ -136,11 +141,16 @@ void FrmMain::ConnectCommands() {
   connect(m.Initialize, &QAction::triggered, this, &FrmMain::InitializeCodeplug);
   mRadio.ShowReadCodeplug = [this] { ShowListByData(); };
   connect(m.Read, &QAction::triggered, this, [this] {
-    if (RunReadCommand(mState, mRadio, this)) ShowListByData();
+    const bool read = RunReadCommand(mState, mRadio, this);
+    if (read) {
+      mWorkbench->ClearHistory();
+      ShowListByData();
+    }
     if (mRadio.LastStarted) ReportTransfer(kStatusRead, kStatusReadFailed);
     UpdateTitle();
   });
   connect(m.Write, &QAction::triggered, this, [this] {
+    mRadio.VerifyAfterWrite = mWorkbench->VerifyAfterWrite();
     if (RunWriteCommand(mState, mRadio, this)) ShowListByData();
     if (mRadio.LastStarted) ReportTransfer(kStatusWritten, kStatusWriteFailed);
     UpdateTitle();
@@ -292,6 +302,7 @@ void FrmMain::resizeEvent(QResizeEvent* rEvent) {
 
 void FrmMain::NewFile() {
   if (NewCommand(mState, mMessages)) {
+    mWorkbench->ClearHistory();
     ShowListByData();
     SetStatus([this] { return OwnQ(mState, kStatusNew); });
   }
@@ -301,6 +312,7 @@ void FrmMain::NewFile() {
 void FrmMain::OpenFile() {
   // A failed open keeps the codeplug in memory; the grid only follows a success.
   if (OpenCommand(mState, mMessages)) {
+    mWorkbench->ClearHistory();
     ShowListByData();
     ReportFileStatus(kStatusOpened);
   }
@@ -325,9 +337,12 @@ void FrmMain::ReportFileStatus(const OwnText& rText) {
 }
 
 void FrmMain::InitializeCodeplug() {
-  mState.Initializing = true;
-  const bool changed = NewCommand(mState, mMessages);
-  mState.Initializing = false;
+  bool changed = false;
+  mWorkbench->Track(ChangeDescription::OfRows(ChangeKind::Initialize, {}), [&] {
+    mState.Initializing = true;
+    changed = NewCommand(mState, mMessages);
+    mState.Initializing = false;
+  });
   if (changed) {
     ShowListByData();
     SetStatus([this] { return OwnQ(mState, kStatusInitialized); });
@@ -341,21 +356,15 @@ void FrmMain::EditCurrentChannel() {
 
 void FrmMain::OpenEditor(int rRow) {
   if (rRow < 1 || rRow >= kGridRows) return;
-  OpenChannelEditor(mState, rRow, this);
+  mWorkbench->Track(ChangeDescription::OfRows(ChangeKind::EditChannel, {rRow}),
+                    [&] { OpenChannelEditor(mState, rRow, this); });
   // The editor may have changed or removed the channel; its row is redrawn either way.
   ReShowGrid(0, rRow, 1);
 }
 
-void FrmMain::OnCtrlKey(char rKey, int rRow) {
-  if (HandleCtrlKey(mState, rKey, rRow)) ReShowGrid(0, rRow, 1);
-  mGrid->setProperty("pasteEnabled", mState.ClipboardFilled);
-}
+void FrmMain::OnCtrlKey(char rKey, int rRow) { mWorkbench->HandleCtrlKey(rKey, rRow); }
 
-void FrmMain::OnDeleteRow(int rRow) {
-  DeleteChannel(mState, rRow);
-  RepairChannelReferences(mState);
-  ReShowGrid(0, rRow, 1);
-}
+void FrmMain::OnDeleteRow(int rRow) { mWorkbench->DeleteRows(rRow); }
 
 void FrmMain::OnPageChosen(const QString& rKey) {
   if (const PageRow* page = PageByTreeKey(rKey)) OpenPage(*page);

@@ -17,6 +17,7 @@ class QSplitter;
 namespace px {
 
 class ChannelGrid;
+class ChannelWorkbench;
 class PageTree;
 struct PageRow;
 
@@ -63,6 +64,8 @@ class FrmMain : public QMainWindow {
   MessageService& Messages() { return mMessages; }
   ChannelGrid* Grid() const { return mGrid; }
   PageTree* Tree() const { return mTree; }
+  // Several channels, CSV, compare, verify setting, undo/redo.
+  ChannelWorkbench* Workbench() const { return mWorkbench; }
   const MainMenus& Menus() const { return mMenus; }
   QString TitleText() const;
 
@@ -93,6 +96,7 @@ class FrmMain : public QMainWindow {
   MainMenus mMenus;
   ChannelGrid* mGrid = nullptr;
   PageTree* mTree = nullptr;
+  ChannelWorkbench* mWorkbench = nullptr;
   QSplitter* mSplitter = nullptr;
   QLabel* mStatusText = nullptr;
   QLabel* mStatusDate = nullptr;

@@ -11,7 +11,9 @@
 
 #include "edit/file_commands.h"
 #include "link/link_engine.h"
+#include "link/radio_image.h"
 #include "link/transfer.h"
+#include "link/write_verify.h"
 #include "platform/backups.h"
 #include "platform/port_discovery.h"
 #include "platform/serial_port.h"
@@ -46,12 +48,15 @@ class DesktopLinkUser : public LinkUser {
   ~DesktopLinkUser() override { CloseProgress(); }
 
   MsgAnswer Ask(const std::string& rText, MsgButtons rButtons, MsgIcon rIcon) override {
+    // A write that is verified tells its outcome once, after the read-back.
+    if (mQuietOutcome && rButtons == MsgButtons::Ok && IsOutcomeText(rText)) return MsgAnswer::Ok;
     if (mMode == LinkMode::ReadCodeplug && mRadio.ShowReadCodeplug &&
         rText == LinkTextOf(mState, LinkText::ReadDone))
       mRadio.ShowReadCodeplug();
     if (rButtons == MsgButtons::Ok) mRadio.LastMessage = rText;
     return mBoxes.Ask(rText, rButtons, rIcon);
   }
+  void SetQuietOutcome(bool rQuiet) { mQuietOutcome = rQuiet; }
   std::optional<std::string> ChooseFileToOpen(const std::string& rFilter,
                                               const std::string& rProposed) override {
     return mBoxes.ChooseFileToOpen(rFilter, rProposed);
@@ -138,6 +143,13 @@ class DesktopLinkUser : public LinkUser {
   QPointer<FrmProgress> mProgress;
   QEventLoop* mLoop = nullptr;
   bool mEnded = false;
+  bool mQuietOutcome = false;
+
+  bool IsOutcomeText(const std::string& rText) const {
+    for (LinkText t : {LinkText::WriteDone, LinkText::WriteFailed, LinkText::ReadDone, LinkText::ReadFailed})
+      if (rText == LinkTextOf(mState, t)) return true;
+    return false;
+  }
 };
 
 struct TransferResult {
@@ -151,7 +163,7 @@ struct TransferResult {
 // flow and says whether it is running.
 template <class StartFn>
 TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rParent,
-                           LinkMode rMode, StartFn rStart) {
+                           LinkMode rMode, StartFn rStart, bool rQuietOutcome = false) {
   TransferResult result;
   if (rRadio.Busy) return result;
   rRadio.Busy = true;
@@ -159,6 +171,7 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
     MessageService::TellUser(rParent, "The trace file cannot be written: " + rRadio.TracePath,
                              MsgIcon::Warning);
   DesktopLinkUser user(rState, rRadio, rParent, rMode);
+  user.SetQuietOutcome(rQuietOutcome);
   SerialLinkPort port(TransferDevice(rState, rRadio), rRadio.Trace.IsOpen() ? &rRadio.Trace : nullptr);
   port.SetFlowControl(rState.Setup.Flow);
   LinkEngine engine(rState, rRadio.Image, rRadio.EnteredPassword, port, user);
@@ -180,6 +193,39 @@ TransferResult RunTransfer(AppState& rState, RadioContext& rRadio, QWidget* rPar
   rRadio.LastSucceeded = result.Succeeded;
   rRadio.Busy = false;
   return result;
+}
+
+// The read-back after a write: the written area compared with what was sent. The
+// write's own outcome was held back, so the user hears one verdict.
+// The status bar reports the verdict, not the read-back's own outcome.
+void TellVerdict(RadioContext& rRadio, QWidget* rParent, const std::string& rText, bool rSucceeded) {
+  rRadio.LastStarted = true;
+  rRadio.LastSucceeded = rSucceeded;
+  rRadio.LastMessage = rText;
+  MessageService::TellUser(rParent, rText, rSucceeded ? MsgIcon::Information : MsgIcon::Critical);
+}
+
+void VerifyWrite(AppState& rState, RadioContext& rRadio, QWidget* rParent, bool rWritten) {
+  if (!rWritten) return TellVerdict(rRadio, rParent, LinkTextOf(rState, LinkText::WriteFailed), false);
+  const RadioImage sent = rRadio.Image;
+  AppState scratch = rState;  // what the read-back decodes into; thrown away
+  const auto readBack = RunTransfer(scratch, rRadio, rParent, LinkMode::ReadCodeplug,
+                                    [&](LinkEngine& rEngine, DesktopLinkUser&) {
+                                      if (!rEngine.OpenLink(LinkMode::ReadCodeplug)) return false;
+                                      PreFillImage(rRadio.Image);
+                                      rEngine.SendHandshake();
+                                      return true;
+                                    }, true);
+  const RadioImage read = rRadio.Image;
+  rRadio.Image = sent;
+  if (!readBack.Succeeded)
+    return TellVerdict(rRadio, rParent, LinkTextOf(rState, LinkText::WriteDone) + "\r\n" + VerifyReadFailedText(rState),
+                       false);
+  const VerifyResult result = CompareWrittenArea(sent, read);
+  TellVerdict(rRadio, rParent,
+              LinkTextOf(rState, result.Matches() ? LinkText::WriteDone : LinkText::WriteFailed) + "\r\n" +
+                  VerifyResultText(rState, result),
+              result.Matches());
 }
 
 }  // namespace
@@ -218,10 +264,12 @@ bool RunReadCommand(AppState& rState, RadioContext& rRadio, QWidget* rParent) {
 }
 
 bool RunWriteCommand(AppState& rState, RadioContext& rRadio, QWidget* rParent) {
+  const bool verify = rRadio.VerifyAfterWrite;
   const auto result = RunTransfer(rState, rRadio, rParent, LinkMode::WriteCodeplug,
                                   [&](LinkEngine& rEngine, DesktopLinkUser& rUser) {
                                     return StartCodeplugWrite(rEngine, rState, rRadio.Image, rUser);
-                                  });
+                                  }, verify);
+  if (verify && result.Started) VerifyWrite(rState, rRadio, rParent, result.Succeeded);
   // The encoder corrects some DTMF values in place.
   return result.Started;
 }

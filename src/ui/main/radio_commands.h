@@ -49,6 +49,9 @@ struct RadioContext {
   // Run once a read codeplug is in place, before its success message: the main window
   // redraws here, so that the message shows over the new contents, not the old.
   std::function<void()> ShowReadCodeplug;
+  // After a successful write, read the radio back and compare (the main window's
+  // setting); a difference is reported as a failed write.
+  bool VerifyAfterWrite = false;
 
   RadioContext();
   RadioContext(const RadioContext&) = delete;

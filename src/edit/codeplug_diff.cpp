@@ -1,0 +1,145 @@
+#include "edit/codeplug_diff.h"
+
+#include <map>
+#include <optional>
+
+#include "app/language.h"
+#include "codeplug/number_text.h"
+#include "codeplug/record_fields.h"
+#include "edit/channel_rows.h"
+#include "edit/codeplug_ops.h"
+
+namespace px {
+
+namespace {
+
+constexpr OwnText kChannelWord{"channel", "信道"};
+constexpr OwnText kNoChannel{"(no channel)", "（无信道）"};
+
+struct FlatField {
+  std::string Path;
+  std::string Value;
+};
+
+std::string QuotedText(const std::string& rText) { return "\"" + rText + "\""; }
+
+template <class T>
+void Flatten(const std::string& rPath, const T& rField, std::vector<FlatField>& rOut) {
+  if constexpr (std::same_as<T, double>) {
+    rOut.push_back({rPath, FormatPlainNumber(rField)});
+  } else if constexpr (Scalar<T>) {
+    rOut.push_back({rPath, std::to_string(static_cast<int>(rField))});
+  } else if constexpr (IsFixedText<T>::value) {
+    rOut.push_back({rPath, QuotedText(rField.Display())});
+  } else if constexpr (IsStdArray<T>::value) {
+    for (std::size_t i = 0; i < rField.size(); ++i)
+      Flatten(rPath + "[" + std::to_string(i) + "]", rField[i], rOut);
+  } else {
+    VisitFields([&](const char* rName, const auto& rMember) {
+      Flatten(rPath.empty() ? std::string(rName) : rPath + "." + rName, rMember, rOut);
+    }, rField);
+  }
+}
+
+template <class T>
+std::vector<FlatField> FlatFields(const T& rRecord) {
+  std::vector<FlatField> fields;
+  Flatten("", rRecord, fields);
+  return fields;
+}
+
+// The grid column that shows a channel field; fields no column shows are compared by
+// their stored values.
+std::optional<int> ColumnOf(const std::string& rField) {
+  static const std::map<std::string, int> columns{
+      {"RxFreq", kColRx},           {"OffsetFreq", kColTx},          {"OffsetDirection", kColTx},
+      {"Name", kColName},           {"StepIndex", kColStep},         {"BandwidthIndex", kColBandwidth},
+      {"Spare2", kColSpare2},       {"TxPowerIndex", kColPower},     {"ToneTypeB", kColDecode},
+      {"CtcssIndexB", kColDecode},  {"DcsIndexB", kColDecode},       {"DcsInvertB", kColDecode},
+      {"ToneTypeA", kColEncode},    {"CtcssIndexA", kColEncode},     {"DcsIndexA", kColEncode},
+      {"DcsInvertA", kColEncode},   {"SignallingType", kColSignalling},
+      {"DtmfCodeIndex", kColSignalling}, {"TwoToneEntryNumber", kColSignalling},
+      {"FiveToneEntryNumber", kColSignalling}};
+  const auto it = columns.find(rField);
+  if (it == columns.end()) return std::nullopt;
+  return it->second;
+}
+
+// The channel editor's label of a field the grid does not show.
+std::string FieldLabel(const AppState& rState, const std::string& rField) {
+  static const std::map<std::string, int> ids{
+      {"ScanSkip", 1111},      {"TxInhibit", 1105},       {"Talkaround", 1114},
+      {"Reverse", 1207},       {"Compander", 1746},       {"SquelchModeIndex", 1745},
+      {"ScramblerIndex", 1742}, {"BusyLockIndex", 1717},  {"DtmfPttIdMode", 1743},
+      {"FiveTonePttIdMode", 1744}};
+  if (rField == "PttIdCode") return "PTTID Code";
+  if (rField == "PttIdDecode") return "PTTID Decode";
+  if (const auto it = ids.find(rField); it != ids.end()) {
+    std::string text = LangText(rState, it->second);
+    if (!text.empty()) return text;
+  }
+  return rField;
+}
+
+std::string ChannelSummary(const AppState& rState, const ChannelRecord* rChannel) {
+  if (!rChannel) return OwnTextOf(rState, kNoChannel);
+  const ChannelRowTexts row = ChannelRowOf(rState, *rChannel);
+  std::string text = row[kColRx];
+  if (!row[kColName].empty()) text += " " + QuotedText(row[kColName]);
+  return text;
+}
+
+const ChannelRecord* ChannelOf(const AppState& rState, int rNumber) {
+  const int slot = FindChannelSlot(rState.Current, rState.Channels, rNumber);
+  return slot < 0 ? nullptr : &rState.Channels[static_cast<std::size_t>(slot)];
+}
+
+void DiffChannel(const AppState& rBefore, const AppState& rAfter, int rNumber,
+                 std::vector<CodeplugDifference>& rOut) {
+  const ChannelRecord* a = ChannelOf(rBefore, rNumber);
+  const ChannelRecord* b = ChannelOf(rAfter, rNumber);
+  const std::string where = OwnTextOf(rBefore, kChannelWord) + " " + RowLabelOf(rNumber);
+  if (!a && !b) return;
+  if (!a || !b) {
+    rOut.push_back({where, ChannelSummary(rBefore, a), ChannelSummary(rAfter, b)});
+    return;
+  }
+  if (*a == *b) return;
+  const ChannelRowTexts headers = ChannelHeaderTexts(rBefore);
+  const ChannelRowTexts rowA = ChannelRowOf(rBefore, *a);
+  const ChannelRowTexts rowB = ChannelRowOf(rAfter, *b);
+  for (int col = kColRx; col < kChannelColumns; ++col) {
+    const auto c = static_cast<std::size_t>(col);
+    if (rowA[c] != rowB[c]) rOut.push_back({where + " " + headers[c], rowA[c], rowB[c]});
+  }
+  const auto fieldsA = FlatFields(*a);
+  const auto fieldsB = FlatFields(*b);
+  for (std::size_t i = 0; i < fieldsA.size() && i < fieldsB.size(); ++i) {
+    if (fieldsA[i].Value == fieldsB[i].Value) continue;
+    const auto column = ColumnOf(fieldsA[i].Path);
+    // A field whose column shows the change is told there already.
+    if (column && rowA[static_cast<std::size_t>(*column)] != rowB[static_cast<std::size_t>(*column)]) continue;
+    rOut.push_back({where + " " + FieldLabel(rBefore, fieldsA[i].Path), fieldsA[i].Value, fieldsB[i].Value});
+  }
+}
+
+}  // namespace
+
+std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const AppState& rAfter) {
+  std::vector<CodeplugDifference> out;
+  for (int number = 1; number <= kChannelSlots; ++number) DiffChannel(rBefore, rAfter, number, out);
+  const auto fieldsA = FlatFields(rBefore.Current);
+  const auto fieldsB = FlatFields(rAfter.Current);
+  for (std::size_t i = 0; i < fieldsA.size() && i < fieldsB.size(); ++i) {
+    if (fieldsA[i].Path == "BandIndex" || fieldsA[i].Path == "ChannelCount") continue;
+    if (fieldsA[i].Value != fieldsB[i].Value)
+      out.push_back({fieldsA[i].Path, fieldsA[i].Value, fieldsB[i].Value});
+  }
+  return out;
+}
+
+std::string DifferenceLine(const CodeplugDifference& rDifference) {
+  return rDifference.Where + ": " + rDifference.Before + " \xE2\x86\x92 " + rDifference.After;
+}
+
+}  // namespace px

@@ -1,0 +1,26 @@
+#pragma once
+// The differences between two codeplugs, field by field: channels in the forms the grid
+// and the channel editor show them ("channel 12 Rx Frequency: 145.50000 → 145.52500"),
+// everything else by record field with its value.
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+
+namespace px {
+
+struct CodeplugDifference {
+  std::string Where;   // "channel 12 Rx Frequency", "Settings.Scan[11]"
+  std::string Before;  // as rBefore shows it
+  std::string After;
+};
+
+// Labels in rBefore's language. Channels first (by grid row), then the other fields in
+// file order; BandIndex and ChannelCount follow from the rest and are left out.
+std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const AppState& rAfter);
+
+// "Where: Before → After".
+std::string DifferenceLine(const CodeplugDifference& rDifference);
+
+}  // namespace px
