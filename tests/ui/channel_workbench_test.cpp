@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -198,6 +199,27 @@ TEST_F(WorkbenchTest, EditorOkInitializeAndImportAreUndoneAndNewClearsTheHistory
   EXPECT_EQ(Bench().Undo().Stack().count(), 0);
   EXPECT_FALSE(UndoAction().isEnabled());
   EXPECT_FALSE(RedoAction().isEnabled());
+}
+
+// A page's OK is one step of the history, named by the page; undoing it returns to the
+// saved state.
+TEST_F(WorkbenchTest, APageOkIsUndoneAsOneStep) {
+  ShowSaved({Channel(5, "FIVE")});
+  const RadioSettings before = mState.Current.Settings;
+  QTimer::singleShot(0, [] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    auto* list = dialog->findChild<QComboBox*>("Combo1_3");
+    list->setCurrentIndex((list->currentIndex() + 1) % list->count());
+    dialog->findChild<QPushButton*>("CommandOK")->click();
+  });
+  mWindow->Menus().EditOptions->trigger();
+  ASSERT_NE(mState.Current.Settings, before);
+  EXPECT_TRUE(IsModified(mState));
+  EXPECT_EQ(UndoAction().text(), "Undo Optional Functions");
+  UndoAction().trigger();
+  EXPECT_EQ(mState.Current.Settings, before);
+  EXPECT_FALSE(IsModified(mState));
 }
 
 TEST_F(WorkbenchTest, SeveralRowsPasteOverExistingChannelsOnlyAfterAYes) {

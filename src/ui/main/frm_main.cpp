@@ -381,7 +381,11 @@ void FrmMain::OpenPage(const PageRow& rPage) {
     case PageKind::Dialog:
       // What a page changed reaches the grid, the tree and the title; the modified
       // state follows from the codeplug against its saved copy.
-      if (ExecPageDialog(rPage, mState, this)) {
+      // The page's change is one step of the undo history, named by the page.
+      bool accepted = false;
+      mWorkbench->Track(ChangeDescription::OfPage(FromQ(LangQ(mState, rPage.TreeTextId))),
+                        [&] { accepted = ExecPageDialog(rPage, mState, this); });
+      if (accepted) {
         ShowListByData();
         LoadShowTree();
       }
