@@ -1,12 +1,16 @@
 #include "edit/codeplug_diff.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 #include "app/language.h"
 #include "codeplug/number_text.h"
 #include "codeplug/record_fields.h"
 #include "edit/channel_rows.h"
+#include "edit/report.h"
 #include "edit/codeplug_ops.h"
 
 namespace px {
@@ -123,15 +127,56 @@ void DiffChannel(const AppState& rBefore, const AppState& rAfter, int rNumber,
   }
 }
 
+// The record fields each printable page shows.
+constexpr std::pair<std::string_view, std::string_view> kPageFields[] = {
+    {"options", "Settings.Options"}, {"keys", "Settings.KeyFunctions"}, {"scan", "Settings.Scan"},
+    {"alert", "Settings.Alert"},     {"dtmf", "Settings.Dtmf"},         {"twotone", "Settings.TwoTone"},
+    {"fivetone", "Settings.FiveTone"}, {"book", "Book"},
+};
+
+// A page's differences as its dialog and the report show them ("Scan Priority Channel 1:
+// 3 → 11"). False when the page shows none, so that its raw fields speak instead.
+bool DiffPage(const AppState& rBefore, const AppState& rAfter, const ReportPage& rPage,
+              std::vector<CodeplugDifference>& rOut) {
+  const ReportSection a = rPage.Describe(rBefore);
+  const ReportSection b = rPage.Describe(rAfter);
+  const std::string title = ReportPageTitle(rBefore, rPage);
+  const std::size_t before = rOut.size();
+  for (std::size_t i = 0; i < a.Rows.size() && i < b.Rows.size(); ++i)
+    if (a.Rows[i].Label == b.Rows[i].Label && a.Rows[i].Value != b.Rows[i].Value)
+      rOut.push_back({title + " " + a.Rows[i].Label, a.Rows[i].Value, b.Rows[i].Value});
+  for (std::size_t t = 0; t < a.Tables.size() && t < b.Tables.size(); ++t) {
+    const ReportTable& ta = a.Tables[t];
+    const ReportTable& tb = b.Tables[t];
+    const std::string where = ta.Title.empty() ? title : title + " " + ta.Title;
+    for (std::size_t r = 0; r < ta.Rows.size() && r < tb.Rows.size(); ++r)
+      for (std::size_t c = 1; c < ta.Rows[r].size() && c < tb.Rows[r].size() && c < ta.Header.size(); ++c)
+        if (ta.Rows[r][c] != tb.Rows[r][c])
+          rOut.push_back({where + " " + ta.Rows[r][0] + " " + ta.Header[c], ta.Rows[r][c], tb.Rows[r][c]});
+    if (ta.Rows.size() != tb.Rows.size())
+      rOut.push_back({where, std::to_string(ta.Rows.size()), std::to_string(tb.Rows.size())});
+  }
+  return rOut.size() > before;
+}
+
 }  // namespace
 
 std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const AppState& rAfter) {
   std::vector<CodeplugDifference> out;
   for (int number = 1; number <= kChannelSlots; ++number) DiffChannel(rBefore, rAfter, number, out);
+  // Pages in their shown forms; a page that shows no difference leaves its raw fields
+  // to say what differs, so nothing is hidden.
+  std::vector<std::string_view> worded;
+  for (const auto& [key, prefix] : kPageFields) {
+    const ReportPage* page = FindReportPage(key);
+    if (page != nullptr && page->Describe != nullptr && DiffPage(rBefore, rAfter, *page, out)) worded.push_back(prefix);
+  }
   const auto fieldsA = FlatFields(rBefore.Current);
   const auto fieldsB = FlatFields(rAfter.Current);
   for (std::size_t i = 0; i < fieldsA.size() && i < fieldsB.size(); ++i) {
     if (fieldsA[i].Path == "BandIndex" || fieldsA[i].Path == "ChannelCount") continue;
+    const auto shown = [&](std::string_view rPrefix) { return fieldsA[i].Path.rfind(rPrefix, 0) == 0; };
+    if (std::any_of(worded.begin(), worded.end(), shown)) continue;
     if (fieldsA[i].Value != fieldsB[i].Value)
       out.push_back({fieldsA[i].Path, fieldsA[i].Value, fieldsB[i].Value});
   }

@@ -1,7 +1,8 @@
 #pragma once
 // The differences between two codeplugs, field by field: channels in the forms the grid
 // and the channel editor show them ("channel 12 Rx Frequency: 145.50000 → 145.52500"),
-// everything else by record field with its value.
+// the pages as their dialogs and the printed report show them ("Scan Priority Channel 2:
+// 199 → 10"), and whatever no page shows by record field with its value.
 
 #include <string>
 #include <vector>
@@ -16,8 +17,9 @@ struct CodeplugDifference {
   std::string After;
 };
 
-// Labels in rBefore's language. Channels first (by grid row), then the other fields in
-// file order; BandIndex and ChannelCount follow from the rest and are left out.
+// Labels in rBefore's language. Channels first (by grid row), then the pages, then the
+// other fields in file order; BandIndex and ChannelCount follow from the rest and are
+// left out.
 std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const AppState& rAfter);
 
 // "Where: Before → After".
