@@ -10,6 +10,7 @@
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
 #include "codeplug/file_bytes.h"
+#include "link/image_file.h"
 
 namespace px {
 
@@ -78,16 +79,10 @@ void WriteTextFile(const std::string& rPath, const std::string& rText) {
   if (!ReplaceFileBytes(rPath, std::span(data, rText.size()), error)) throw CommandError(error);
 }
 
-RadioImage ReadImageFile(const std::string& rPath) {
-  std::vector<Byte> bytes;
-  std::string error;
-  if (ReadFileBytes(rPath, bytes, error) != FileRead::Read) throw CommandError(error);
-  if (bytes.size() != kImageSize)
-    throw CommandError(rPath + " is not a radio memory image: " + std::to_string(bytes.size()) +
-                       " bytes, an image has " + std::to_string(kImageSize));
-  RadioImage image{};
-  std::copy(bytes.begin(), bytes.end(), image.begin());
-  return image;
+RadioImage RequireImageFile(const std::string& rPath) {
+  const ImageFileResult file = ReadImageFile(rPath);
+  if (!file.Image) throw CommandError(ImageFileProblem(rPath, file));
+  return *file.Image;
 }
 
 void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {

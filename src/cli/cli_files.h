@@ -38,7 +38,8 @@ void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& 
 // "-" is standard input.
 std::string ReadTextFile(const std::string& rPath);
 void WriteTextFile(const std::string& rPath, const std::string& rText);
-RadioImage ReadImageFile(const std::string& rPath);
+// Throws with the file's name and the reason when it is no image.
+RadioImage RequireImageFile(const std::string& rPath);
 void WriteImageFile(const std::string& rPath, const RadioImage& rImage);
 
 }  // namespace px
