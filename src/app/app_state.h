@@ -29,6 +29,8 @@ struct SetupSettings {
   bool IsFirstRun = false;
   std::string Skin;
   int ComPort = 0;
+  // key "portPath": a device path typed by the user; when set it is used instead of ComPort.
+  std::string PortPath;
   int FactoryFres = 0;
   FlowControl Flow = FlowControl::RtsCts;  // key "flowControl": "rtscts" or "none"
 };

@@ -10,6 +10,7 @@
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
 #include "codeplug/file_bytes.h"
+#include "link/image_file.h"
 
 namespace px {
 
@@ -97,16 +98,10 @@ void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTab
        << (rPlug.ChannelCount == 1 ? " channel)\n" : " channels)\n");
 }
 
-RadioImage ReadImageFile(const std::string& rPath) {
-  std::vector<Byte> bytes;
-  std::string error;
-  if (ReadFileBytes(rPath, bytes, error) != FileRead::Read) throw CommandError(error);
-  if (bytes.size() != kImageSize)
-    throw CommandError(rPath + " is not a radio memory image: " + std::to_string(bytes.size()) +
-                       " bytes, an image has " + std::to_string(kImageSize));
-  RadioImage image{};
-  std::copy(bytes.begin(), bytes.end(), image.begin());
-  return image;
+RadioImage RequireImageFile(const std::string& rPath) {
+  const ImageFileResult file = ReadImageFile(rPath);
+  if (!file.Image) throw CommandError(ImageFileProblem(rPath, file));
+  return *file.Image;
 }
 
 void WriteImageFile(const std::string& rPath, const RadioImage& rImage) {

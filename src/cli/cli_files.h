@@ -43,7 +43,8 @@ void WriteTextOutput(CommandContext& rCtx, const ParsedArgs& rArgs, const std::s
 // Writes the pair and says so on rErr.
 void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
                std::ostream& rErr);
-RadioImage ReadImageFile(const std::string& rPath);
+// Throws with the file's name and the reason when it is no image.
+RadioImage RequireImageFile(const std::string& rPath);
 void WriteImageFile(const std::string& rPath, const RadioImage& rImage);
 
 }  // namespace px

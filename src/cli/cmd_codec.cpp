@@ -76,7 +76,7 @@ int RunDecode(CommandContext& rCtx) {
   const std::string out = RequireOutput(args);
   RequireCodeplugName(out);
   const Int16 band = BandIndexOf(args);
-  const RadioImage image = ReadImageFile(args.Positionals[0]);
+  const RadioImage image = RequireImageFile(args.Positionals[0]);
 
   // As a completed read leaves it: decoded, the radio's band, untitled, saved.
   AppState state = CommandState(rCtx, kEnglish);
@@ -104,7 +104,7 @@ int RunInfoFromImage(CommandContext& rCtx) {
   const ParsedArgs args = ParseArguments(rCtx.Args, {kImage}, 0, 0);
   const auto path = args.Value(kImage.Long);
   if (!path || path->empty()) throw UsageError("missing --image IN.img");
-  const EmbeddedInfo info = DecodeEmbeddedInfo(ReadImageFile(*path));
+  const EmbeddedInfo info = DecodeEmbeddedInfo(RequireImageFile(*path));
   for (const auto& field : LabelledEmbeddedInfo(info)) rCtx.Out << field.Label << ": " << field.Value << "\n";
   return kExitSuccess;
 }

@@ -45,6 +45,7 @@ void ReadSetupSettings(AppState& rState) {
   rState.Setup.IsFirstRun = BooleanOf(file.Get(kSetupSection, "IsFirstRun"));
   rState.Setup.Skin = file.Get(kSetupSection, "Skin");
   rState.Setup.ComPort = IntegerOf(file.Get(kSetupSection, "comPort"), 0);
+  rState.Setup.PortPath = file.Get(kSetupSection, "portPath");
   rState.Setup.FactoryFres = IntegerOf(file.Get(kSetupSection, "FactoryFres"), 0) != 0 ? 1 : 0;
   // Anything but a known name keeps the handshaking the radio's cable is made for.
   rState.Setup.Flow = FlowControlOf(file.Get(kSetupSection, "flowControl")).value_or(FlowControl::RtsCts);
@@ -77,6 +78,10 @@ int CheckStoredPort(int rStored, const std::vector<int>& rPresent) {
 bool WriteComPort(const AppState& rState) {
   return WriteProfileString(SetupPath(rState), kSetupSection, "comPort",
                             std::to_string(rState.Setup.ComPort));
+}
+
+bool WritePortPath(const AppState& rState) {
+  return WriteProfileString(SetupPath(rState), kSetupSection, "portPath", rState.Setup.PortPath);
 }
 
 void StartProgram(AppState& rState, UserInterface& /*rUi*/, const StartOptions& rOptions) {

@@ -47,6 +47,8 @@ void ReadSetupSettings(AppState& rState);
 int CheckStoredPort(int rStored, const std::vector<int>& rPresent);
 // Writes "comPort" = rState.Setup.ComPort; false when the file could not be written.
 bool WriteComPort(const AppState& rState);
+// Writes "portPath" = rState.Setup.PortPath (empty: the COM number applies).
+bool WritePortPath(const AppState& rState);
 // Writes "flowControl" = "rtscts" or "none"; false when the file could not be written.
 bool WriteFlowControl(const AppState& rState);
 // "rtscts" / "none" (any case) → the setting; nullopt for anything else.

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -26,6 +28,7 @@
 #include "link/transfer.h"
 #include "support/temp_dir.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/frm_com_set.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/frm_progress.h"
 #include "ui/kit/message_service.h"
@@ -288,6 +291,37 @@ TEST_F(RadioCommands, PasswordGivenBeforehandIsUsedAndKept) {
   EXPECT_EQ(mRadio.EnteredPassword, "ab");
 }
 
+// A pseudo-terminal typed into the port dialog is kept in the settings and used by the
+// next read in place of the COM number.
+TEST_F(RadioCommands, ReadGoesThroughTheDevicePathTypedInThePortDialog) {
+  std::filesystem::create_directories(mDir.Path() / "language");
+  RadioImage image{};
+  {
+    ScriptedMessages none;
+    MessageService service;
+    ASSERT_TRUE(EncodeCodeplug(mState, image, service));
+  }
+  const std::string imagePath = mDir.File("radio.img");
+  test::WriteBytes(imagePath, {image.begin(), image.end()});
+  Sim sim({"--image", imagePath});
+  ASSERT_FALSE(sim.Device().empty());
+  mState.Setup.ComPort = 1;
+  {
+    FrmComSet dialog(mState, PortListMode::Present, [] { return std::vector<PresentPort>{}; });
+    auto* path = dialog.findChild<QLineEdit*>("Text1");
+    ASSERT_NE(path, nullptr);
+    QTest::keyClicks(path, QString::fromStdString(sim.Device()));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+  }
+  EXPECT_EQ(TransferDevice(mState, mRadio), sim.Device());
+  ScriptedMessages boxes;
+  boxes.Answer(MsgAnswer::Ok);  // the read confirmation
+  EXPECT_TRUE(RunReadCommand(mState, mRadio, nullptr));
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1], LinkTextOf(mState, LinkText::ReadDone));
+}
+
 TEST_F(RadioCommands, PortOverrideAndStoredPortNameTheDevice) {
   mState.Setup.ComPort = 34;
   EXPECT_EQ(TransferDevice(mState, mRadio), "/dev/ttyUSB1");
@@ -296,6 +330,12 @@ TEST_F(RadioCommands, PortOverrideAndStoredPortNameTheDevice) {
   mRadio.PortPath = "/dev/pts/9";
   EXPECT_EQ(TransferDevice(mState, mRadio), "/dev/pts/9");
   mRadio.PortPath.clear();
+  mState.Setup.PortPath = "/dev/pts/4";  // a typed path before the COM number
+  EXPECT_EQ(TransferDevice(mState, mRadio), "/dev/pts/4");
+  mRadio.PortPath = "COM1";  // the one-off override before both
+  EXPECT_EQ(TransferDevice(mState, mRadio), "/dev/ttyS0");
+  mRadio.PortPath.clear();
+  mState.Setup.PortPath.clear();
   mState.Setup.ComPort = 0;
   EXPECT_EQ(TransferDevice(mState, mRadio), "");
 }

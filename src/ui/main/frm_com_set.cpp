@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -21,6 +22,9 @@ constexpr int kTextCaption = 1401;
 constexpr int kTextPortLabel = 1402;
 constexpr int kRefreshMilliseconds = 1000;
 
+constexpr OwnText kPathLabel{"Device path:", "设备路径："};
+constexpr OwnText kPathHint{"empty: the port chosen above; e.g. /dev/pts/3",
+                            "留空：使用上面选择的端口；例如 /dev/pts/3"};
 constexpr OwnText kFlowLabel{"Flow control:", "流控制："};
 constexpr OwnText kFlowRtsCts{"RTS/CTS (hardware)", "RTS/CTS（硬件）"};
 constexpr OwnText kFlowNone{"None (cable without CTS)", "无（电缆没有 CTS）"};
@@ -62,11 +66,20 @@ FrmComSet::FrmComSet(AppState& rState, PortListMode rMode, PresentPortsSource rP
   flowLabel->setObjectName("Label2");
   mFlowCombo = NewFlowCombo(rState, this);
 
+  auto* pathLabel = new QLabel(OwnQ(rState, kPathLabel), this);
+  pathLabel->setObjectName("Label3");
+  mPathText = new QLineEdit(ToQ(rState.Setup.PortPath), this);
+  mPathText->setObjectName("Text1");
+  mPathText->setPlaceholderText(OwnQ(rState, kPathHint));
+  pathLabel->setBuddy(mPathText);
+
   auto* rows = new QGridLayout;
   rows->addWidget(label, 0, 0);
   rows->addWidget(mCombo, 0, 1);
-  rows->addWidget(flowLabel, 1, 0);
-  rows->addWidget(mFlowCombo, 1, 1);
+  rows->addWidget(pathLabel, 1, 0);
+  rows->addWidget(mPathText, 1, 1);
+  rows->addWidget(flowLabel, 2, 0);
+  rows->addWidget(mFlowCombo, 2, 1);
   rows->setColumnStretch(1, 1);
   const auto [ok, cancel] = LayOutDialog(this, rows);
   ok->setDefault(true);
@@ -110,6 +123,11 @@ void FrmComSet::OnOk() {
   if (mChoice) {
     mState.Setup.ComPort = mChoice->ComPort;
     if (mChoice->Store) WriteComPort(mState);
+  }
+  const std::string path = FromQ(mPathText->text().trimmed());
+  if (path != mState.Setup.PortPath) {
+    mState.Setup.PortPath = path;
+    WritePortPath(mState);
   }
   const FlowControl flow = mFlowCombo->currentIndex() == 1 ? FlowControl::None : FlowControl::RtsCts;
   if (flow != mState.Setup.Flow) {

@@ -12,6 +12,7 @@
 #include "link/ports.h"
 
 class QComboBox;
+class QLineEdit;
 
 namespace px {
 
@@ -46,6 +47,7 @@ class FrmComSet : public QDialog {
   PortDialogState mDialog;
   QComboBox* mCombo;
   QComboBox* mFlowCombo;  // RTS/CTS, none
+  QLineEdit* mPathText;   // a device path that takes precedence over the list
   QTimer mTimer;
   std::optional<PortChoice> mChoice;
 };

@@ -24,6 +24,8 @@
 #include "edit/channel_clipboard.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
+#include "link/image_file.h"
+#include "platform/backups.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
@@ -50,6 +52,7 @@ constexpr OwnText kMenuDelete{"&Delete", "删除(&D)"};
 constexpr OwnText kStatusReady{"Ready", "就绪"};
 constexpr OwnText kStatusNew{"New codeplug", "已新建写频数据"};
 constexpr OwnText kStatusOpened{"Opened %1", "已打开 %1"};
+constexpr OwnText kStatusImageOpened{"Opened the image %1 (not saved yet)", "已打开映像 %1（尚未保存）"};
 constexpr OwnText kStatusSaved{"Saved %1", "已保存 %1"};
 constexpr OwnText kStatusNotSaved{"Not saved", "未保存"};
 constexpr OwnText kStatusInitialized{"Initialised to the defaults", "已初始化为默认值"};
@@ -120,6 +123,14 @@ void FrmMain::ConnectCommands() {
   const MainMenus& m = mMenus;
   connect(m.New, &QAction::triggered, this, &FrmMain::NewFile);
   connect(m.Open, &QAction::triggered, this, &FrmMain::OpenFile);
+  connect(m.OpenImage, &QAction::triggered, this, [this] {
+    if (const auto path = OpenImageCommand(mState, mMessages, BackupsFolder())) {
+      ShowListByData();
+      const QString name = QFileInfo(ToQ(*path)).fileName();
+      SetStatus([this, name] { return OwnQ(mState, kStatusImageOpened).arg(name); });
+    }
+    UpdateTitle();
+  });
   connect(m.Save, &QAction::triggered, this, &FrmMain::SaveFile);
   connect(m.SaveAs, &QAction::triggered, this, &FrmMain::SaveFileAs);
   connect(m.Exit, &QAction::triggered, this, &QWidget::close);
@@ -239,6 +250,7 @@ QStringList FrmMain::AvailablePages() const {
 
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
+  ApplyOwnMenuTexts(mMenus, mState);
   if (!mStatusSource) mStatusSource = [this] { return OwnQ(mState, kStatusReady); };
   SetStatus(mStatusSource);
   UpdateClock();

@@ -7,12 +7,15 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/language.h"
 #include "ui/kit/apply_language.h"
 #include "ui/main/page_catalogue.h"
 
 namespace px {
 
 namespace {
+
+constexpr OwnText kMenuOpenImage{"Open &Image...", "打开映像(&I)..."};
 
 QMenu* AddMenu(QMainWindow* rWindow, const char* rName, int rTextId) {
   QMenu* menu = rWindow->menuBar()->addMenu(QString::number(rTextId));
@@ -52,6 +55,9 @@ MainMenus BuildMainMenus(QMainWindow* rWindow) {
   m.File = AddMenu(rWindow, "MnuFile", 1000);
   m.New = AddItem(m.File, "MnuFileNew", 1001, QKeySequence(Qt::CTRL | Qt::Key_N));
   m.Open = AddItem(m.File, "MnuFileOpen", 1002, QKeySequence(Qt::CTRL | Qt::Key_O));
+  // Not a number, so that ApplyLanguage leaves it to ApplyOwnMenuTexts.
+  m.OpenImage = m.File->addAction(QString::fromUtf8(kMenuOpenImage.English));
+  m.OpenImage->setObjectName(QStringLiteral("MnuFileOpenImage"));
   m.Save = AddItem(m.File, "MnuFileSave", 1003, QKeySequence(Qt::CTRL | Qt::Key_S));
   m.SaveAs = AddItem(m.File, "MnuFileSaveAs", 1004, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   m.File->addSeparator();
@@ -108,6 +114,10 @@ MainMenus BuildMainMenus(QMainWindow* rWindow) {
   AddButton(m.ToolBar, "TCommWrite", QStyle::SP_ArrowUp, 1042, m.Write);
   AddButton(m.ToolBar, "TAbout", QStyle::SP_MessageBoxInformation, 1052, m.About);
   return m;
+}
+
+void ApplyOwnMenuTexts(const MainMenus& rMenus, const AppState& rState) {
+  rMenus.OpenImage->setText(OwnQ(rState, kMenuOpenImage));
 }
 
 }  // namespace px

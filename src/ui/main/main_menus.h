@@ -12,10 +12,13 @@ class QToolBar;
 
 namespace px {
 
+struct AppState;
+
 struct MainMenus {
   QMenu* File = nullptr;
   QAction* New = nullptr;
   QAction* Open = nullptr;
+  QAction* OpenImage = nullptr;
   QAction* Save = nullptr;
   QAction* SaveAs = nullptr;
   QAction* Print = nullptr;
@@ -65,5 +68,8 @@ struct MainMenus {
 
 // Builds the menus and the tool bar on rWindow; texts come with ApplyLanguage.
 MainMenus BuildMainMenus(QMainWindow* rWindow);
+// The captions that are the program's own rather than the language file's; after each
+// ApplyLanguage.
+void ApplyOwnMenuTexts(const MainMenus& rMenus, const AppState& rState);
 
 }  // namespace px

@@ -246,6 +246,7 @@ std::string TransferDevice(const AppState& rState, const RadioContext& rRadio) {
     const auto number = PortNumberOfEntry(rRadio.PortPath);
     return number ? DeviceOfPort(*number).value_or("") : "";
   }
+  if (!rState.Setup.PortPath.empty()) return rState.Setup.PortPath;
   return DeviceOfPort(rState.Setup.ComPort).value_or("");
 }
 
