@@ -1,11 +1,9 @@
 #include "link/codeplug_source.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "app/bands.h"
 #include "codeplug/codeplug_file.h"
 #include "link/codec.h"
+#include "link/image_file.h"
 
 namespace px {
 
@@ -25,20 +23,13 @@ bool LoadCodeplugOrImage(const std::string& rPath, AppState& rOut, std::string& 
     RebuildBandTexts(rOut);
     return true;
   }
-  std::ifstream in(rPath, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.eof() && !in.good()) {
-    rError = "cannot read " + rPath;
+  // The one image reader: the system's reason when it cannot be read, the size otherwise.
+  const ImageFileResult file = ReadImageFile(rPath);
+  if (!file.Image) {
+    rError = ImageFileProblem(rPath, file);
     return false;
   }
-  if (bytes.size() != kImageSize) {
-    rError = rPath + " is not a radio memory image: " + std::to_string(bytes.size()) + " bytes, an image has " +
-             std::to_string(kImageSize);
-    return false;
-  }
-  RadioImage image{};
-  for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<Byte>(bytes[i]);
-  DecodeCodeplug(rOut, image);
+  DecodeCodeplug(rOut, *file.Image);
   return true;
 }
 

@@ -1033,3 +1033,25 @@ TEST_F(MainWindowTest, RepeatedCommandsHaveShortcutsAndNoTwoItemsShareOne) {
 
 }  // namespace
 }  // namespace px
+
+namespace px {
+namespace {
+
+// The empty filler column is no cell to stand on: Ctrl+End stops before it, and a
+// double click there opens nothing.
+TEST_F(MainWindowTest, TheFillerColumnIsNeitherCurrentNorEditable) {
+  Grid().setFocus();
+  Grid().SetCurrentCell(5, 1);
+  QTest::keyClick(&Grid(), Qt::Key_End, Qt::ControlModifier);
+  EXPECT_GT(Grid().CurrentGridCol(), 0);
+  EXPECT_LT(Grid().CurrentGridCol(), kGridColumns - 1);
+  QSignalSpy edits(&Grid(), &ChannelGrid::EditRequested);
+  const QModelIndex filler = Grid().model()->index(4, kGridColumns - 1);
+  Grid().scrollTo(filler);
+  QTest::mouseDClick(Grid().viewport(), Qt::LeftButton, Qt::NoModifier, Grid().visualRect(filler).center());
+  EXPECT_EQ(edits.count(), 0);
+  EXPECT_FALSE(Grid().model()->flags(filler) & Qt::ItemIsSelectable);
+}
+
+}  // namespace
+}  // namespace px

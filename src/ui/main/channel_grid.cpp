@@ -57,7 +57,8 @@ ChannelGrid::ChannelGrid(QWidget* rParent) : QTableWidget(kGridRows - 1, kGridCo
   for (int row = 0; row < rowCount(); ++row) {
     for (int col = 0; col < kGridColumns; ++col) {
       auto* item = new QTableWidgetItem;
-      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      // The filler column holds nothing: the cursor never stops there (Ctrl+End included).
+      item->setFlags(col == kGridColumns - 1 ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
       if (col == 0) item->setTextAlignment(Qt::AlignCenter);
       setItem(row, col, item);
     }
@@ -147,7 +148,7 @@ void ChannelGrid::ClearRow(int rRow) {
 }
 
 void ChannelGrid::RequestEdit(int rRow, int rCol) {
-  if (rRow > 0 && rCol > 0) emit EditRequested(rRow);
+  if (rRow > 0 && rCol > 0 && rCol < kGridColumns - 1) emit EditRequested(rRow);
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* rEvent) {
