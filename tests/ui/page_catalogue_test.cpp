@@ -22,6 +22,7 @@
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "support/dialog_driver.h"
+#include "support/filtered_boxes.h"
 #include "support/full_codeplug.h"
 #include "support/started_program.h"
 #include "ui/kit/message_service.h"
@@ -83,6 +84,8 @@ class PageCatalogueTest : public ::testing::Test {
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get())) << rWhere;
     ExpectTexts(*dialog, rWhere);
+    // Every filtered box of the page keeps out what its filter refuses, whatever the way in.
+    if (!test::FilteredBoxes(dialog.get()).empty()) test::ExpectFilteredBoxesRefuseEveryWayIn(dialog.get());
     test::DialogDriver(dialog.get()).Press(rButton);
     EXPECT_FALSE(dialog->isVisible()) << rWhere << " stays open after " << rButton;
     return dialog->result();
