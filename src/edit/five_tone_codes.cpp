@@ -13,9 +13,7 @@ constexpr int kTextWithMessage = 60084;
 constexpr std::size_t kMessageCallMin = 8;  // "E1", five digits, "E"
 constexpr std::size_t kAniDetectMin = 10;
 
-bool HasOwnIdPrefix(std::string_view rCode) {
-  return rCode.size() > 2 && (rCode.starts_with("E2") || rCode.starts_with("E6"));
-}
+bool HasOwnIdPrefix(std::string_view rCode) { return rCode.starts_with("E2") || rCode.starts_with("E6"); }
 
 }  // namespace
 
@@ -45,14 +43,28 @@ std::string CallTypeText(const AppState& rState, FiveToneCallType rType) {
 }
 
 std::string ShownCodeText(const AppState& rState, std::string_view rCode, FiveToneCallType rType) {
+  std::string shown = EditedCodeText(rCode, rType);
+  if (rType == FiveToneCallType::Message) shown += std::string(8, ' ') + LangOption(rState, kTextWithMessage);
+  return shown;
+}
+
+std::string EditedCodeText(std::string_view rCode, FiveToneCallType rType) {
   switch (rType) {
-    case FiveToneCallType::Message:
-      return Mid5ToneNoE(rCode, 3, kOwnIdLength) + std::string(8, ' ') + LangOption(rState, kTextWithMessage);
+    case FiveToneCallType::Message: return Mid5ToneNoE(rCode, 3, kOwnIdLength);
     case FiveToneCallType::Ani: return Mid5ToneNoE(rCode, 1, kOwnIdLength);
     case FiveToneCallType::PttId: return {};
     case FiveToneCallType::None: break;
   }
   return std::string(rCode);
+}
+
+std::string CodeAlphabetOnly(std::string_view rText) {
+  std::string out;
+  for (const char c : rText) {
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) out.push_back(c);
+    else if (c >= 'a' && c <= 'f') out.push_back(static_cast<char>(c - 'a' + 'A'));
+  }
+  return out;
 }
 
 bool IsOwnIdComplete(std::string_view rOwnId) {

@@ -37,6 +37,13 @@ std::string CallTypeText(const AppState& rState, FiveToneCallType rType);
 // The code column: a message call's called code and text 60084, an ANI call's called
 // code (repeat digits resolved), nothing for a PTT ID, else the digits.
 std::string ShownCodeText(const AppState& rState, std::string_view rCode, FiveToneCallType rType);
+// What the code cell's editor opens with: the code column without its decoration, so
+// that the editor never carries the words of a message call into the code.
+std::string EditedCodeText(std::string_view rCode, FiveToneCallType rType);
+
+// Only the code alphabet: "0"-"9" and "A"-"F" ("a"-"f" as upper case); anything else
+// is dropped, so that no text the radio cannot send is ever stored as a code.
+std::string CodeAlphabetOnly(std::string_view rText);
 
 // The own ID as stored by the page: exactly five decimal digits.
 bool IsOwnIdComplete(std::string_view rOwnId);
@@ -46,7 +53,7 @@ bool IsOwnIdComplete(std::string_view rOwnId);
 // five characters. Other codes (and codes of up to 2 characters) are returned unchanged.
 std::string WithOwnId(std::string_view rCode, std::string_view rOwnId);
 // The code after the own ID changed from rOldId to rNewId: "E2"/"E6" calls take the new
-// ID, an ANI call ending with the old one gets the new one in its place (not yet in
+// ID (the prefix alone too, as made before there was an own ID), an ANI call ending with the old one gets the new one in its place (not yet in
 // stored form; OK does that).
 std::string WithNewOwnId(std::string_view rCode, std::string_view rOldId, std::string_view rNewId);
 

@@ -238,18 +238,20 @@ void RefreshCodeRow(const AppState& rState, FiveTonePage& rPage, int rRow) {
   if (code.Empty != 0) {
     cells.Type.clear();
     cells.Code.clear();
+    cells.Edit.clear();
     return;
   }
   const std::string digits = CodeInUse(code);
   const FiveToneCallType type = CallTypeOf(digits, rPage.OwnId);
   cells.Type = CallTypeText(rState, type);
   cells.Code = ShownCodeText(rState, digits, type);
+  cells.Edit = EditedCodeText(digits, type);
 }
 
 void CommitCodeCell(const AppState& rState, FiveTonePage& rPage, int rRow, const std::string& rText) {
-  if (rText == RowAt(rPage, rRow).Code) return;
+  if (rText == RowAt(rPage, rRow).Edit) return;
   FiveToneCode& code = CodeAt(rPage, rRow);
-  const std::string stored = EncodeFiveToneCode(rText, rPage.OwnId);
+  const std::string stored = EncodeFiveToneCode(CodeAlphabetOnly(rText), rPage.OwnId);
   code.Digits.Assign(stored);
   code.CodeBytes[2] = static_cast<Byte>(std::min<std::size_t>(stored.size(), kListedCodeMax));
   code.Empty = stored.empty() ? 1 : 0;
@@ -286,8 +288,6 @@ bool ResetSpecialCall(const AppState& rState, FiveTonePage& rPage, int rRow, Use
   code.CodeBytes[2] = 0;
   code.Digits.Assign("");
   RefreshCodeRow(rState, rPage, rRow);
-  RowAt(rPage, rRow).Type.clear();
-  RowAt(rPage, rRow).Code.clear();
   return true;
 }
 
@@ -311,7 +311,7 @@ void StoreFiveTonePage(FiveTonePage& rPage) {
 
   for (std::size_t i = 0; i < rPage.PttId.size(); ++i) {
     FiveToneCode& code = SpecialCode(five, i);
-    std::string stored = EncodeFiveToneCode(rPage.PttId[i].Code, rPage.OwnId);
+    std::string stored = EncodeFiveToneCode(CodeAlphabetOnly(rPage.PttId[i].Code), rPage.OwnId);
     if (stored.size() > kPttIdCodeMax) stored.resize(kPttIdCodeMax);
     SetCodeDigits(code, stored);
     code.CodeBytes[1] = ByteValue(std::clamp(rPage.PttId[i].Standard, 0, kFiveToneStandardCount - 1));
@@ -320,7 +320,7 @@ void StoreFiveTonePage(FiveTonePage& rPage) {
 
   for (int row = 1; row <= kFiveToneCodes; ++row) {
     FiveToneCode& code = CodeAt(rPage, row);
-    std::string stored = EncodeFiveToneCode(WithOwnId(CodeInUse(code), rPage.OwnId), rPage.OwnId);
+    std::string stored = EncodeFiveToneCode(CodeAlphabetOnly(WithOwnId(CodeInUse(code), rPage.OwnId)), rPage.OwnId);
     if (stored.size() > kListedCodeMax) stored.resize(kListedCodeMax);
     SetCodeDigits(code, stored);
     if (!rPage.RowEdited[static_cast<std::size_t>(row - 1)]) continue;

@@ -60,6 +60,7 @@ struct FiveTonePttIdInputs {
 struct FiveToneCodeRow {
   std::string Type;
   std::string Code;
+  std::string Edit;  // what the code cell's editor opens with: Code without decoration
   int Standard = 0;
   int DurationMs = kDefaultToneDurationMs;
   std::string Name;  // raw bytes, shown one to one
@@ -101,15 +102,17 @@ int DefaultDurationPosition(int rStandard);
 // Code list cells; rRow is 1..100.
 void RefreshCodeRow(const AppState& rState, FiveTonePage& rPage, int rRow);
 // The code cell left with rText: its stored form (with the own ID) becomes the code, and
-// the row is in use while the code is not empty. A text equal to what the cell showed
-// changes nothing, so that entering and leaving a special call's cell keeps the call.
+// the row is in use while the code is not empty. A text equal to what the editor opened
+// with changes nothing, so that entering and leaving a special call's cell keeps the
+// call. Characters outside the code alphabet never reach the code.
 void CommitCodeCell(const AppState& rState, FiveTonePage& rPage, int rRow, const std::string& rText);
 // A standard chosen in the row's standard cell: the row's duration becomes its default.
 void ChooseRowStandard(FiveTonePage& rPage, int rRow, int rStandard);
 void CommitDurationCell(FiveTonePage& rPage, int rRow, int rDurationMs);
 void CommitNameCell(FiveTonePage& rPage, int rRow, const std::string& rName);
 // Double click on the code cell of a special call: after the user's OK the call is
-// emptied (the row stays in use). False when the row holds no special call or the user
+// emptied (the row stays in use, its type and code cells empty); an editor still open on
+// that cell must then be closed without committing. False when the row holds no special call or the user
 // cancelled.
 bool ResetSpecialCall(const AppState& rState, FiveTonePage& rPage, int rRow, UserInterface& rUi);
 

@@ -212,6 +212,13 @@ void CommitTwoToneCell(TwoToneEntry& rEntry, TwoToneRow& rRow, int rColumn, std:
     }
     return;
   }
+  if (which == 0 && rRow.First.empty()) {
+    // A row that showed nothing starts afresh: a free entry may still hold bytes (from a
+    // radio or another program) that were never shown and must not be stored now.
+    rRow = {};
+    rEntry.ToneBytes.fill(0);
+    rEntry.Name.Assign("");
+  }
   const double hz = ClampTone(*value);
   const int divisorBase = which == 0 ? 0 : 2;
   const int toneBase = which == 0 ? 4 : 6;

@@ -125,7 +125,8 @@ TwoToneCell EnterWalk(TwoToneCell rFrom, std::string_view rText);
 
 // A cell's editor committed (column 1..3): the entry changes and the row shows the result.
 // A first tone that is empty or no number frees the entry; a second one clears the
-// second tone; a number is clamped and stored with its divisor; a name is trimmed.
+// second tone; a number is clamped and stored with its divisor; a name is trimmed. A
+// first tone typed into an empty row starts the entry: second tone and name cleared.
 void CommitTwoToneCell(TwoToneEntry& rEntry, TwoToneRow& rRow, int rColumn, std::string_view rText);
 
 // OK: the inputs into the scratch header, the scratch page into rState.Current, then the

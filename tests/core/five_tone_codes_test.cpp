@@ -89,7 +89,10 @@ TEST(FiveToneCodes, OwnIdFilledInAndFollowedWhenItChanges) {
       {"11111D12345", "11111D12345", "11111D67890"},
       {"1111112345", "1111112345", "1111167890"},
       {"11111D1E345", "11111D1E345", "11111D1E345"},  // not the old ID in any form
-      {"E6", "E6", "E6"},
+      // The prefix alone, as made before there was an own ID: OK leaves a code of two
+      // characters alone, a new own ID fills it in.
+      {"E6", "E6", "E667890"},
+      {"E2", "E2", "E267890"},
       {"12345", "12345", "12345"},
   };
   for (const Case& c : cases) {
@@ -100,6 +103,8 @@ TEST(FiveToneCodes, OwnIdFilledInAndFollowedWhenItChanges) {
   EXPECT_EQ(EncodeFiveToneCode(WithNewOwnId("E612345", "12345", "67890"), "67890"), "E6E7890");
   // An own ID in repeat form is recognised and replaced whole.
   EXPECT_EQ(WithNewOwnId("12345D1E2E3", "11223", "67890"), "12345D67890");
+
+  EXPECT_EQ(WithNewOwnId("E6", "", "24680"), "E624680") << "made while the own ID was empty";
 
   for (const char* good : {"00000", "12345"}) EXPECT_TRUE(IsOwnIdComplete(good)) << good;
   for (const char* bad : {"", "1234", "123456", "1234A"}) EXPECT_FALSE(IsOwnIdComplete(bad)) << bad;

@@ -132,6 +132,34 @@ TEST_F(FiveToneRules, EnteringASpecialCallCellKeepsTheCallAndResetEmptiesIt) {
   EXPECT_EQ(page.Five.Codes[0].Empty, 0);
 }
 
+// A message call's cell shows its called code and words; its editor opens with the called
+// code alone. Whatever text a cell is left with, only the code alphabet is stored.
+TEST_F(FiveToneRules, CodeCellsEditTheCodeAndStoreOnlyTheCodeAlphabet) {
+  SetCode(1, "E1E2345E4F4B");  // called 12345, message "OK"
+  FiveTonePage page = OpenFiveTonePage(state);
+  EXPECT_EQ(page.Rows[0].Code, "12345        (with message)");
+  EXPECT_EQ(page.Rows[0].Edit, "12345");
+  CommitCodeCell(state, page, 1, page.Rows[0].Edit);
+  EXPECT_EQ(page.Five.Codes[0].Digits.Display(), "E1E2345E4F4B") << "left unchanged, the call stays";
+
+  const struct {
+    const char* Text;
+    const char* Stored;
+  } cases[] = {
+      {"1234", "1234"},
+      {"12345        (with messag", "12345EA"},  // the letters a-f of the words survive
+      {"1 2-3", "123"},
+      {"ab\xE9\x01c", "ABC"},
+  };
+  for (const auto& c : cases) {
+    CommitCodeCell(state, page, 1, c.Text);
+    EXPECT_EQ(page.Five.Codes[0].Digits.Display(), c.Stored) << c.Text;
+    EXPECT_EQ(page.Five.Codes[0].CodeBytes[2], std::string_view(c.Stored).size()) << c.Text;
+  }
+  EXPECT_EQ(CodeAlphabetOnly("0123456789ABCDEFabcdef"), "0123456789ABCDEFABCDEF");
+  EXPECT_EQ(CodeAlphabetOnly("GgXx SelfID~"), "EFD");
+}
+
 TEST_F(FiveToneRules, NewOwnIdIsCarriedIntoTheCodesThatHoldIt) {
   SetCode(1, "E612345");
   SetCode(2, "11111D12345");

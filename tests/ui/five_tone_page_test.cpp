@@ -21,6 +21,8 @@
 
 #include "app/language.h"
 #include "edit/five_tone_rules.h"
+#include "link/codec.h"
+#include "support/scripted_ui.h"
 #include "support/started_program.h"
 #include "ui/kit/message_service.h"
 #include "ui/signalling/frm_five_tone.h"
@@ -63,6 +65,12 @@ class FiveTonePageTest : public ::testing::Test {
     Grid()->scrollToItem(Grid()->item(rRow - 1, rCol));
     Grid()->setCurrentCell(rRow - 1, rCol);
   }
+  // The point of a cell of the code list on the grid's viewport, scrolled into view.
+  QPoint CellPoint(int rRow, int rCol) {
+    Grid()->scrollToItem(Grid()->item(rRow - 1, rCol));
+    return Grid()->visualRect(Grid()->model()->index(rRow - 1, rCol)).center();
+  }
+  void ClickCell(int rRow, int rCol) { QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellPoint(rRow, rCol)); }
   void TypeCode(int rRow, const QString& rKeys) {
     EnterCell(rRow, 2);
     auto* editor = Find<QLineEdit>("Text3");
@@ -233,6 +241,130 @@ TEST_F(FiveTonePageTest, EnterWalksTheCodeListAndDoubleClickResetsASpecialCall) 
   Ok();
   EXPECT_EQ(Five().Codes[99].CodeBytes[2], 0);
   EXPECT_EQ(Five().Codes[99].Empty, 0);
+}
+
+// Resetting a special call leaves its row as the reset says (length 0, blank digits,
+// type and code cells empty, still in use), whichever editor was open when the code cell
+// was double-clicked: the cell's own editor, none, or another cell's.
+TEST_F(FiveTonePageTest, ResetOfASpecialCallHoldsWhateverEditorWasOpen) {
+  enum class Way { OnItsEditor, OnTheGrid, FromAnotherCell };
+  const struct {
+    const char* Digits;
+    const char* Type;
+  } calls[] = {{"54321D12345", "ANI"}, {"E1E2345E4F4B", "Message"}, {"E612345", "PTTID"}};
+  for (const Way way : {Way::OnItsEditor, Way::OnTheGrid, Way::FromAnotherCell}) {
+    for (const auto& call : calls) {
+      const std::string where = std::string(call.Digits) + " way " + std::to_string(static_cast<int>(way));
+      FiveToneCode& code = Five().Codes[9];
+      code.Empty = 0;
+      code.Digits.Assign(call.Digits);
+      code.CodeBytes = {0, 3, static_cast<Byte>(std::string_view(call.Digits).size()), 50};
+      code.Name.Assign("KEEP");
+      Open();
+      EXPECT_EQ(Cell(10, 1), call.Type) << where;
+      if (way == Way::OnItsEditor) {
+        ClickCell(10, 2);
+        auto* editor = Find<QLineEdit>("Text3");
+        ASSERT_TRUE(editor->isVisible()) << where;
+        mMessages.Answer(MsgAnswer::Ok);
+        QTest::mouseDClick(editor, Qt::LeftButton);
+      } else {
+        if (way == Way::FromAnotherCell) ClickCell(10, 5);
+        mMessages.Answer(MsgAnswer::Ok);
+        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellPoint(10, 2));
+      }
+      EXPECT_EQ(mMessages.Texts(), std::vector<std::string>{"Reset Special Call of this channel,OK or Not?"}) << where;
+      mMessages.Requests.clear();
+      EXPECT_EQ(Cell(10, 1), "") << where;
+      EXPECT_EQ(Cell(10, 2), "") << where;
+      Ok();
+      ASSERT_EQ(mDialog->result(), QDialog::Accepted) << where;
+      const FiveToneCode& stored = Five().Codes[9];
+      EXPECT_EQ(stored.Empty, 0) << where;
+      EXPECT_EQ(stored.CodeBytes[2], 0) << where;
+      EXPECT_EQ(stored.Digits.Raw(), std::string(40, ' ')) << where;
+      EXPECT_EQ(stored.CodeBytes[1], 3) << where;
+      EXPECT_EQ(stored.CodeBytes[3], 50) << where;
+      EXPECT_EQ(stored.Name.Display(), "KEEP") << where;
+      Open();
+      EXPECT_EQ(Cell(10, 1), "") << where;
+      EXPECT_EQ(Cell(10, 2), "") << where;
+      mDialog->reject();
+    }
+  }
+}
+
+// The code cell of a message call shows its called code and words; its editor edits the
+// code alone. Left unchanged the call stays; edited, the row holds what was typed; and
+// whatever happens the stored digits are code digits that the radio takes.
+TEST_F(FiveTonePageTest, EditingAMessageCallsCellEditsTheCodeNotItsWords) {
+  const struct {
+    const char* Digits;
+    bool Backspace;
+    const char* Stored;
+  } cases[] = {
+      {"E1E2345E4F4B", true, "1234"},
+      {"E1E2345E4F4B", false, "E1E2345E4F4B"},
+      {"54321D12345", true, "5432"},
+      {"54321D12345", false, "54321D12345"},
+  };
+  for (const auto& c : cases) {
+    FiveToneCode& code = Five().Codes[4];
+    code.Empty = 0;
+    code.Digits.Assign(c.Digits);
+    code.CodeBytes[2] = static_cast<Byte>(std::string_view(c.Digits).size());
+    Open();
+    ClickCell(5, 2);
+    auto* editor = Find<QLineEdit>("Text3");
+    ASSERT_TRUE(editor->isVisible()) << c.Digits;
+    EXPECT_EQ(editor->text().left(5), Cell(5, 2).left(5)) << c.Digits;
+    EXPECT_FALSE(editor->text().contains(QLatin1Char(' '))) << c.Digits << ": " << editor->text().toStdString();
+    QTest::keyClick(editor, Qt::Key_End);
+    if (c.Backspace) QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Return);
+    Ok();
+    ASSERT_EQ(mDialog->result(), QDialog::Accepted) << c.Digits;
+    const FiveToneCode& stored = Five().Codes[4];
+    EXPECT_EQ(stored.Digits.Display(), c.Stored) << c.Digits;
+    EXPECT_EQ(stored.CodeBytes[2], std::string_view(c.Stored).size()) << c.Digits;
+    RadioImage image;
+    test::ScriptedUi ui;
+    EXPECT_TRUE(EncodeCodeplug(mState, image, ui)) << c.Digits;
+    EXPECT_TRUE(ui.Questions.empty()) << c.Digits;
+  }
+}
+
+// A PTT ID made with the special call dialog before there is an own ID is the prefix
+// "E6" alone; the own ID typed afterwards goes in behind it, in the box and when stored.
+TEST_F(FiveTonePageTest, PttIdMadeBeforeTheOwnIdTakesItWhenItIsTyped) {
+  Five().PageText.Assign(std::string(1, '\0'));  // as a new codeplug has it
+  Five().PageBytes[3] = 0;
+  Open();
+  WithModal([&] { Click("Command2"); }, [&](QWidget* rSpecial) {
+    auto* type = rSpecial->findChild<QComboBox*>("Combo1");
+    type->setFocus();
+    QTest::keyClick(type, Qt::Key_Home);
+    QTest::keyClick(type, Qt::Key_Down);
+    QTest::keyClick(type, Qt::Key_Down);
+    ASSERT_EQ(type->currentText(), "PTTID");
+    QTest::mouseClick(rSpecial->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+  });
+  auto* begin = Find<QLineEdit>("Text4_0");
+  EXPECT_EQ(begin->text(), "E6");
+
+  mDialog->activateWindow();
+  auto* ownId = Find<QLineEdit>("Text2");
+  QTest::mouseClick(ownId, Qt::LeftButton);
+  ownId->setFocus();
+  QTest::keyClicks(ownId, "24680");
+  QTest::mouseClick(Find<QComboBox>("Combo1_2"), Qt::LeftButton);
+  Find<QComboBox>("Combo1_2")->hidePopup();
+  EXPECT_EQ(begin->text(), "E624680");
+  Ok();
+  ASSERT_EQ(mDialog->result(), QDialog::Accepted);
+  EXPECT_EQ(Five().PageText.Display(), "24680");
+  EXPECT_EQ(Five().SpecialCodeA.Digits.Display(), "E624680");
+  EXPECT_EQ(Five().SpecialCodeA.CodeBytes[2], 7);
 }
 
 // Cancel straight from the own ID box: neither an unfinished ID is pointed out nor a

@@ -290,6 +290,41 @@ TEST_F(TwoTonePageTest, GridWalkAndRoundTrip) {
   EXPECT_EQ(Text("Text2_1")->text(), "1000.0");
 }
 
+// A free entry may still hold bytes that its row never showed (from a radio, or another
+// program's file); a first tone typed into that empty row starts the entry afresh, so the
+// second tone and the name that were never shown are not stored. The ways of leaving the
+// cell: OK straight away, Enter (which goes on to the second tone), a click elsewhere.
+TEST_F(TwoTonePageTest, StartingAFreeEntryClearsWhatItsRowNeverShowed) {
+  enum class Leave { Ok, Enter, Click };
+  for (const Leave leave : {Leave::Ok, Leave::Enter, Leave::Click}) {
+    ResetToDefaults(mState.Current);
+    TwoToneEntry& entry = mState.Current.Settings.TwoTone.Entries[4];
+    entry.Empty = 1;
+    entry.ToneBytes = {16, 19, 22, 25, 28, 31, 34, 37};
+    entry.Name.Bytes.fill('\xFF');
+    Open<Frm2Tone>();
+    EXPECT_EQ(Grid()->CellText(4, 1), "");
+    EXPECT_EQ(Grid()->CellText(4, 2), "");
+    EXPECT_EQ(Grid()->CellText(4, 3), "");
+
+    ClickCell(4, 1);
+    ASSERT_TRUE(Editor(1)->isVisible());
+    QTest::keyClicks(Editor(1), "1000");
+    if (leave == Leave::Enter) QTest::keyClick(Editor(1), Qt::Key_Return);
+    if (leave == Leave::Click) ClickCell(9, 0);
+    EXPECT_EQ(Grid()->CellText(4, 2), "");
+    EXPECT_EQ(Grid()->CellText(4, 3), "");
+    Click("CommandOK");
+    ASSERT_EQ(mDialog->result(), QDialog::Accepted);
+
+    // 1000 Hz: divisor 9 600 000 / 16 000 = 600 (2, 88), tone 10000 (39, 16); nothing else.
+    const TwoToneEntry& stored = mState.Current.Settings.TwoTone.Entries[4];
+    EXPECT_EQ(stored.Empty, 0);
+    EXPECT_EQ(stored.ToneBytes, (std::array<Byte, 8>{2, 88, 0, 0, 39, 16, 0, 0}));
+    EXPECT_EQ(stored.Name.Raw(), std::string(7, ' '));
+  }
+}
+
 TEST_F(TwoTonePageTest, FreeingAnEntryRenumbersItsChannels) {
   FillFullCodeplug(mState);
   auto& entries = mState.Current.Settings.TwoTone.Entries;

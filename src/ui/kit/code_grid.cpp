@@ -147,7 +147,7 @@ void CodeGrid::EnterCell(int rRow, int rColumn) {
 void CodeGrid::OpenEditor(GridCell rCell) {
   if (QTableWidgetItem* cell = item(rCell.Row, rCell.Column)) scrollToItem(cell);
   mEdited = rCell;
-  const QString text = CellText(rCell.Row, rCell.Column);
+  const QString text = mEditText ? mEditText(rCell) : CellText(rCell.Row, rCell.Column);
   const auto c = static_cast<std::size_t>(rCell.Column);
   if (QLineEdit* edit = mTexts[c]) {
     edit->setText(text);
@@ -184,6 +184,14 @@ void CodeGrid::CommitEdit() {
   editor->hide();
   SetCellText(cell.Row, cell.Column, text);
   if (mCommit) mCommit(cell, text);
+}
+
+void CodeGrid::DiscardEdit() {
+  if (!mEdited.Valid()) return;
+  QWidget* editor = EditorOf(mEdited.Column);
+  mEdited = {};  // first: the focus leaving the editor below commits nothing
+  if (editor->hasFocus()) setFocus(Qt::OtherFocusReason);
+  editor->hide();
 }
 
 void CodeGrid::WalkOnEnter() {

@@ -9,7 +9,9 @@
 // - EnterRule: the cell actually entered when the user enters one (a page can send the
 //   cursor back to the start of its row);
 // - EnterWalk: where Enter goes from a cell, given the editor's text;
-// - Commit: called after a cell took the editor's text; it may rewrite any cell.
+// - Commit: called after a cell took the editor's text; it may rewrite any cell;
+// - EditText: the text a cell's editor opens with, when that is not the cell's shown text
+//   (a cell that shows decoration around what is edited).
 // Rows count from 0; column 0 is usually the row's label and has no editor. With the grid
 // itself focused (no editor open), Enter, F2 or typing opens the current cell's editor.
 //
@@ -55,12 +57,14 @@ class CodeGrid : public QTableWidget {
   using EnterRule = std::function<GridCell(GridCell rWanted)>;
   using EnterWalk = std::function<GridCell(GridCell rFrom, const QString& rText)>;
   using Commit = std::function<void(GridCell rCell, const QString& rText)>;
+  using EditText = std::function<QString(GridCell rCell)>;
 
   CodeGrid(const char* rName, int rRows, std::vector<CodeGridColumn> rColumns, QWidget* rParent = nullptr);
 
   void SetEnterRule(EnterRule rRule) { mEnterRule = std::move(rRule); }
   void SetEnterWalk(EnterWalk rWalk) { mEnterWalk = std::move(rWalk); }
   void SetCommit(Commit rCommit) { mCommit = std::move(rCommit); }
+  void SetEditText(EditText rEditText) { mEditText = std::move(rEditText); }
 
   // Header texts, left to right (the page sets them in the current language).
   void SetHeaders(const QStringList& rHeaders);
@@ -74,6 +78,9 @@ class CodeGrid : public QTableWidget {
   void EnterCell(int rRow, int rColumn);
   // Commits the open editor, if any, and hides it (a page's OK calls this first).
   void CommitEdit();
+  // Hides the open editor without committing: what it holds no longer applies (the page
+  // changed the cell under it).
+  void DiscardEdit();
   // The cell whose editor is open; invalid when none is.
   GridCell EditedCell() const { return mEdited; }
   // The editor widget of a column (nullptr for a column without one).
@@ -107,6 +114,7 @@ class CodeGrid : public QTableWidget {
   EnterRule mEnterRule;
   EnterWalk mEnterWalk;
   Commit mCommit;
+  EditText mEditText;
 };
 
 }  // namespace px

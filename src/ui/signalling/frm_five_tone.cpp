@@ -294,6 +294,10 @@ void Frm5Tone::BuildGrid() {
 
   mGrid->SetCommit([this](GridCell rCell, const QString& rText) { OnCellCommitted(rCell, rText); });
   mGrid->SetEnterWalk([this](GridCell rFrom, const QString& rText) { return EnterWalk(rFrom, rText); });
+  mGrid->SetEditText([this](GridCell rCell) {
+    if (rCell.Column == kColCode) return ToQ(mPage.Rows[static_cast<std::size_t>(rCell.Row)].Edit);
+    return mGrid->CellText(rCell.Row, rCell.Column);
+  });
   connect(mStandardEditor, &QComboBox::currentIndexChanged, this, [this](int rIndex) {
     const GridCell cell = mGrid->EditedCell();
     if (mShowing || rIndex < 0 || cell.Column != kColStandard) return;
@@ -383,7 +387,11 @@ GridCell Frm5Tone::EnterWalk(const GridCell& rFrom, const QString& rText) const 
 void Frm5Tone::OnCodeDoubleClicked(int rRow) {
   MessageService messages(this);
   if (!ResetSpecialCall(mState, mPage, rRow, messages)) return;
-  mGrid->CommitEdit();
+  // The editor on this cell still holds the call that is gone; any other one is kept.
+  if (mGrid->EditedCell() == GridCell{rRow - 1, kColCode})
+    mGrid->DiscardEdit();
+  else
+    mGrid->CommitEdit();
   ShowRow(rRow);
 }
 
@@ -398,7 +406,8 @@ bool Frm5Tone::eventFilter(QObject* rWatched, QEvent* rEvent) {
     }
   } else if (rEvent->type() == QEvent::FocusOut && (rWatched == mPttCode[0] || rWatched == mPttCode[1])) {
     auto* box = static_cast<QLineEdit*>(rWatched);
-    box->setText(QString::fromStdString(EncodeFiveToneCode(box->text().toStdString(), mOwnId->text().toStdString())));
+    box->setText(QString::fromStdString(
+        EncodeFiveToneCode(CodeAlphabetOnly(box->text().toStdString()), mOwnId->text().toStdString())));
   }
   return QDialog::eventFilter(rWatched, rEvent);
 }
