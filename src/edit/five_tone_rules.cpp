@@ -361,7 +361,7 @@ void SaveInfoCode(FiveTonePage& rPage, int rNumber) {
   const InfoCodeInputs& in = rPage.Info;
   info.CodeBytes[0] = ByteValue(StoredAtPosition(kDecodeFunctions, in.Function));
   info.CodeBytes[1] = ByteValue(StoredAtPosition(kResponses, in.Response));
-  const std::string code = in.Code.substr(0, kInfoCodeMax);
+  const std::string code = CodeAlphabetOnly(in.Code).substr(0, kInfoCodeMax);
   if (InfoDigits(info) != code) info.Code.Assign(code);
   info.CodeBytes[2] = ByteValue(static_cast<int>(code.size()));
   AssignIfChanged(info.Name, in.Name.substr(0, kCodeNameMax));

@@ -149,7 +149,7 @@ TEST_F(FiveToneRules, CodeCellsEditTheCodeAndStoreOnlyTheCodeAlphabet) {
       {"1234", "1234"},
       {"12345        (with messag", "12345EA"},  // the letters a-f of the words survive
       {"1 2-3", "123"},
-      {"ab\xE9\x01c", "ABC"},
+      {"ab\xE9\x01" "c", "ABC"},
   };
   for (const auto& c : cases) {
     CommitCodeCell(state, page, 1, c.Text);

@@ -327,7 +327,7 @@ TEST_F(FiveTonePageTest, EditingAMessageCallsCellEditsTheCodeNotItsWords) {
     const FiveToneCode& stored = Five().Codes[4];
     EXPECT_EQ(stored.Digits.Display(), c.Stored) << c.Digits;
     EXPECT_EQ(stored.CodeBytes[2], std::string_view(c.Stored).size()) << c.Digits;
-    RadioImage image;
+    RadioImage image{};
     test::ScriptedUi ui;
     EXPECT_TRUE(EncodeCodeplug(mState, image, ui)) << c.Digits;
     EXPECT_TRUE(ui.Questions.empty()) << c.Digits;
@@ -353,12 +353,13 @@ TEST_F(FiveTonePageTest, PttIdMadeBeforeTheOwnIdTakesItWhenItIsTyped) {
   EXPECT_EQ(begin->text(), "E6");
 
   mDialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(mDialog.get()));
   auto* ownId = Find<QLineEdit>("Text2");
   QTest::mouseClick(ownId, Qt::LeftButton);
-  ownId->setFocus();
+  ASSERT_TRUE(ownId->hasFocus());
   QTest::keyClicks(ownId, "24680");
-  QTest::mouseClick(Find<QComboBox>("Combo1_2"), Qt::LeftButton);
-  Find<QComboBox>("Combo1_2")->hidePopup();
+  QTest::keyClick(ownId, Qt::Key_Tab);
+  EXPECT_FALSE(ownId->hasFocus());
   EXPECT_EQ(begin->text(), "E624680");
   Ok();
   ASSERT_EQ(mDialog->result(), QDialog::Accepted);

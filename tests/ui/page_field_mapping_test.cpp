@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -38,8 +40,8 @@ struct Act {
   int Entry = 0;        // Choose: list position; Cell: row (from 0)
   int Column = 0;       // Cell
 };
-Act Choose(const char* rList, int rEntry) { return {Act::Choose, rList, rEntry}; }
-Act Click(const char* rSwitch) { return {Act::Click, rSwitch}; }
+Act Choose(const char* rList, int rEntry) { return {Act::Choose, rList, rEntry, 0}; }
+Act Click(const char* rSwitch) { return {Act::Click, rSwitch, 0, 0}; }
 Act Cell(const char* rGrid, int rRow, int rColumn) { return {Act::Cell, rGrid, rRow, rColumn}; }
 
 using Edit = std::function<void(Codeplug&)>;
