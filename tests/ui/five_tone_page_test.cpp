@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 #include <functional>
@@ -269,9 +270,12 @@ TEST_F(FiveTonePageTest, ResetOfASpecialCallHoldsWhateverEditorWasOpen) {
         mMessages.Answer(MsgAnswer::Ok);
         QTest::mouseDClick(editor, Qt::LeftButton);
       } else {
+        // Through the window, so that each click reaches the widget under it: the first
+        // opens the cell's editor, the double click then lands on that editor.
         if (way == Way::FromAnotherCell) ClickCell(10, 5);
         mMessages.Answer(MsgAnswer::Ok);
-        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellPoint(10, 2));
+        const QPoint at = Grid()->viewport()->mapTo(mDialog.get(), CellPoint(10, 2));
+        QTest::mouseDClick(mDialog->windowHandle(), Qt::LeftButton, {}, at);
       }
       EXPECT_EQ(mMessages.Texts(), std::vector<std::string>{"Reset Special Call of this channel,OK or Not?"}) << where;
       mMessages.Requests.clear();
