@@ -42,6 +42,9 @@ constexpr ReasonForm kForms[] = {
      "%1：嵌套超过 %2 层；数据的 JSON 形式远没有这么深"},
     {"No serial port is chosen.", "未选择串口。"},
     {"%1: permission denied (or the port is in use by another program).", "%1：权限不足（或端口正被其他程序使用）。"},
+    {"%1: no such device. Is the cable plugged in?", "%1：没有这个设备。写频线插好了吗？"},
+    {"%1: permission denied. Join the group \"%2\" that owns the device (sudo usermod -aG %3 $USER), then log in again.",
+     "%1：权限不足。请加入拥有该设备的用户组“%2”（sudo usermod -aG %3 $USER），然后重新登录。"},
 };
 
 // The system's texts, by error number, so that they match whatever the C library says.
@@ -131,6 +134,11 @@ std::string LineInChinese(const std::string& rLine) {
       if (const auto place = text.find(mark); place != std::string::npos) text.replace(place, mark.size(), value);
     }
     return text;
+  }
+  // "<what>: <the system's text>", as a port or a file gives it.
+  if (const std::size_t colon = rLine.rfind(": "); colon != std::string::npos) {
+    if (std::string system = SystemTextInChinese(rLine.substr(colon + 2)); !system.empty())
+      return rLine.substr(0, colon) + "：" + system;
   }
   return {};
 }
