@@ -63,17 +63,17 @@ std::string WithShortenedQuotes(std::string_view rText) { return ShortenQuotes(r
 std::vector<std::string> ImportReportLines(const AppState& rState, const ChannelImportPlan& rPlan) {
   std::vector<std::string> lines;
   std::size_t total = 0;
-  const auto add = [&](std::string rLine) {
-    if (++total <= kShownImportLines) lines.push_back(ShortenQuotes(rLine, &rState));
-  };
+  // Only the lines shown are built: a million refusals cost a count, not a million texts.
   for (const CsvImportedChannel& channel : rPlan.Channels)
     for (const std::string& note : channel.Notes)
-      add(Fill(OwnTextOf(rState, kNoteLine), {std::to_string(channel.Line), note}));
+      if (++total <= kShownImportLines)
+        lines.push_back(Fill(OwnTextOf(rState, kNoteLine), {std::to_string(channel.Line), ShortenQuotes(note, &rState)}));
   for (const CsvRefusedRow& row : rPlan.Refused) {
+    if (++total > kShownImportLines) continue;
     CsvRefusedRow shown = row;
     shown.Location = Shortened(row.Location, kCellBytes, &rState);
     shown.Reason = ShortenQuotes(row.Reason, &rState);
-    add(RefusedRowText(rState, shown));
+    lines.push_back(RefusedRowText(rState, shown));
   }
   if (total > kShownImportLines)
     lines.push_back(Fill(OwnTextOf(rState, kMoreLines), {std::to_string(total - kShownImportLines)}));

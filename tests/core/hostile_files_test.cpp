@@ -65,7 +65,9 @@ TEST(HostileInputs, APipeOrADeviceIsRefusedByNameWithoutBlocking) {
   for (const Reader& reader : Readers()) {
     SCOPED_TRACE(reader.Name);
     EXPECT_EQ(reader.Read(fifo), fifo + " is not a regular file");
-    if (haveDevice) EXPECT_EQ(reader.Read(device), device + " is not a regular file");
+    if (haveDevice) {
+      EXPECT_EQ(reader.Read(device), device + " is not a regular file");
+    }
   }
   // A link to a pipe is the pipe.
   std::filesystem::create_symlink(fifo, dir.File("link.dat"));
