@@ -3,13 +3,14 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
 #include "app/bands.h"
 #include "app/language.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
 #include "codeplug/file_bytes.h"
+#include "codeplug/input_file.h"
+#include "codeplug/output_file.h"
 #include "link/image_file.h"
 
 namespace px {
@@ -36,8 +37,22 @@ void RequireWritable(const std::string& rPath) {
   if (const std::string problem = OutputProblem(rPath); !problem.empty()) throw CommandError(problem);
 }
 
+void RequireNotInput(const std::string& rOutput, const std::vector<std::string>& rInputs) {
+  for (const std::string& input : rInputs) {
+    std::error_code sameError;
+    std::error_code outError;
+    std::error_code inError;
+    const bool same = std::filesystem::equivalent(rOutput, input, sameError);
+    const auto outPath = std::filesystem::weakly_canonical(rOutput, outError);
+    const auto inPath = std::filesystem::weakly_canonical(input, inError);
+    if (same || (!outError && !inError && outPath == inPath)) throw CommandError(rOutput + " is one of the inputs (" + input + "); choose another output file");
+  }
+}
+
 void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
                       const std::vector<std::string>& rPaths) {
+  for (const std::string& path : rPaths)
+    if (std::string problem = OutputTargetProblem(path); !problem.empty()) throw CommandError(problem);
   const bool assumeYes = rArgs.Has(kYesOption.Long);
   const bool interactive = TerminalUi::IsInteractiveTerminal();
   TerminalUi ui(std::cin, rCtx.Err, interactive);
@@ -61,16 +76,10 @@ void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& 
   RebuildBandTexts(rState);
 }
 
-std::string ReadTextFile(const std::string& rPath) {
-  if (rPath == "-") {
-    std::ostringstream text;
-    text << std::cin.rdbuf();
-    return text.str();
-  }
-  std::vector<Byte> bytes;
-  std::string error;
-  if (ReadFileBytes(rPath, bytes, error) != FileRead::Read) throw CommandError(error);
-  return std::string(bytes.begin(), bytes.end());
+std::string ReadTextFile(const std::string& rPath, std::size_t rCeiling) {
+  InputFile file = rPath == "-" ? ReadStandardInput(rCeiling) : ReadInputFile(rPath, rCeiling);
+  if (file.Result != InputRead::Read) throw CommandError(file.Error);
+  return std::string(file.Bytes.begin(), file.Bytes.end());
 }
 
 void WriteTextFile(const std::string& rPath, const std::string& rText) {

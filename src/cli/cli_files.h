@@ -26,7 +26,12 @@ void RequireCodeplugName(const std::string& rPath);
 // A CommandError unless rPath can be written now (its folder exists and takes files).
 void RequireWritable(const std::string& rPath);
 
-// Before replacing files that exist: with --yes, go on; on a terminal, ask; otherwise
+// A CommandError when rOutput is the same file as one of rInputs (a report written over
+// the codeplug it reports on).
+void RequireNotInput(const std::string& rOutput, const std::vector<std::string>& rInputs);
+
+// Before replacing files that exist: anything but a regular file is refused whatever
+// the answer; then with --yes, go on; on a terminal, ask; otherwise
 // refuse, since nobody has said that they may go.
 void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
                       const std::vector<std::string>& rPaths);
@@ -35,8 +40,9 @@ void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
 // prints the warning of a missing or short channel file.
 void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& rErr);
 
-// "-" is standard input.
-std::string ReadTextFile(const std::string& rPath);
+// "-" is standard input. Only a regular file (or standard input) of at most rCeiling
+// bytes is read; anything else is refused before it is read.
+std::string ReadTextFile(const std::string& rPath, std::size_t rCeiling);
 void WriteTextFile(const std::string& rPath, const std::string& rText);
 // To standard output when -o is absent or "-", else to that file (overwrite as above).
 void WriteTextOutput(CommandContext& rCtx, const ParsedArgs& rArgs, const std::string& rText);

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/language.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "codeplug/book_file.h"
 #include "codeplug/codeplug_file.h"
@@ -24,17 +26,12 @@ constexpr std::string_view kBookUsage =
     "\n"
     "  -o, --output NAME.cb  the book file to write (export)\n";
 
-void ReadCodeplug(const std::string& rPath, Codeplug& rPlug, ChannelTable& rChannels) {
-  std::string error;
-  if (!ReadCodeplugFiles(rPath, rPlug, rChannels, error)) throw CommandError(error);
-}
-
 int RunExport(CommandContext& rCtx, const std::vector<std::string>& rArgs) {
   const ParsedArgs args = ParseArguments(rArgs, {kOutput}, 1, 1);
   const auto out = args.Value(kOutput.Long);
   if (!out || out->empty()) throw UsageError("missing -o NAME.cb");
-  AppState state;
-  ReadCodeplug(args.Positionals[0], state.Current, state.Channels);
+  AppState state = CommandState(rCtx, kEnglish);
+  ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
   std::string error;
   if (!WriteBookFile(*out, state.Current.Book, error)) throw CommandError(error);
   rCtx.Err << "px4800: wrote " << *out << "\n";
@@ -44,8 +41,8 @@ int RunExport(CommandContext& rCtx, const std::vector<std::string>& rArgs) {
 int RunImport(CommandContext& rCtx, const std::vector<std::string>& rArgs) {
   const ParsedArgs args = ParseArguments(rArgs, {}, 2, 2);
   const std::string& target = args.Positionals[0];
-  AppState state;
-  ReadCodeplug(target, state.Current, state.Channels);
+  AppState state = CommandState(rCtx, kEnglish);
+  ReadCodeplugInto(target, state, rCtx.Err);
   std::string error;
   if (!ReadBookFile(args.Positionals[1], state.Current.Book, error))
     throw CommandError(error + "; " + target + " is unchanged");

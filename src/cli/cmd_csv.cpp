@@ -5,8 +5,10 @@
 #include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "codeplug/codeplug_file.h"
+#include "codeplug/input_file.h"
 #include "edit/channel_csv.h"
 #include "edit/codeplug_ops.h"
+#include "edit/import_report.h"
 
 namespace px {
 namespace {
@@ -59,12 +61,9 @@ int RunImportCsv(CommandContext& rCtx) {
   AppState state = CommandState(rCtx, LanguageIndexOf(args));
   ReadCodeplugInto(in, state, rCtx.Err);
 
-  const ChannelImportPlan plan = PlanChannelImport(state, ReadTextFile(args.Positionals[1]));
+  const ChannelImportPlan plan = PlanChannelImport(state, ReadTextFile(args.Positionals[1], kCsvCeiling));
   if (!plan.Error.empty()) throw CommandError(args.Positionals[1] + ": " + plan.Error);
-  for (const CsvImportedChannel& channel : plan.Channels)
-    for (const std::string& note : channel.Notes)
-      rCtx.Err << "px4800: line " << channel.Line << ": " << note << "\n";
-  for (const CsvRefusedRow& row : plan.Refused) rCtx.Err << "px4800: " << RefusedRowText(state, row) << "\n";
+  for (const std::string& line : ImportReportLines(state, plan)) rCtx.Err << "px4800: " << line << "\n";
   rCtx.Err << "px4800: " << ImportSummaryText(state, plan) << "\n";
   if (!plan.Refused.empty() && !args.Has(kSkipBad.Long)) {
     rCtx.Err << "px4800: nothing written; fix the rows or give --skip-bad\n";

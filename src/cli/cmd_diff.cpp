@@ -30,7 +30,9 @@ AppState LoadCodeplug(const CommandContext& rCtx, const std::string& rPath, int 
   state.ProgramFolder = rCtx.ProgramFolder;
   SetLanguage(state, rLanguage);
   std::string error;
-  if (!LoadCodeplugOrImage(rPath, state, error)) throw CommandError(error);
+  std::string warning;
+  if (!LoadCodeplugOrImage(rPath, state, error, &warning)) throw CommandError(error);
+  if (!warning.empty()) rCtx.Err << "px4800: warning: " << warning << "\n";
   return state;
 }
 

@@ -10,6 +10,7 @@
 #include "cli/codeplug_report.h"
 #include "cli/commands.h"
 #include "codeplug/codeplug_file.h"
+#include "codeplug/input_file.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "codeplug/json_form.h"
@@ -105,7 +106,7 @@ int RunFromJson(CommandContext& rCtx) {
   Codeplug plug;
   ChannelTable channels{};
   std::string error;
-  if (!CodeplugFromJson(ReadTextFile(in), plug, channels, error))
+  if (!CodeplugFromJson(ReadTextFile(in, kJsonCeiling), plug, channels, error))
     throw CommandError((in == "-" ? std::string("standard input") : in) + ": " + error);
   ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
   WritePair(out, plug, channels, rCtx.Err);

@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/bands.h"
 #include "app/language.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "codeplug/codeplug_file.h"
 #include "edit/report.h"
@@ -18,6 +19,7 @@ namespace px {
 namespace {
 
 constexpr OptionSpec kOutput{"--output", "-o", true};
+constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kPages{"--pages", "", true};
 constexpr OptionSpec kLang{"--lang", "", true};
 constexpr OptionSpec kPaper{"--paper", "", true};
@@ -32,6 +34,7 @@ std::string PrintUsage() {
          "values, as before a radio is read.\n"
          "\n"
          "  -o, --output REPORT.pdf  the PDF file to write\n"
+         "  -y, --yes                overwrite an existing file (needed without a terminal)\n"
          "  --pages LIST             comma-separated pages (default: all): " + keys + "\n"
          "  --lang en|zh             language of the report (default en)\n"
          "  --paper a4|letter        paper size (default a4)\n";
@@ -61,21 +64,19 @@ ReportPaper PaperOf(const ParsedArgs& rArgs) {
 }
 
 int RunPrint(CommandContext& rCtx) {
-  const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kPages, kLang, kPaper}, 1, 1);
+  const ParsedArgs args = ParseArguments(rCtx.Args, {kOutput, kYes, kPages, kLang, kPaper}, 1, 1);
   const auto out = args.Value(kOutput.Long);
   if (!out || out->empty()) throw UsageError("missing -o REPORT.pdf");
   const std::vector<std::string> pages = PagesOf(args);
   const ReportPaper paper = PaperOf(args);
+  const std::string& in = args.Positionals[0];
+  RequireNotInput(*out, {in, SideFilePath(in)});
 
-  AppState state;
-  state.ProgramFolder = rCtx.ProgramFolder;
-  SetLanguage(state, LanguageIndexOf(args));
+  AppState state = CommandState(rCtx, LanguageIndexOf(args));
+  ReadCodeplugInto(in, state, rCtx.Err);
+  state.FilePath = in;
+  ConfirmOverwrite(rCtx, args, {*out});
   std::string error;
-  if (!ReadCodeplugFiles(args.Positionals[0], state.Current, state.Channels, error))
-    throw CommandError(error);
-  state.FilePath = args.Positionals[0];
-  state.Band.Index = state.Current.BandIndex;
-  RebuildBandTexts(state);
 
   // Fonts and layout need a GUI application, but never a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -22,10 +22,12 @@ bool ParseBook(const std::vector<Byte>& rBytes, BookEntries& rBook) {
 
 bool ReadBookFile(const std::string& rPath, BookEntries& rBook, std::string& rError) {
   std::vector<Byte> bytes;
-  if (ReadFileBytes(rPath, bytes, rError) != FileRead::Read) return false;
-  if (!ParseBook(bytes, rBook)) {
-    rError = rPath + " is " + std::to_string(bytes.size()) + " bytes long; a book file has " +
-             std::to_string(kBookFileSize);
+  std::uintmax_t size = 0;
+  const FileRead read = ReadFileBytes(rPath, bytes, rError, kBookFileSize, &size);
+  if (read != FileRead::Read && read != FileRead::TooLarge) return false;
+  if (read == FileRead::TooLarge || !ParseBook(bytes, rBook)) {
+    rError = rPath + " is " + std::to_string(read == FileRead::TooLarge ? size : bytes.size()) +
+             " bytes long; a book file has " + std::to_string(kBookFileSize);
     return false;
   }
   return true;

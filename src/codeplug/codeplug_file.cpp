@@ -53,6 +53,10 @@ std::string CodeplugNameProblem(const std::string& rPath) {
 
 namespace {
 
+// Records past the last slot are never read; a side file much longer than the table is
+// no side file of this program.
+constexpr std::size_t kSideFileCeiling = 1u << 20;
+
 std::string ChannelsText(int rCount) {
   return std::to_string(rCount) + (rCount == 1 ? " channel" : " channels");
 }
@@ -62,10 +66,12 @@ std::string ChannelsText(int rCount) {
 bool ReadCodeplugFiles(const std::string& rPath, Codeplug& rPlug, ChannelTable& rChannels,
                        std::string& rError, std::string* rWarning) {
   std::vector<Byte> bytes;
-  if (ReadFileBytes(rPath, bytes, rError) != FileRead::Read) return false;
-  if (bytes.size() != kCodeplugFileSize) {
-    rError = rPath + " is " + std::to_string(bytes.size()) + " bytes long; a codeplug file has " +
-             std::to_string(kCodeplugFileSize);
+  std::uintmax_t size = 0;
+  const FileRead read = ReadFileBytes(rPath, bytes, rError, kCodeplugFileSize, &size);
+  if (read != FileRead::Read && read != FileRead::TooLarge) return false;
+  if (read == FileRead::TooLarge || bytes.size() != kCodeplugFileSize) {
+    rError = rPath + " is " + std::to_string(read == FileRead::TooLarge ? size : bytes.size()) +
+             " bytes long; a codeplug file has " + std::to_string(kCodeplugFileSize);
     return false;
   }
   Codeplug plug;
@@ -82,8 +88,8 @@ bool ReadCodeplugFiles(const std::string& rPath, Codeplug& rPlug, ChannelTable& 
   const std::string sidePath = SideFilePath(rPath);
   std::vector<Byte> side;
   std::string sideError;
-  const FileRead sideRead = ReadFileBytes(sidePath, side, sideError);
-  if (sideRead == FileRead::Failed) {
+  const FileRead sideRead = ReadFileBytes(sidePath, side, sideError, kSideFileCeiling);
+  if (sideRead == FileRead::Failed || sideRead == FileRead::TooLarge) {
     rError = sideError;
     return false;
   }
@@ -128,7 +134,7 @@ bool WriteCodeplugFiles(const std::string& rPath, const Codeplug& rPlug,
   const std::string sidePath = SideFilePath(rPath);
   std::vector<Byte> side;
   std::string ignored;
-  if (ReadFileBytes(sidePath, side, ignored) != FileRead::Read) side.clear();
+  if (ReadFileBytes(sidePath, side, ignored, kSideFileCeiling) != FileRead::Read) side.clear();
   const std::size_t needed = static_cast<std::size_t>(rPlug.ChannelCount) * kChannelRecordSize;
   if (side.size() < needed) side.resize(needed);
   for (int k = 0; k < rPlug.ChannelCount; ++k) {
@@ -136,10 +142,20 @@ bool WriteCodeplugFiles(const std::string& rPath, const Codeplug& rPlug,
     std::copy(record.begin(), record.end(), side.begin() + k * kChannelRecordSize);
   }
 
-  // The codeplug file names the count, so it goes last: an interrupted save leaves the
-  // previous pair readable.
-  if (!ReplaceFileBytes(sidePath, side, rError)) return false;
-  return ReplaceFileBytes(rPath, SerializeCodeplug(rPlug), rError);
+  // Both files are written and on the disk before either replaces its old one, so only
+  // the two renames stand between the old pair and the new. The codeplug file names the
+  // count, so it goes last: a save stopped between the renames leaves the old codeplug
+  // file over a side file that holds at least its channels.
+  if (!WriteTemporaryFor(sidePath, side, rError)) return false;
+  if (!WriteTemporaryFor(rPath, SerializeCodeplug(rPlug), rError)) {
+    DiscardTemporaryFor(sidePath);
+    return false;
+  }
+  if (!RenameTemporaryOver(sidePath, rError)) {
+    DiscardTemporaryFor(rPath);
+    return false;
+  }
+  return RenameTemporaryOver(rPath, rError);
 }
 
 }  // namespace px

@@ -257,13 +257,23 @@ std::string CodeplugToJson(const Codeplug& rPlug, const ChannelTable& rChannels)
 
 namespace {
 
+// The codeplug form nests a handful of levels. Deeper input is refused while it is
+// parsed: the parsed value and its destruction recurse once per level, and tens of
+// thousands of levels overflow the stack.
+constexpr std::size_t kMaxJsonDepth = 32;
+
+struct TooDeep {};
+
 // The field the parser is in, for an error it raises itself: "Settings.Options[3]".
 class JsonPathTracker {
  public:
-  bool operator()(int, Json::parse_event_t rEvent, Json& rParsed) {
+  bool operator()(int rDepth, Json::parse_event_t rEvent, Json& rParsed) {
     switch (rEvent) {
-      case Json::parse_event_t::object_start: mFrames.push_back({false, {}, 0}); break;
-      case Json::parse_event_t::array_start: mFrames.push_back({true, {}, 0}); break;
+      case Json::parse_event_t::object_start:
+      case Json::parse_event_t::array_start:
+        if (static_cast<std::size_t>(rDepth) >= kMaxJsonDepth || mFrames.size() >= kMaxJsonDepth) throw TooDeep{};
+        mFrames.push_back({rEvent == Json::parse_event_t::array_start, {}, 0});
+        break;
       case Json::parse_event_t::object_end:
       case Json::parse_event_t::array_end:
         if (!mFrames.empty()) mFrames.pop_back();
@@ -325,6 +335,10 @@ bool CodeplugFromJson(const std::string& rJson, Codeplug& rPlug, ChannelTable& r
     return false;
   } catch (const Json::exception& e) {
     rError = std::string("not valid JSON: ") + e.what();
+    return false;
+  } catch (const TooDeep&) {
+    rError = where.Path() + ": nested more than " + std::to_string(kMaxJsonDepth) +
+             " levels deep; a codeplug's JSON form has far fewer";
     return false;
   }
 

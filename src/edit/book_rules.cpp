@@ -2,6 +2,7 @@
 
 #include "app/language.h"
 #include "app/messages.h"
+#include "app/reason_text.h"
 
 namespace px {
 namespace {
@@ -12,7 +13,7 @@ constexpr const char* kCallIdHeader = "Call ID";  // the same in every language
 constexpr const char* kBookFileSuffix = " (*.cb)|*.cb";
 
 std::string FileErrorText(const AppState& rState, const std::string& rReason) {
-  return MessageText(rState, Message::FileError) + kMessageLineBreak + rReason;
+  return MessageText(rState, Message::FileError) + kMessageLineBreak + LocalReason(rState, rReason);
 }
 
 template <std::size_t N>

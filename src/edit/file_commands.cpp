@@ -5,6 +5,7 @@
 
 #include "app/bands.h"
 #include "app/language.h"
+#include "app/reason_text.h"
 #include "app/messages.h"
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
@@ -110,7 +111,7 @@ void LoadDefaultCodeplug(AppState& rState) {
 
 std::string FileErrorText(const AppState& rState, const std::string& rReason) {
   std::string text = MessageText(Message::FileError, rState.LanguageIndex);
-  if (!rReason.empty()) text += "\r\n" + rReason;
+  if (!rReason.empty()) text += "\r\n" + LocalReason(rState, rReason);
   return text;
 }
 
@@ -176,7 +177,7 @@ bool OpenCodeplugFile(AppState& rState, UserInterface& rUi, const std::string& r
   rState.FilePath = rPath;
   rState.Untitled = false;
   rState.UnsavedRead = false;
-  if (!warning.empty()) rUi.Tell(warning, MsgIcon::Warning);
+  if (!warning.empty()) rUi.Tell(LocalReason(rState, warning), MsgIcon::Warning);
   return true;
 }
 

@@ -15,9 +15,10 @@ bool IsImagePath(const std::string& rPath) {
 
 }  // namespace
 
-bool LoadCodeplugOrImage(const std::string& rPath, AppState& rOut, std::string& rError) {
+bool LoadCodeplugOrImage(const std::string& rPath, AppState& rOut, std::string& rError,
+                         std::string* rWarning) {
   if (!IsImagePath(rPath)) {
-    if (!ReadCodeplugFiles(rPath, rOut.Current, rOut.Channels, rError)) return false;
+    if (!ReadCodeplugFiles(rPath, rOut.Current, rOut.Channels, rError, rWarning)) return false;
     // The file's own band, not the program's.
     rOut.Band.Index = rOut.Current.BandIndex;
     RebuildBandTexts(rOut);

@@ -9,7 +9,9 @@
 namespace px {
 
 // rOut keeps its program folder and language; its codeplug and band become the file's.
-// False with rError set when the file cannot be read.
-bool LoadCodeplugOrImage(const std::string& rPath, AppState& rOut, std::string& rError);
+// False with rError set when the file cannot be read. A short or missing side file
+// sets *rWarning (when given) as the codeplug reader words it.
+bool LoadCodeplugOrImage(const std::string& rPath, AppState& rOut, std::string& rError,
+                         std::string* rWarning = nullptr);
 
 }  // namespace px

@@ -4,6 +4,7 @@
 
 #include "app/bands.h"
 #include "app/language.h"
+#include "app/reason_text.h"
 #include "codeplug/file_bytes.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
@@ -32,7 +33,7 @@ std::string FileNameOnly(const std::string& rPath) {
 std::string OpenFailureText(const AppState& rState, const std::string& rPath,
                             const ImageFileResult& rResult) {
   std::string text = Replace(OwnTextOf(rState, kCannotOpen), "%1", FileNameOnly(rPath)) + "\r\n";
-  if (!rResult.WrongSize) return text + rResult.Reason;
+  if (!rResult.WrongSize) return text + LocalReason(rState, rResult.Reason);
   return text + Replace(Replace(OwnTextOf(rState, kWrongSize), "%1", std::to_string(rResult.Size)),
                         "%2", std::to_string(kImageSize));
 }
@@ -42,9 +43,11 @@ std::string OpenFailureText(const AppState& rState, const std::string& rPath,
 ImageFileResult ReadImageFile(const std::string& rPath) {
   ImageFileResult result;
   std::vector<Byte> bytes;
-  if (ReadFileBytes(rPath, bytes, result.Reason) != FileRead::Read) return result;
-  result.Size = bytes.size();
-  if (bytes.size() != kImageSize) {
+  std::uintmax_t size = 0;
+  const FileRead read = ReadFileBytes(rPath, bytes, result.Reason, kImageSize, &size);
+  if (read != FileRead::Read && read != FileRead::TooLarge) return result;
+  result.Size = static_cast<std::size_t>(read == FileRead::TooLarge ? size : bytes.size());
+  if (read == FileRead::TooLarge || bytes.size() != kImageSize) {
     result.WrongSize = true;
     return result;
   }

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "codeplug/file_bytes.h"
 #include "link/radio_image.h"
 #include "link/radio_responder.h"
 #include "sim/sim_options.h"
@@ -38,11 +39,11 @@ struct TimedByte {
 };
 
 bool LoadImage(const std::string& rPath, RadioImage& rImage) {
-  std::ifstream in(rPath, std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-  if (!in.eof() && !in.good()) return false;
+  std::vector<Byte> bytes;
+  std::string error;
+  if (ReadFileBytes(rPath, bytes, error, rImage.size()) != FileRead::Read) return false;
   if (bytes.size() != rImage.size()) return false;
-  for (std::size_t i = 0; i < bytes.size(); ++i) rImage[i] = static_cast<Byte>(bytes[i]);
+  for (std::size_t i = 0; i < bytes.size(); ++i) rImage[i] = bytes[i];
   return true;
 }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/bands.h"
+#include "app/language.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "link/codec.h"
@@ -276,6 +277,17 @@ TEST_F(RadioCommands, MissingPortIsReportedAndNothingStarts) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_TRUE(texts[0].starts_with(LinkTextOf(mState, LinkText::PortOpenFailed)));
   EXPECT_FALSE(mRadio.Busy);
+}
+
+TEST_F(RadioCommands, AMissingPortIsExplainedInChineseToo) {
+  SetLanguage(mState, kChinese);
+  mRadio.PortPath = mDir.File("no-such-device");
+  ScriptedMessages boxes;
+  EXPECT_FALSE(RunReadCommand(mState, mRadio, nullptr));
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NE(texts[0].find(mDir.File("no-such-device") + "：没有这个设备。写频线插好了吗？"), std::string::npos) << texts[0];
+  EXPECT_EQ(texts[0].find("no such device"), std::string::npos) << texts[0];
 }
 
 TEST_F(RadioCommands, PasswordGivenBeforehandIsUsedAndKept) {

@@ -8,11 +8,11 @@
 #include <QSettings>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <span>
 #include <set>
 
 #include "app/language.h"
+#include "app/reason_text.h"
 #include "app/text_fill.h"
 #include "app/user_interface.h"
 #include "edit/channel_clipboard.h"
@@ -20,7 +20,11 @@
 #include "edit/channel_selection.h"
 #include "edit/codeplug_diff.h"
 #include "edit/codeplug_ops.h"
+#include "edit/import_report.h"
+#include "codeplug/file_bytes.h"
+#include "codeplug/input_file.h"
 #include "link/codeplug_source.h"
+#include "ui/kit/guarded_command.h"
 #include "ui/kit/apply_language.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_compare.h"
@@ -45,12 +49,6 @@ constexpr const char* kVerifyKey = "Settings/VerifyAfterWrite";
 
 // The main window's settings store.
 QSettings Store() { return QSettings(QStringLiteral("px4800-cps"), QStringLiteral("NR_6240")); }
-
-std::string ReadFileText(const std::string& rPath, bool& rOk) {
-  std::ifstream in(rPath, std::ios::binary);
-  rOk = static_cast<bool>(in);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A channel list starts with its header line, "Location" first.
 bool LooksLikeChannelList(const std::string& rText) {
@@ -204,19 +202,20 @@ void ChannelWorkbench::DeleteRows(int rRow) {
 
 void ChannelWorkbench::ImportChannels() {
   const auto path = mUi.ChooseFileToOpen(OwnTextOf(mState, kCsvFilter), "");
-  if (path) ImportChannelsFrom(*path);
+  if (path) RunGuarded(mState, mUi, [&] { ImportChannelsFrom(*path); });
 }
 
 bool ChannelWorkbench::ImportChannelsFrom(const std::string& rPath) {
-  bool ok = false;
-  const std::string text = ReadFileText(rPath, ok);
-  if (!ok) {
-    mUi.Tell(FillText(OwnTextOf(mState, kCannotRead), {rPath}), MsgIcon::Critical);
+  // A pipe, a device or a file beyond any channel list is refused before it is read.
+  const InputFile file = ReadInputFile(rPath, kCsvCeiling);
+  if (file.Result != InputRead::Read) {
+    mUi.Tell(FillText(OwnTextOf(mState, kCannotRead), {rPath}) + "\r\n" + LocalReason(mState, file.Error),
+             MsgIcon::Critical);
     return false;
   }
-  const ChannelImportPlan plan = PlanChannelImport(mState, text);
+  const ChannelImportPlan plan = PlanChannelImport(mState, std::string(file.Bytes.begin(), file.Bytes.end()));
   if (!plan.Error.empty()) {
-    mUi.Tell(rPath + "\r\n" + plan.Error, MsgIcon::Critical);
+    mUi.Tell(rPath + "\r\n" + WithShortenedQuotes(plan.Error), MsgIcon::Critical);
     return false;
   }
   FrmImportPreview preview(mState, plan, mWindow);
@@ -230,11 +229,11 @@ void ChannelWorkbench::ExportChannels() {
   const auto path = mUi.ChooseFileToSave(OwnTextOf(mState, kCsvFilter), "channels.csv");
   if (!path) return;
   const std::string text = ExportChannelsCsv(mState);
-  std::ofstream out(*path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.flush();
-  if (!out) {
-    mUi.Tell(FillText(OwnTextOf(mState, kCannotWrite), {*path}), MsgIcon::Critical);
+  std::string error;
+  const auto* bytes = reinterpret_cast<const Byte*>(text.data());
+  if (!ReplaceFileBytes(*path, std::span(bytes, text.size()), error)) {
+    mUi.Tell(FillText(OwnTextOf(mState, kCannotWrite), {*path}) + "\r\n" + LocalReason(mState, error),
+             MsgIcon::Critical);
     return;
   }
   const auto lines = std::count(text.begin(), text.end(), '\n') - 1;
@@ -244,15 +243,19 @@ void ChannelWorkbench::ExportChannels() {
 void ChannelWorkbench::CompareWithFile() {
   const auto path = mUi.ChooseFileToOpen(OwnTextOf(mState, kCompareFilter), "");
   if (!path) return;
+  RunGuarded(mState, mUi, [&] { CompareWith(*path); });
+}
+
+void ChannelWorkbench::CompareWith(const std::string& rPath) {
   AppState other;
   other.ProgramFolder = mState.ProgramFolder;
   other.LanguageIndex = mState.LanguageIndex;
   std::string error;
-  if (!LoadCodeplugOrImage(*path, other, error)) {
-    mUi.Tell(error, MsgIcon::Critical);
+  if (!LoadCodeplugOrImage(rPath, other, error)) {
+    mUi.Tell(LocalReason(mState, error), MsgIcon::Critical);
     return;
   }
-  FrmCompare window(mState, *path, DiffCodeplugs(mState, other), mWindow);
+  FrmCompare window(mState, rPath, DiffCodeplugs(mState, other), mWindow);
   window.exec();
 }
 

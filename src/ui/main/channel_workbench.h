@@ -56,6 +56,7 @@ class ChannelWorkbench : public QObject {
   bool ImportChannelsFrom(const std::string& rPath);
   void ExportChannels();
   void CompareWithFile();
+  void CompareWith(const std::string& rPath);
 
   bool VerifyAfterWrite() const;
   void SetVerifyAfterWrite(bool rOn);

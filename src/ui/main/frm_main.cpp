@@ -26,6 +26,7 @@
 #include "edit/file_commands.h"
 #include "link/image_file.h"
 #include "platform/backups.h"
+#include "ui/kit/guarded_command.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
@@ -124,7 +125,9 @@ void FrmMain::ConnectCommands() {
   connect(m.New, &QAction::triggered, this, &FrmMain::NewFile);
   connect(m.Open, &QAction::triggered, this, &FrmMain::OpenFile);
   connect(m.OpenImage, &QAction::triggered, this, [this] {
-    if (const auto path = OpenImageCommand(mState, mMessages, BackupsFolder())) {
+    std::optional<std::string> path;
+    RunGuarded(mState, mMessages, [&] { path = OpenImageCommand(mState, mMessages, BackupsFolder()); });
+    if (path) {
       ShowListByData();
       const QString name = QFileInfo(ToQ(*path)).fileName();
       SetStatus([this, name] { return OwnQ(mState, kStatusImageOpened).arg(name); });
@@ -323,7 +326,9 @@ void FrmMain::NewFile() {
 
 void FrmMain::OpenFile() {
   // A failed open keeps the codeplug in memory; the grid only follows a success.
-  if (OpenCommand(mState, mMessages)) {
+  bool opened = false;
+  RunGuarded(mState, mMessages, [&] { opened = OpenCommand(mState, mMessages); });
+  if (opened) {
     mWorkbench->ClearHistory();
     ShowListByData();
     ReportFileStatus(kStatusOpened);

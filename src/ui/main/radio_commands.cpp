@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "app/reason_text.h"
 #include "edit/file_commands.h"
 #include "link/link_engine.h"
 #include "link/radio_image.h"
@@ -54,7 +55,8 @@ class DesktopLinkUser : public LinkUser {
         rText == LinkTextOf(mState, LinkText::ReadDone))
       mRadio.ShowReadCodeplug();
     if (rButtons == MsgButtons::Ok) mRadio.LastMessage = rText;
-    return mBoxes.Ask(rText, rButtons, rIcon);
+    // The port's and the files' reasons come from code that knows no language.
+    return mBoxes.Ask(LocalReason(mState, rText), rButtons, rIcon);
   }
   void SetQuietOutcome(bool rQuiet) { mQuietOutcome = rQuiet; }
   std::optional<std::string> ChooseFileToOpen(const std::string& rFilter,

@@ -13,6 +13,7 @@
 #include <QTextDocument>
 
 #include "app/language.h"
+#include "codeplug/output_file.h"
 
 namespace px {
 namespace {
@@ -101,6 +102,11 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
 
 bool WriteReportPdf(const Report& rReport, int rLanguageIndex, ReportPaper rPaper,
                     const QString& rPath, std::string& rError, int* rPages) {
+  // A save file is renamed over its target: a pipe or device there would be replaced.
+  if (std::string problem = OutputTargetProblem(rPath.toStdString()); !problem.empty()) {
+    rError = std::move(problem);
+    return false;
+  }
   QSaveFile file(rPath);
   if (!file.open(QIODevice::WriteOnly)) {
     rError = "cannot write " + rPath.toStdString() + ": " + file.errorString().toStdString();

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/kit/guarded_command.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/code_grid.h"
 #include "ui/kit/fixed_text_widgets.h"
@@ -102,7 +103,9 @@ void FrmCommuBook::Import() {
   // An open editor would write its old text over the imported entry when it closes.
   mGrid->CommitEdit();
   MessageService messages(this);
-  if (ImportBookFile(mState, mWork, messages)) ShowBookData();
+  bool imported = false;
+  RunGuarded(mState, messages, [&] { imported = ImportBookFile(mState, mWork, messages); });
+  if (imported) ShowBookData();
 }
 
 void FrmCommuBook::Export() {
