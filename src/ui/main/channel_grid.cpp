@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/language.h"
+#include "edit/channel_choices.h"
 #include "edit/channel_rows.h"
 #include "edit/codeplug_ops.h"
 #include "ui/kit/apply_language.h"
@@ -104,7 +105,8 @@ void ChannelGrid::LoadShowList(const AppState& rState) {
     // Columns whose texts come from the language files.
     std::vector<int> ids;
     if (col == kColSpare2) ids = {1202, 1203};
-    if (col == kColPower) ids = {1204, 1221, 1205};
+    if (col == kColPower)
+      for (const Choice& choice : TxPowerChoices()) ids.push_back(choice.TextId);
     if (col == kColDecode || col == kColEncode || col == kColSignalling) ids = {1206};
     for (int id : ids) width = std::max(width, metrics.horizontalAdvance(LangQ(rState, id)));
     setColumnWidth(col, width + 18);

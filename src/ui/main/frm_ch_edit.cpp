@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "codeplug/text_formats.h"
+#include "edit/channel_choices.h"
 #include "edit/channel_rows.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
@@ -94,7 +95,9 @@ void FrmCHEdit::BuildInputs() {
   }
   mStep = NewList(this, "Step", ChannelStepTexts());
   mBandwidth = NewList(this, "Bandwidth", BandwidthTexts());
-  mTxPower = NewLangList(this, "TxPower", {{1204, "High"}, {1221, "Middle"}, {1205, "Low"}});
+  std::vector<std::pair<int, const char*>> powers;
+  for (const Choice& choice : TxPowerChoices()) powers.emplace_back(choice.TextId, choice.Fixed.data());
+  mTxPower = NewLangList(this, "TxPower", powers);
 
   const auto toneSet = [this](ToneSet& rSet, const char* rType, const char* rCtcss, const char* rDcs,
                               const char* rInvert) {
