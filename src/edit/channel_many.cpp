@@ -1,5 +1,6 @@
 #include "edit/channel_many.h"
 
+#include "app/bands.h"
 #include "app/language.h"
 #include "app/text_fill.h"
 #include "codeplug/text_formats.h"

@@ -42,7 +42,7 @@ Renumbering Identity() {
 
 int StoredCount(const AppState& rState) { return std::clamp<int>(rState.Current.ChannelCount, 0, kChannelSlots); }
 
-ChannelOpResult Refused(const AppState& rState, const OwnText& rText, std::vector<std::string> rValues = {}) {
+ChannelOpResult Refused(const AppState& rState, const OwnText& rText, std::initializer_list<std::string> rValues = {}) {
   ChannelOpResult result;
   result.Refusal = FillText(OwnTextOf(rState, rText), rValues);
   return result;

@@ -211,7 +211,9 @@ TEST(ChannelRowList, GridNumbersBecomeChannelNumbers) {
   for (const Case& c : cases) {
     std::vector<int> rows;
     EXPECT_EQ(ParseRowList(c.Text, rows), c.Ok) << c.Text;
-    if (c.Ok) EXPECT_EQ(rows, c.Numbers) << c.Text;
+    if (c.Ok) {
+      EXPECT_EQ(rows, c.Numbers) << c.Text;
+    }
   }
 }
 
