@@ -253,6 +253,7 @@ QStringList FrmMain::AvailablePages() const {
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
   ApplyOwnMenuTexts(mMenus, mState);
+  if (mEditMenu) mEditMenu->UpdateTexts();
   if (!mStatusSource) mStatusSource = [this] { return OwnQ(mState, kStatusReady); };
   SetStatus(mStatusSource);
   UpdateClock();
