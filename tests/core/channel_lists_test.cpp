@@ -34,7 +34,12 @@ struct Shown {
 
 class ChannelListsTest : public ::testing::Test {
  protected:
-  void SetUp() override { state.Current.ChannelCount = 0; }
+  void SetUp() override {
+    // A program folder without language files, wherever the tests run: the grid shows
+    // its fixed texts ("-" for no tone, the English power words).
+    state.ProgramFolder = std::string(PX_SOURCE_DIR) + "/tests/data/csv";
+    state.Current.ChannelCount = 0;
+  }
 
   // Imports rCsv into the empty codeplug; the rows as the grid shows them, by grid row.
   std::map<int, Shown> Import(const std::string& rCsv) {
@@ -73,7 +78,7 @@ class ChannelListsTest : public ::testing::Test {
   ChannelImportPlan plan;
 };
 
-// Without language files the grid shows "-" for no tone.
+// Without language files (see SetUp) the grid shows "-" for no tone.
 constexpr const char* kOff = "-";
 
 TEST_F(ChannelListsTest, PowersInWattsTakeTheirRankAndSplitAndOffDuplexImport) {
