@@ -32,7 +32,7 @@ struct Shown {
   std::string Rx, Tx, Name, Step, Bandwidth, Power, Decode, Encode;
 };
 
-class ChannelListsTest : public ::testing::Test {
+class ChannelListImportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // A program folder without language files, wherever the tests run: the grid shows
@@ -81,7 +81,7 @@ class ChannelListsTest : public ::testing::Test {
 // Without language files (see SetUp) the grid shows "-" for no tone.
 constexpr const char* kOff = "-";
 
-TEST_F(ChannelListsTest, PowersInWattsTakeTheirRankAndSplitAndOffDuplexImport) {
+TEST_F(ChannelListImportTest, PowersInWattsTakeTheirRankAndSplitAndOffDuplexImport) {
   const auto grid = Import(DataFile("peer_watts.csv"));
   EXPECT_TRUE(plan.Refused.empty()) << plan.Refused.front().Reason;
   ASSERT_EQ(plan.Channels.size(), 6u);
@@ -99,7 +99,7 @@ TEST_F(ChannelListsTest, PowersInWattsTakeTheirRankAndSplitAndOffDuplexImport) {
   EXPECT_NE(plan.Channels[0].Notes[0].find("3 wattages"), std::string::npos);
 }
 
-TEST_F(ChannelListsTest, OneWattageImportsAtHighAndUnknownPowersAreStillRefused) {
+TEST_F(ChannelListImportTest, OneWattageImportsAtHighAndUnknownPowersAreStillRefused) {
   const std::string header = "Location,Frequency,Power\r\n";
   Import(header + "0,145.000000,50W\r\n1,146.000000,50 W\r\n2,147.000000,5x\r\n3,147.500000,-2W\r\n");
   ASSERT_EQ(plan.Channels.size(), 2u);
@@ -109,7 +109,7 @@ TEST_F(ChannelListsTest, OneWattageImportsAtHighAndUnknownPowersAreStillRefused)
   EXPECT_NE(plan.Refused[0].Reason.find("unknown power \"5x\""), std::string::npos);
 }
 
-TEST_F(ChannelListsTest, TheOlderLayoutTakesTheLayoutsDefaults) {
+TEST_F(ChannelListImportTest, TheOlderLayoutTakesTheLayoutsDefaults) {
   const auto grid = Import(DataFile("peer_older_layout.csv"));
   EXPECT_TRUE(plan.Refused.empty()) << plan.Refused.front().Reason;
   Expect(grid, 0, {"145.50000", "145.50000", "OLD1", "5K", "25K", "High", kOff, kOff});
@@ -118,7 +118,7 @@ TEST_F(ChannelListsTest, TheOlderLayoutTakesTheLayoutsDefaults) {
   Expect(grid, 2, {"147.00000", "147.60000", "OLDDCS", "12.5K", "12.5K", "High", "D411N", "D411I"});
 }
 
-TEST_F(ChannelListsTest, TransmitOutsideTheBandGivesAReceiveOnlyChannel) {
+TEST_F(ChannelListImportTest, TransmitOutsideTheBandGivesAReceiveOnlyChannel) {
   const auto grid = Import(DataFile("peer_tx_outside.csv"));
   ASSERT_EQ(plan.Channels.size(), 3u);
   EXPECT_EQ(At(0).TxInhibit, 0);
@@ -133,7 +133,7 @@ TEST_F(ChannelListsTest, TransmitOutsideTheBandGivesAReceiveOnlyChannel) {
   EXPECT_NE(plan.Refused[0].Reason.find("receive frequency 446.000000"), std::string::npos);
 }
 
-TEST_F(ChannelListsTest, ExportAfterTheTransmitFixImportsIntoANewCodeplug) {
+TEST_F(ChannelListImportTest, ExportAfterTheTransmitFixImportsIntoANewCodeplug) {
   Import(DataFile("peer_tx_outside.csv"));
   const std::string exported = ExportChannelsCsv(state);
   AppState fresh;
@@ -143,7 +143,7 @@ TEST_F(ChannelListsTest, ExportAfterTheTransmitFixImportsIntoANewCodeplug) {
   EXPECT_EQ(again.Channels.size(), 3u);
 }
 
-TEST_F(ChannelListsTest, ExportWritesTheNeutralDcsCodeWhereNoDcsApplies) {
+TEST_F(ChannelListImportTest, ExportWritesTheNeutralDcsCodeWhereNoDcsApplies) {
   ChannelRecord plain;
   plain.Number = 1;
   plain.InUse = 1;
@@ -176,7 +176,7 @@ TEST_F(ChannelListsTest, ExportWritesTheNeutralDcsCodeWhereNoDcsApplies) {
   }
 }
 
-TEST_F(ChannelListsTest, SpreadsheetCellsPasteLikeCsvWithOrWithoutHeader) {
+TEST_F(ChannelListImportTest, SpreadsheetCellsPasteLikeCsvWithOrWithoutHeader) {
   const std::string grid = DataFile("grid_rows.tsv");
   EXPECT_TRUE(LooksLikeChannelText(grid));
   EXPECT_FALSE(LooksLikeChannelText("hello\tworld\n"));
@@ -211,10 +211,10 @@ TEST_F(ChannelListsTest, SpreadsheetCellsPasteLikeCsvWithOrWithoutHeader) {
 
 // ---- set and edit many ----------------------------------------------------------------
 
-class EditManyTest : public ChannelListsTest {
+class EditManyTest : public ChannelListImportTest {
  protected:
   void SetUp() override {
-    ChannelListsTest::SetUp();
+    ChannelListImportTest::SetUp();
     Import(DataFile("peer_watts.csv"));
   }
   test::ScriptedUi ui;
