@@ -13,7 +13,7 @@ CtrlAloneWatcher::CtrlAloneWatcher(QWidget* rWindow) : QObject(rWindow), mWindow
 bool CtrlAloneWatcher::eventFilter(QObject* rWatched, QEvent* rEvent) {
   const QEvent::Type type = rEvent->type();
   // A key taken as a menu shortcut (Ctrl+C on the grid) never arrives as a key press.
-  if (type == QEvent::ShortcutOverride || type == QEvent::Shortcut) {
+  if (type == QEvent::ShortcutOverride) {
     if (static_cast<QKeyEvent*>(rEvent)->key() != Qt::Key_Control) mArmed = false;
     return false;
   }
