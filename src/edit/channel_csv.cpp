@@ -14,6 +14,7 @@
 #include "codeplug/csv_text.h"
 #include "codeplug/number_text.h"
 #include "codeplug/text_formats.h"
+#include "edit/channel_choices.h"
 #include "edit/channel_clipboard.h"
 #include "edit/channel_edit_rules.h"
 #include "edit/codeplug_ops.h"
@@ -29,8 +30,8 @@ enum Column {
 };
 
 constexpr const char* kDefaultTone = "88.5";
+constexpr const char* kNeutralDcs = "023";
 constexpr double kStepsKhz[] = {2.5, 5, 6.25, 8.33, 10, 12.5, 20, 25, 30, 50};
-constexpr const char* kPowerWords[] = {"High", "Middle", "Low"};
 
 // Reasons and notes; "%1" .. are the values.
 constexpr OwnText kNoHeader{
@@ -62,6 +63,10 @@ constexpr OwnText kBadName{"name \"%1\" has a character the radio cannot hold",
 constexpr OwnText kNoFrequency{"no frequency", "没有频率"};
 constexpr OwnText kRasterNote{"%1 %2 MHz moved onto the channel raster: %3 MHz",
                               "%1 %2 MHz 已按信道栅格修正为 %3 MHz"};
+constexpr OwnText kTxOutsideNote{"transmit frequency %1 MHz is outside the band %2: the channel is receive-only",
+                                  "发射频率 %1 MHz 超出频段 %2：该信道只接收"};
+constexpr OwnText kWattsNote{"power %1 taken as %2 (rank among the file's %3 wattages)",
+                             "功率 %1 按文件中 %3 种瓦数的排位取为 %2"};
 constexpr OwnText kNameCut{"name cut to 7 characters: \"%1\"", "名称截为 7 个字符：\"%1\""};
 constexpr OwnText kReceive{"receive frequency", "接收频率"};
 constexpr OwnText kTransmit{"transmit frequency", "发射频率"};
@@ -158,8 +163,11 @@ void WriteToneColumns(const ChannelRecord& rCh, std::vector<std::string>& rOut) 
   rOut[kTone] = mode;
   rOut[kRToneFreq] = rTone;
   rOut[kCToneFreq] = cTone;
-  rOut[kDtcsCode] = dtcs;
-  rOut[kRxDtcsCode] = rxDtcs;
+  // Where no DCS applies the code columns hold the layout's neutral code: readers of the
+  // layout refuse a code outside the standard list, such as 000.
+  const bool dcsA = a == 2, dcsB = b == 2;
+  rOut[kDtcsCode] = dcsA ? dtcs : kNeutralDcs;
+  rOut[kRxDtcsCode] = dcsB ? rxDtcs : kNeutralDcs;
   rOut[kDtcsPolarity] = std::string(rCh.DcsInvertA ? "R" : "N") + (rCh.DcsInvertB ? "R" : "N");
   rOut[kCrossMode] = cross;
 }
@@ -267,6 +275,9 @@ struct ColumnMap {
     std::vector<std::string> cells(kColumns);
     for (const auto& [column, position] : Position)
       if (position < rRecord.Fields.size()) cells[static_cast<std::size_t>(column)] = Trimmed(rRecord.Fields[position]);
+    // The older layout has one DCS code for both sides and no cross mode column.
+    if (!Position.count(kRxDtcsCode)) cells[kRxDtcsCode] = cells[kDtcsCode];
+    if (!Position.count(kCrossMode)) cells[kCrossMode] = "Tone->Tone";
     return cells;
   }
 };
@@ -344,9 +355,20 @@ void ReadFrequencies(const AppState& rState, const std::vector<std::string>& rRo
   };
   if (existing && rCh.TxInhibit == 0 && rawRx == StoredUnits(rCh.RxFreq) && txOf(rawRx) == TxUnits(rCh))
     return;
-  rCh.TxInhibit = 0;
   const std::int64_t rx = CheckedUnits(rState, rRow[kFrequency], true, rNotes);
-  const std::int64_t tx = CheckedUnits(rState, MhzText(std::max<std::int64_t>(0, txOf(rx))), false, rNotes);
+  // A transmit frequency outside the band (other radios' lists hold such channels) makes
+  // the channel receive-only instead of losing the row; its offset stays as it was.
+  const std::int64_t wantedTx = std::max<std::int64_t>(0, txOf(rx));
+  const BandLimits& limits = rState.Band.Limits;
+  if (wantedTx < FreqToUnits(limits.MinTx) || wantedTx > FreqToUnits(limits.MaxTx)) {
+    rNotes.push_back(FillText(OwnTextOf(rState, kTxOutsideNote),
+                              {MhzText(wantedTx), BandText(limits.MinTx, limits.MaxTx)}));
+    rCh.RxFreq.Assign(ToStoredFreq(UnitsToFreqText(rx)));
+    rCh.TxInhibit = 1;
+    return;
+  }
+  rCh.TxInhibit = 0;
+  const std::int64_t tx = CheckedUnits(rState, MhzText(wantedTx), false, rNotes);
   const FormatContext ctx = FormatContextOf(rState);
   const std::string rxText = UnitsToFreqText(rx);
   const DerivedOffset derived = DeriveOffset(rxText, UnitsToFreqText(tx), ctx);
@@ -375,6 +397,9 @@ void ReadMode(const AppState& rState, const std::string& rText, ChannelRecord& r
     if (rCh.BandwidthIndex != 0 && rCh.BandwidthIndex != 1) rCh.BandwidthIndex = 0;
   } else if (mode == "nfm") {
     rCh.BandwidthIndex = 2;
+  } else if (mode == "25k" || mode == "20k" || mode == "12.5k") {
+    // The grid's bandwidth words, as a spreadsheet copied from the grid holds them.
+    rCh.BandwidthIndex = static_cast<Int16>(mode == "25k" ? 0 : mode == "20k" ? 1 : 2);
   } else {
     throw Refusal{FillText(OwnTextOf(rState, kUnknownMode), {rText})};
   }
@@ -399,13 +424,39 @@ void ReadSkip(const AppState& rState, const std::string& rText, ChannelRecord& r
   else throw Refusal{FillText(OwnTextOf(rState, kUnknownSkip), {rText})};
 }
 
-void ReadPower(const AppState& rState, const std::string& rText, ChannelRecord& rCh) {
+// A power in watts ("5.0W", "50 W"), or nullopt.
+std::optional<double> Watts(const std::string& rText) {
+  std::string number = rText;
+  if (number.empty() || (number.back() != 'W' && number.back() != 'w')) return std::nullopt;
+  number.pop_back();
+  const auto value = ParseNumber(Trimmed(number));
+  if (!value || *value < 0) return std::nullopt;
+  return *value;
+}
+
+// The distinct wattages of a file, lowest first; a power in watts takes its level by
+// rank: the highest High, the lowest Low, any between Middle, a single one High.
+struct WattRanks {
+  std::vector<double> Distinct;
+
+  int LevelOf(double rWatts) const {
+    if (Distinct.size() < 2 || rWatts >= Distinct.back()) return 0;
+    return rWatts <= Distinct.front() ? 2 : 1;
+  }
+};
+
+void ReadPower(const AppState& rState, const std::string& rText, ChannelRecord& rCh, const WattRanks& rRanks,
+               std::vector<std::string>& rNotes) {
   if (rText.empty()) return;
-  const std::string word = Lower(rText);
   int power = -1;
-  if (word == "high" || rText == "高") power = 0;
-  else if (word == "mid" || word == "middle" || word == "medium" || rText == "中") power = 1;
-  else if (word == "low" || rText == "低") power = 2;
+  if (const auto level = TxPowerOfWord(rText)) {
+    power = *level;
+  } else if (const auto watts = Watts(rText)) {
+    power = rRanks.LevelOf(*watts);
+    rNotes.push_back(FillText(OwnTextOf(rState, kWattsNote),
+                              {rText, ChoiceTextOfStored(rState, TxPowerChoices(), power),
+                               std::to_string(rRanks.Distinct.size())}));
+  }
   if (power < 0) throw Refusal{FillText(OwnTextOf(rState, kUnknownPower), {rText})};
   // The editor shows a stored 3 as "Low" too.
   if (power == 2 && rCh.TxPowerIndex == 3) return;
@@ -470,8 +521,9 @@ std::vector<std::string> ChannelCsvFields(const ChannelRecord& rChannel) {
   row[kMode] = rChannel.BandwidthIndex == 2 ? "NFM" : "FM";
   row[kTStep] = StepText(rChannel.StepIndex);
   row[kSkip] = rChannel.ScanSkip != 0 ? "S" : "";
-  const int power = rChannel.TxPowerIndex == 3 ? 2 : rChannel.TxPowerIndex;
-  row[kPower] = power >= 0 && power <= 2 ? kPowerWords[power] : "";
+  const ChoiceTable powers = TxPowerChoices();
+  const int power = PositionOfStored(powers, ShownTxPower(rChannel.TxPowerIndex), -1);
+  row[kPower] = power >= 0 ? std::string(powers[static_cast<std::size_t>(power)].Fixed) : "";
   return row;
 }
 
@@ -517,6 +569,16 @@ ChannelImportPlan PlanChannelImport(const AppState& rState, std::string_view rCs
     plan.Error = OwnTextOf(rState, kNoHeader);
     return plan;
   }
+  WattRanks ranks;
+  if (const auto power = map->Position.find(kPower); power != map->Position.end()) {
+    std::set<double> watts;
+    for (std::size_t r = 1; r < parsed.Records.size(); ++r) {
+      const auto& fields = parsed.Records[r].Fields;
+      if (power->second >= fields.size()) continue;
+      if (const auto value = Watts(Trimmed(fields[power->second]))) watts.insert(*value);
+    }
+    ranks.Distinct.assign(watts.begin(), watts.end());
+  }
   std::map<int, int> seen;  // Location -> line that counts
   for (std::size_t r = 1; r < parsed.Records.size(); ++r) {
     const CsvRecord& record = parsed.Records[r];
@@ -543,7 +605,7 @@ ChannelImportPlan PlanChannelImport(const AppState& rState, std::string_view rCs
       ReadMode(rState, row[kMode], ch);
       ReadStep(rState, row[kTStep], ch);
       ReadSkip(rState, row[kSkip], ch);
-      ReadPower(rState, row[kPower], ch);
+      ReadPower(rState, row[kPower], ch, ranks, channel.Notes);
       ch.InUse = 1;
       ch.Number = static_cast<Int16>(number);
       channel.Changes = !channel.Replaces || !(ch == before);

@@ -7,7 +7,10 @@
 // as the channel had them (the channel editor's defaults for a new channel), so that a
 // list exported, edited elsewhere and imported again changes exactly what was edited.
 // Frequencies are checked like the channel editor's: the raster correction applies,
-// but a frequency outside the band refuses the row instead of moving to the band edge.
+// but a receive frequency outside the band refuses the row instead of moving to the band
+// edge; a transmit frequency outside it makes the channel receive-only, with a note.
+// Powers may be words or wattages ("5.0W"), which take a level by their rank among the
+// file's wattages. Where no DCS applies, an export writes the neutral code 023.
 
 #include <string>
 #include <string_view>

@@ -6,6 +6,7 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "app/messages.h"
+#include "edit/channel_choices.h"
 #include "edit/channel_clipboard.h"
 #include "edit/channel_rows.h"
 #include "edit/codeplug_ops.h"
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kSteps = 10;
 constexpr int kBandwidths = 3;
-constexpr int kTxPowers = 3;
 constexpr int kToneTypes = 3;
 constexpr int kCtcssTones = 51;
 constexpr int kDcsCodes = 512;
@@ -113,7 +113,7 @@ ChannelEditInputs LoadEditInputs(const AppState& rState, const ChannelRecord& rR
 
   in.Step = PositionIn(rRecord.StepIndex, kSteps);
   in.Bandwidth = PositionIn(rRecord.BandwidthIndex, kBandwidths);
-  in.TxPower = rRecord.TxPowerIndex == 3 ? 2 : PositionIn(rRecord.TxPowerIndex, kTxPowers);
+  in.TxPower = PositionOfStored(TxPowerChoices(), ShownTxPower(rRecord.TxPowerIndex));
 
   // Every tone list keeps its stored entry, shown or not, so that an OK without changes
   // gives back the record as it was.
@@ -210,7 +210,7 @@ void StoreEditInputs(ChannelEditInputs& rInputs, ChannelRecord& rRecord, const F
   r.OffsetFreq.Assign(offset.StoredOffset);
 
   r.BandwidthIndex = StoredPosition(rInputs.Bandwidth);
-  r.TxPowerIndex = StoredPosition(rInputs.TxPower);
+  r.TxPowerIndex = static_cast<Int16>(StoredAtPosition(TxPowerChoices(), rInputs.TxPower));
   r.ToneTypeB = StoredPosition(rInputs.ToneTypeB);
   r.CtcssIndexB = StoredPosition(rInputs.CtcssB);
   r.DcsIndexB = StoredPosition(rInputs.DcsB);

@@ -5,6 +5,7 @@
 #include "codeplug/list_helpers.h"
 #include "codeplug/number_text.h"
 #include "codeplug/text_formats.h"
+#include "edit/channel_choices.h"
 
 namespace px {
 namespace {
@@ -95,9 +96,8 @@ ChannelRowTexts ChannelRowOf(const AppState& rState, const ChannelRecord& rChann
                            : "20K";
   const int spare2 = rChannel.Spare2 == 1 ? 1 : 0;
   row[kColSpare2] = TextOr(rState, 1202 + spare2, std::to_string(spare2));
-  const int power = rChannel.TxPowerIndex >= 0 && rChannel.TxPowerIndex <= 2 ? rChannel.TxPowerIndex : 0;
-  static constexpr int kPowerIds[] = {1204, 1221, 1205};
-  row[kColPower] = TextOr(rState, kPowerIds[power], std::to_string(power));
+  // The grid shows a stored value outside the list as the first entry.
+  row[kColPower] = ChoiceTextOfStored(rState, TxPowerChoices(), rChannel.TxPowerIndex);
   row[kColDecode] = ToneText(rState, rChannel.ToneTypeB, rChannel.CtcssIndexB, rChannel.DcsIndexB,
                              rChannel.DcsInvertB);
   row[kColEncode] = ToneText(rState, rChannel.ToneTypeA, rChannel.CtcssIndexA, rChannel.DcsIndexA,

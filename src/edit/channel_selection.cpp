@@ -6,6 +6,7 @@
 #include "edit/channel_csv.h"
 #include "edit/channel_rows.h"
 #include "edit/codeplug_ops.h"
+#include "edit/spreadsheet_text.h"
 
 namespace px {
 
@@ -83,7 +84,7 @@ std::vector<ChannelRecord> ChannelsFromCsvText(const AppState& rState, const std
   blank.ProgramFolder = rState.ProgramFolder;
   blank.Band = rState.Band;
   blank.Current.ChannelCount = 0;
-  const ChannelImportPlan plan = PlanChannelImport(blank, rText);
+  const ChannelImportPlan plan = PlanChannelImport(blank, SpreadsheetToCsv(rState, rText));
   rError = plan.Error;
   for (const CsvRefusedRow& row : plan.Refused) rRefused.push_back(RefusedRowText(rState, row));
   std::vector<ChannelRecord> channels;

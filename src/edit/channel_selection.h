@@ -27,7 +27,8 @@ std::vector<int> PasteChannelRows(AppState& rState, int rFirstRow, const std::ve
 // Deletes the rows' channels, then repairs the references. Returns the rows changed.
 std::vector<int> DeleteChannelRows(AppState& rState, const std::vector<int>& rRows);
 
-// The channels of a channel-list CSV as records to paste, in the order of the file
+// The channels of a channel-list CSV (or cells from a spreadsheet, see
+// spreadsheet_text.h) as records to paste, in the order of the file
 // (Location is not used: the paste places them). Refused rows are told in rRefused.
 std::vector<ChannelRecord> ChannelsFromCsvText(const AppState& rState, const std::string& rText,
                                                std::vector<std::string>& rRefused, std::string& rError);

@@ -35,6 +35,14 @@ KindTexts TextsOf(ChangeKind rKind) {
       return {{"model limits", "机型频段"}, {"model limits", "机型频段"}};
     case ChangeKind::ImportChannels:
       return {{"import channels", "导入信道"}, {"import channels", "导入信道"}};
+    case ChangeKind::Move:
+      return {{"move channel %1", "移动信道 %1"}, {"move %1 channels to channel %2", "移动 %1 个信道到信道 %2"}};
+    case ChangeKind::Sort:
+      return {{"sort channels", "信道排序"}, {"sort channels", "信道排序"}};
+    case ChangeKind::Insert:
+      return {{"insert a row at channel %1", "在信道 %1 插入一行"}, {"insert %1 rows at channel %2", "在信道 %2 插入 %1 行"}};
+    case ChangeKind::Remove:
+      return {{"remove channel %1", "移除信道 %1"}, {"remove %1 channels from channel %2", "从信道 %2 起移除 %1 个信道"}};
     case ChangeKind::Page:
       break;
   }

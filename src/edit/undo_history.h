@@ -37,7 +37,10 @@ CodeplugSnapshot TakeSnapshot(const AppState& rState, bool rWithFile = false);
 // Puts the snapshot back; the band texts and limits follow its limits.
 void RestoreSnapshot(AppState& rState, const CodeplugSnapshot& rSnapshot);
 
-enum class ChangeKind { Paste, Cut, Delete, EditChannel, Initialize, ModelLimits, ImportChannels, Page };
+enum class ChangeKind {
+  Paste, Cut, Delete, EditChannel, Initialize, ModelLimits, ImportChannels, Page,
+  Move, Sort, Insert, Remove
+};
 
 struct ChangeDescription {
   ChangeKind Kind = ChangeKind::EditChannel;

@@ -188,8 +188,8 @@ TEST_F(ChannelCsvTest, HandWrittenListWithRefusedRows) {
       "11,Wide,145.000000,duplex?,0,,,,,,,,AM,,,,,,,,\r\n";
   const ChannelImportPlan plan = PlanChannelImport(state, csv);
   ASSERT_TRUE(plan.Error.empty());
-  ASSERT_EQ(plan.Channels.size(), 4u);
-  ASSERT_EQ(plan.Refused.size(), 7u);
+  ASSERT_EQ(plan.Channels.size(), 5u);
+  ASSERT_EQ(plan.Refused.size(), 6u);
   const auto reason = [&](std::size_t i) { return plan.Refused[i].Reason; };
   EXPECT_EQ(plan.Refused[0].Line, 4);
   EXPECT_NE(reason(0).find("outside the band"), std::string::npos) << reason(0);
@@ -197,14 +197,13 @@ TEST_F(ChannelCsvTest, HandWrittenListWithRefusedRows) {
   EXPECT_NE(reason(2).find("not a number"), std::string::npos) << reason(2);
   EXPECT_NE(reason(3).find("\"200\""), std::string::npos) << reason(3);
   EXPECT_NE(reason(4).find("appears again"), std::string::npos) << reason(4);
-  EXPECT_NE(reason(5).find("transmit frequency 185.000000"), std::string::npos) << reason(5);
-  EXPECT_NE(reason(6).find("unknown duplex"), std::string::npos) << reason(6);
-  EXPECT_EQ(plan.Added(), 3);
+  EXPECT_NE(reason(5).find("unknown duplex"), std::string::npos) << reason(5);
+  EXPECT_EQ(plan.Added(), 4);
   EXPECT_EQ(plan.Replaced(), 1);  // location 2 is channel 3
 
   // Nothing is changed by the plan itself.
   EXPECT_EQ(At(3).Name.Display(), "OLD");
-  EXPECT_EQ(ApplyChannelImport(state, plan), 4);
+  EXPECT_EQ(ApplyChannelImport(state, plan), 5);
 
   const ChannelRecord& repeater = At(1);
   EXPECT_EQ(repeater.Name.Display(), "Rpt, N");
@@ -246,6 +245,16 @@ TEST_F(ChannelCsvTest, HandWrittenListWithRefusedRows) {
 
   // A new channel that the CSV cannot describe fully takes the editor's defaults.
   EXPECT_EQ(raster.PttIdCode.Display(), "00000");
+
+  // Transmit outside the band (145 + 40 MHz) no longer loses the row: the channel
+  // receives only, and a note says why.
+  const ChannelRecord& receiveOnly = At(11);
+  EXPECT_EQ(receiveOnly.RxFreq.Display(), "014500000");
+  EXPECT_EQ(receiveOnly.TxInhibit, 1);
+  ASSERT_EQ(plan.Channels[4].Notes.size(), 1u);
+  EXPECT_NE(plan.Channels[4].Notes[0].find("transmit frequency 185.000000 MHz is outside the band"),
+            std::string::npos) << plan.Channels[4].Notes[0];
+  EXPECT_NE(plan.Channels[4].Notes[0].find("receive-only"), std::string::npos);
 }
 
 TEST_F(ChannelCsvTest, FileWithoutHeaderOrWithBrokenQuotesIsRefusedWhole) {

@@ -3,11 +3,14 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QMenu>
 
 #include <algorithm>
 
 #include "app/language.h"
+#include "edit/channel_choices.h"
 #include "edit/channel_rows.h"
 #include "edit/codeplug_ops.h"
 #include "ui/kit/apply_language.h"
@@ -44,6 +47,12 @@ ChannelGrid::ChannelGrid(QWidget* rParent) : QTableWidget(kGridRows - 1, kGridCo
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setTabKeyNavigation(false);
+  // Rows are dragged to another row; the drop moves the channels, never the cells.
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
+  setDragDropMode(QAbstractItemView::DragDrop);
+  setDropIndicatorShown(true);
   setWordWrap(false);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -104,7 +113,8 @@ void ChannelGrid::LoadShowList(const AppState& rState) {
     // Columns whose texts come from the language files.
     std::vector<int> ids;
     if (col == kColSpare2) ids = {1202, 1203};
-    if (col == kColPower) ids = {1204, 1221, 1205};
+    if (col == kColPower)
+      for (const Choice& choice : TxPowerChoices()) ids.push_back(choice.TextId);
     if (col == kColDecode || col == kColEncode || col == kColSignalling) ids = {1206};
     for (int id : ids) width = std::max(width, metrics.horizontalAdvance(LangQ(rState, id)));
     setColumnWidth(col, width + 18);
@@ -205,6 +215,51 @@ void ChannelGrid::contextMenuEvent(QContextMenuEvent* rEvent) {
   if (chosen == cut) emit CtrlKeyPressed('X', row);
   if (chosen == paste) emit CtrlKeyPressed('V', row);
   if (chosen == remove) emit DeleteRequested(row);
+}
+
+QMimeData* ChannelGrid::mimeData(const QList<QTableWidgetItem*>& rItems) const {
+  QMimeData* data = QTableWidget::mimeData(rItems);
+  if (!data) data = new QMimeData;
+  QStringList rows;
+  int last = -1;
+  for (const QTableWidgetItem* item : rItems) {
+    if (item->row() == last) continue;
+    last = item->row();
+    if (!rows.contains(QString::number(last + 1))) rows << QString::number(last + 1);
+  }
+  data->setData(QString::fromLatin1(kGridRowsMime), rows.join(QLatin1Char(',')).toLatin1());
+  return data;
+}
+
+void ChannelGrid::dragEnterEvent(QDragEnterEvent* rEvent) {
+  if (rEvent->mimeData()->hasFormat(QString::fromLatin1(kGridRowsMime))) rEvent->acceptProposedAction();
+  else rEvent->ignore();
+}
+
+void ChannelGrid::dragMoveEvent(QDragMoveEvent* rEvent) {
+  QTableWidget::dragMoveEvent(rEvent);  // scrolls near the edges, shows where it drops
+  if (rEvent->mimeData()->hasFormat(QString::fromLatin1(kGridRowsMime)) &&
+      rowAt(rEvent->position().toPoint().y()) >= 0)
+    rEvent->acceptProposedAction();
+  else
+    rEvent->ignore();
+}
+
+void ChannelGrid::dropEvent(QDropEvent* rEvent) {
+  const QString format = QString::fromLatin1(kGridRowsMime);
+  const int target = rowAt(rEvent->position().toPoint().y()) + 1;
+  if (!rEvent->mimeData()->hasFormat(format) || target < 1) {
+    rEvent->ignore();
+    return;
+  }
+  QList<int> rows;
+  for (const QByteArray& part : rEvent->mimeData()->data(format).split(','))
+    if (const int row = part.toInt(); row > 0) rows << row;
+  // A copy to the view, not a move: a move would have the view clear the dragged cells
+  // after the channels were already redrawn where they went.
+  rEvent->setDropAction(Qt::CopyAction);
+  rEvent->accept();
+  if (!rows.isEmpty()) emit RowsDropped(rows, target);
 }
 
 }  // namespace px

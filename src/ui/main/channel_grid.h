@@ -4,6 +4,7 @@
 // shows them: row 0 is the header, row r (1..203) holds the channel with Number r;
 // column 0 is the row label. The grid is read-only; keys and clicks become signals.
 
+#include <QList>
 #include <QTableWidget>
 
 #include "app/app_state.h"
@@ -12,6 +13,8 @@ namespace px {
 
 inline constexpr int kGridRows = 204;     // header row + 203 channel rows
 inline constexpr int kGridColumns = 12;   // label, ten channel columns, filler
+// The rows a drag carries, "3,4,5", in the grid's row numbers.
+inline constexpr const char* kGridRowsMime = "application/x-px4800-grid-rows";
 
 class ChannelGrid : public QTableWidget {
   Q_OBJECT
@@ -44,10 +47,16 @@ class ChannelGrid : public QTableWidget {
   void CtrlKeyPressed(char rKey, int rRow);
   // Context menu commands on rRow.
   void DeleteRequested(int rRow);
+  // Rows dragged from this grid and dropped on rTarget.
+  void RowsDropped(const QList<int>& rRows, int rTarget);
 
  protected:
   void keyPressEvent(QKeyEvent* rEvent) override;
   void contextMenuEvent(QContextMenuEvent* rEvent) override;
+  QMimeData* mimeData(const QList<QTableWidgetItem*>& rItems) const override;
+  void dragEnterEvent(QDragEnterEvent* rEvent) override;
+  void dragMoveEvent(QDragMoveEvent* rEvent) override;
+  void dropEvent(QDropEvent* rEvent) override;
 
  private:
   void FillRow(const AppState& rState, const ChannelRecord& rChannel);

@@ -18,6 +18,7 @@
 #include "edit/channel_clipboard.h"
 #include "edit/channel_csv.h"
 #include "edit/channel_selection.h"
+#include "edit/spreadsheet_text.h"
 #include "edit/codeplug_diff.h"
 #include "edit/codeplug_ops.h"
 #include "edit/import_report.h"
@@ -49,14 +50,6 @@ constexpr const char* kVerifyKey = "Settings/VerifyAfterWrite";
 
 // The main window's settings store.
 QSettings Store() { return QSettings(QStringLiteral("px4800-cps"), QStringLiteral("NR_6240")); }
-
-// A channel list starts with its header line, "Location" first.
-bool LooksLikeChannelList(const std::string& rText) {
-  std::string head = rText.substr(0, 16);
-  if (head.starts_with("\xEF\xBB\xBF")) head.erase(0, 3);
-  std::transform(head.begin(), head.end(), head.begin(), [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-  return head.starts_with("location") || head.starts_with("\"location\"");
-}
 
 }  // namespace
 
@@ -130,7 +123,7 @@ void ChannelWorkbench::Paste(int rRow) {
   std::vector<std::string> refused;
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
     const std::string text = FromQ(clipboard->text());
-    if (!text.empty() && text != mClipText && LooksLikeChannelList(text)) {
+    if (!text.empty() && text != mClipText && LooksLikeChannelText(text)) {
       std::string error;
       std::vector<ChannelRecord> fromText = ChannelsFromCsvText(mState, text, refused, error);
       if (error.empty() && !fromText.empty()) {

@@ -12,6 +12,11 @@ CtrlAloneWatcher::CtrlAloneWatcher(QWidget* rWindow) : QObject(rWindow), mWindow
 
 bool CtrlAloneWatcher::eventFilter(QObject* rWatched, QEvent* rEvent) {
   const QEvent::Type type = rEvent->type();
+  // A key taken as a menu shortcut (Ctrl+C on the grid) never arrives as a key press.
+  if (type == QEvent::ShortcutOverride) {
+    if (static_cast<QKeyEvent*>(rEvent)->key() != Qt::Key_Control) mArmed = false;
+    return false;
+  }
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
   auto* widget = qobject_cast<QWidget*>(rWatched);
   if (!widget || widget->window() != mWindow) return false;

@@ -12,6 +12,10 @@
 #include <vector>
 
 #include "codeplug/text_formats.h"
+#include "app/messages.h"
+#include "codeplug/number_text.h"
+#include "edit/channel_choices.h"
+#include "edit/channel_many.h"
 #include "edit/channel_rows.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
@@ -59,21 +63,32 @@ QString ChannelCaption(const AppState& rState, int rRow) {
 
 FrmCHEdit::FrmCHEdit(AppState& rState, int rRow, QWidget* rParent)
     : QDialog(rParent), mState(rState), mRow(rRow), mMessages(this) {
+  const FormatContext ctx = EditFormatContext(rState, mMessages);
+  Build(LoadEditInputs(rState, EditRecordFor(rState, rRow), ctx), ChannelCaption(rState, rRow));
+}
+
+FrmCHEdit::FrmCHEdit(AppState& rState, std::vector<int> rRows, QWidget* rParent)
+    : QDialog(rParent), mState(rState), mRow(rRows.empty() ? 0 : rRows.front()), mRows(std::move(rRows)),
+      mMessages(this) {
+  std::vector<bool> shared;
+  Build(SharedEditInputs(rState, mRows, shared), OwnQ(rState, OwnText{"%1 channels", "%1 个信道"}).arg(mRows.size()));
+  // As the inputs read back, so that only what the user changes counts as changed.
+  mShown = Inputs();
+}
+
+void FrmCHEdit::Build(const ChannelEditInputs& rInputs, const QString& rCaption) {
   setObjectName("FrmCHEdit");
   SetTextId(this, kTextCaption);
   BuildInputs();
   LayOut();
   SetTabOrder();
-  ApplyLanguage(this, rState);
-  setWindowTitle(windowTitle() + QStringLiteral(" - ") + ChannelCaption(rState, rRow));
+  ApplyLanguage(this, mState);
+  setWindowTitle(windowTitle() + QStringLiteral(" - ") + rCaption);
   const QString blank = QStringLiteral(" ");
-  mDecode.Label->setText(LangQ(rState, kTextToneType) + blank + LangQ(rState, kTextDecode));
-  mEncode.Label->setText(LangQ(rState, kTextToneType) + blank + LangQ(rState, kTextEncode));
-
-  const FormatContext ctx = EditFormatContext(rState, mMessages);
-  const ChannelEditInputs inputs = LoadEditInputs(rState, EditRecordFor(rState, rRow), ctx);
-  mHidden = inputs;
-  LoadInputs(inputs);
+  mDecode.Label->setText(LangQ(mState, kTextToneType) + blank + LangQ(mState, kTextDecode));
+  mEncode.Label->setText(LangQ(mState, kTextToneType) + blank + LangQ(mState, kTextEncode));
+  mHidden = rInputs;
+  LoadInputs(rInputs);
   Connect();
   UpdateEnabled();
   mRx->setFocus();
@@ -94,7 +109,9 @@ void FrmCHEdit::BuildInputs() {
   }
   mStep = NewList(this, "Step", ChannelStepTexts());
   mBandwidth = NewList(this, "Bandwidth", BandwidthTexts());
-  mTxPower = NewLangList(this, "TxPower", {{1204, "High"}, {1221, "Middle"}, {1205, "Low"}});
+  std::vector<std::pair<int, const char*>> powers;
+  for (const Choice& choice : TxPowerChoices()) powers.emplace_back(choice.TextId, choice.Fixed.data());
+  mTxPower = NewLangList(this, "TxPower", powers);
 
   const auto toneSet = [this](ToneSet& rSet, const char* rType, const char* rCtcss, const char* rDcs,
                               const char* rInvert) {
@@ -389,7 +406,23 @@ void FrmCHEdit::UpdateEnabled() {
   mPttIdCodeLabel->setEnabled(pttId);
 }
 
+void FrmCHEdit::OnOkMany() {
+  const ChannelEditInputs edited = Inputs();
+  if (!edited.RxText.empty() && !IsNumeric(edited.RxText)) {
+    mMessages.Tell(MessageText(mState, Message::RxNotFrequency), MsgIcon::Warning);
+    mRx->setFocus();
+    mRx->selectAll();
+    return;
+  }
+  mChanged = !ApplyEditPatch(mState, mRows, PatchBetween(mShown, edited), mMessages).empty();
+  accept();
+}
+
 void FrmCHEdit::OnOk() {
+  if (!mRows.empty()) {
+    OnOkMany();
+    return;
+  }
   ChannelEditInputs inputs = Inputs();
   const EditOutcome outcome = ApplyChannelEdit(mState, mRow, inputs, mMessages);
   if (outcome == EditOutcome::RxNotFrequency) {
@@ -416,6 +449,12 @@ void FrmCHEdit::OnOk() {
     case EditOutcome::Failed:
       return;  // the user was told; the inputs stay for Cancel
   }
+}
+
+bool OpenChannelsEditor(AppState& rState, const std::vector<int>& rNumbers, QWidget* rParent) {
+  FrmCHEdit dialog(rState, rNumbers, rParent);
+  dialog.exec();
+  return dialog.Changed();
 }
 
 bool OpenChannelEditor(AppState& rState, int rNumber, QWidget* rParent) {

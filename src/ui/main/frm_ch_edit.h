@@ -28,6 +28,10 @@ class FrmCHEdit : public QDialog {
 
  public:
   FrmCHEdit(AppState& rState, int rRow, QWidget* rParent = nullptr);
+  // Several channels at once: the inputs show what the channels share (the first
+  // channel's value where they differ); OK sets the inputs the user changed on every
+  // channel and leaves the others as each channel has them.
+  FrmCHEdit(AppState& rState, std::vector<int> rRows, QWidget* rParent = nullptr);
 
   // True once OK stored or removed the channel.
   bool Changed() const { return mChanged; }
@@ -44,6 +48,8 @@ class FrmCHEdit : public QDialog {
     QCheckBox* Invert = nullptr;
   };
 
+  void Build(const ChannelEditInputs& rInputs, const QString& rCaption);
+  void OnOkMany();
   void BuildInputs();
   void LayOut();
   void Connect();
@@ -61,6 +67,8 @@ class FrmCHEdit : public QDialog {
 
   AppState& mState;
   const int mRow;
+  std::vector<int> mRows;     // several channels; empty for one
+  ChannelEditInputs mShown;   // what the inputs showed when the editor opened
   MessageService mMessages;
   ChannelEditInputs mHidden;  // what has no visible input: ExtraDisplay, PttIdOn
   bool mChanged = false;
@@ -103,5 +111,7 @@ class FrmCHEdit : public QDialog {
 // channel is stored or removed and the channel references of the settings are repaired;
 // the caller redraws the row. Returns true when the codeplug changed.
 bool OpenChannelEditor(AppState& rState, int rNumber, QWidget* rParent);
+// The same on several memory channels (see the constructor).
+bool OpenChannelsEditor(AppState& rState, const std::vector<int>& rNumbers, QWidget* rParent);
 
 }  // namespace px

@@ -30,6 +30,7 @@
 #include "ui/kit/apply_language.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/channel_edit_menu.h"
 #include "ui/main/channel_workbench.h"
 #include "ui/main/ctrl_alone.h"
 #include "ui/main/frm_ch_edit.h"
@@ -110,6 +111,7 @@ FrmMain::FrmMain(AppState& rState, QWidget* rParent)
   UpdateClock();
 
   mWorkbench = new ChannelWorkbench(mState, this, mGrid, mMenus, mMessages, [this] { ShowListByData(); });
+  mEditMenu = new ChannelEditMenu(mState, this, mGrid, mMenus, *mWorkbench, mMessages, [this] { ShowListByData(); });
   ConnectCommands();
 
   // Load: the feature items, the language, the view marks, the contents.
@@ -254,6 +256,7 @@ QStringList FrmMain::AvailablePages() const {
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
   ApplyOwnMenuTexts(mMenus, mState);
+  if (mEditMenu) mEditMenu->UpdateTexts();
   if (!mStatusSource) mStatusSource = [this] { return OwnQ(mState, kStatusReady); };
   SetStatus(mStatusSource);
   UpdateClock();
@@ -373,8 +376,8 @@ void FrmMain::EditCurrentChannel() {
 
 void FrmMain::OpenEditor(int rRow) {
   if (rRow < 1 || rRow >= kGridRows) return;
-  mWorkbench->Track(ChangeDescription::OfRows(ChangeKind::EditChannel, {rRow}),
-                    [&] { OpenChannelEditor(mState, rRow, this); });
+  // Several selected channels open the editor on all of them.
+  mEditMenu->EditRows(rRow);
   // The editor may have changed or removed the channel; its row is redrawn either way.
   ReShowGrid(0, rRow, 1);
 }

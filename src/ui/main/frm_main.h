@@ -17,6 +17,7 @@ class QSplitter;
 namespace px {
 
 class ChannelGrid;
+class ChannelEditMenu;
 class ChannelWorkbench;
 class PageTree;
 struct PageRow;
@@ -66,6 +67,8 @@ class FrmMain : public QMainWindow {
   PageTree* Tree() const { return mTree; }
   // Several channels, CSV, compare, verify setting, undo/redo.
   ChannelWorkbench* Workbench() const { return mWorkbench; }
+  // The Edit menu's channel commands: move, sort, insert, remove, find, edit many.
+  ChannelEditMenu* EditMenu() const { return mEditMenu; }
   const MainMenus& Menus() const { return mMenus; }
   QString TitleText() const;
 
@@ -97,6 +100,7 @@ class FrmMain : public QMainWindow {
   ChannelGrid* mGrid = nullptr;
   PageTree* mTree = nullptr;
   ChannelWorkbench* mWorkbench = nullptr;
+  ChannelEditMenu* mEditMenu = nullptr;
   QSplitter* mSplitter = nullptr;
   QLabel* mStatusText = nullptr;
   QLabel* mStatusDate = nullptr;
