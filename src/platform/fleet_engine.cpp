@@ -93,7 +93,6 @@ struct FleetEngine::Job {
   std::unique_ptr<LinkEngine> CheckEngine;  // the read-back
   LinkEngine* Active = nullptr;
   std::vector<std::string> Messages;  // what the transfer told, for the table
-  bool Derived = false;               // State already holds the radio's identity
 };
 
 MsgAnswer FleetJobUser::Ask(const std::string& rText, MsgButtons rButtons, MsgIcon rIcon) {
@@ -228,7 +227,6 @@ bool FleetEngine::Prepare(std::string& rError) {
       if (!ids) return false;
       job->Shown.Ids = *ids;
       if (!DeriveRadioCodeplug(job->State, *ids, rError)) return false;
-      job->Derived = true;
     } else if (mPlan.Identities == FleetIdentities::Register && !mPlan.Register.Entries.empty() &&
                job->Index == 0) {
       // A codeplug the pages refuse whatever the identity is refused before any radio.
@@ -313,7 +311,6 @@ void FleetEngine::Ended(Job& rJob, bool rSucceeded) {
         rJob.Shown.Ids = entry->Ids;
         std::string error;
         if (!DeriveRadioCodeplug(rJob.State, entry->Ids, error)) return Finish(rJob, false, error + "; not written");
-        rJob.Derived = true;
       }
       return StartWrite(rJob);
     }
@@ -391,7 +388,7 @@ void FleetEngine::Finish(Job& rJob, bool rSucceeded, const std::string& rDetail)
     DeliveryRecord record{DeliveryTimeNow(), rJob.Shown.Device, rJob.Shown.Model, rJob.Shown.Version,
                           rJob.Shown.Serial, rJob.Shown.Ids.Dtmf.value_or(""), rJob.Shown.Ids.FiveTone.value_or(""),
                           rJob.Shown.Result, rJob.Shown.Backup};
-    if (!rJob.Derived) {
+    if (mPlan.Identities == FleetIdentities::Kept) {
       // Kept identities: the log names the ones the file gave the radio, or the radio held.
       record.DtmfId = OwnIdShown(rJob.State.Current.Settings.Dtmf.SelfId);
       record.FiveToneId = rJob.State.Current.Settings.FiveTone.PageText.Display();

@@ -32,6 +32,7 @@
 #include "ui/main/channel_workbench.h"
 #include "ui/main/ctrl_alone.h"
 #include "ui/main/frm_ch_edit.h"
+#include "ui/main/frm_fleet.h"
 #include "ui/main/frm_language.h"
 #include "ui/main/page_catalogue.h"
 #include "ui/main/page_tree.h"
@@ -110,6 +111,7 @@ FrmMain::FrmMain(AppState& rState, QWidget* rParent)
 
   mWorkbench = new ChannelWorkbench(mState, this, mGrid, mMenus, mMessages, [this] { ShowListByData(); });
   ConnectCommands();
+  AddFleetCommand(mState, mRadio, mMenus.Program, this);
 
   // Load: the feature items, the language, the view marks, the contents.
   ShowFeatureItems();
@@ -251,6 +253,7 @@ QStringList FrmMain::AvailablePages() const {
 void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
   ApplyOwnMenuTexts(mMenus, mState);
+  if (auto* fleet = findChild<QAction*>(QStringLiteral("MnuProFleet"))) ApplyFleetCommandText(fleet, mState);
   if (!mStatusSource) mStatusSource = [this] { return OwnQ(mState, kStatusReady); };
   SetStatus(mStatusSource);
   UpdateClock();
