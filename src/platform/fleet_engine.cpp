@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <map>

@@ -19,6 +19,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "app/language.h"
 #include "link/ports.h"
