@@ -5,6 +5,7 @@
 
 #include "edit/codeplug_ops.h"
 #include "edit/delivery_log.h"
+#include "edit/file_commands.h"
 #include "edit/fleet_identity.h"
 #include "edit/radio_register.h"
 #include "support/temp_dir.h"
@@ -131,7 +132,9 @@ TEST(FleetIdentity, NumberingKeepsTheDigitCount) {
     std::string error;
     const auto got = NumberedIds(c.Start, c.Index, error);
     EXPECT_EQ(got, c.Expected) << c.Index << " " << error;
-    if (!c.Expected) EXPECT_NE(error.find("does not fit"), std::string::npos) << error;
+    if (!c.Expected) {
+      EXPECT_NE(error.find("does not fit"), std::string::npos) << error;
+    }
   }
 }
 

@@ -24,6 +24,7 @@
 
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "edit/alert_rules.h"
 #include "edit/key_rules.h"
 #include "edit/option_rules.h"

@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "link/codec.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
