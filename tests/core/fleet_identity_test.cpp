@@ -38,7 +38,8 @@ std::string Digits(const FiveToneCode& rCode) {
 
 // A codeplug whose DTMF own ID is 345 (separator "*", stored "E") and whose 5-Tone own ID
 // is 12345, with codes that carry each and codes that do not. No digit repeats next to
-// itself, so the stored forms are the digits as typed.
+// itself, so the stored forms are the digits as typed. On the DTMF page every code of the
+// ANI form with the page's separator takes the own ID, whatever it held before.
 AppState FleetPlan() {
   AppState state;
   CreateNewCodeplug(state);
@@ -47,7 +48,7 @@ AppState FleetPlan() {
   dtmf.SeparatorDigit = 14;
   SetDtmf(dtmf.CodeMemory[0], "012E345");  // ANI call to the own ID
   SetDtmf(dtmf.CodeMemory[1], "E345");     // PTT ID of it
-  SetDtmf(dtmf.CodeMemory[2], "012E909");  // ANI call of another radio
+  SetDtmf(dtmf.CodeMemory[2], "012F909");  // ANI form with another separator ("#")
   SetDtmf(dtmf.CodeMemory[3], "2468");
   SetDtmf(dtmf.PttIdBeginCode, "E345");
   FiveToneSettings& five = state.Current.Settings.FiveTone;
@@ -68,7 +69,7 @@ TEST(FleetIdentity, CodesCarryingTheOwnIdFollowIt) {
   EXPECT_EQ(dtmf.SelfId.Display(), "678");
   EXPECT_EQ(dtmf.CodeMemory[0].Digits.Display(), "012E678");
   EXPECT_EQ(dtmf.CodeMemory[1].Digits.Display(), "E678");
-  EXPECT_EQ(dtmf.CodeMemory[2].Digits.Display(), "012E909");
+  EXPECT_EQ(dtmf.CodeMemory[2].Digits.Display(), "012F909");
   EXPECT_EQ(dtmf.CodeMemory[3].Digits.Display(), "2468");
   EXPECT_EQ(dtmf.PttIdBeginCode.Digits.Display(), "E678");
   const FiveToneSettings& five = state.Current.Settings.FiveTone;
@@ -76,7 +77,8 @@ TEST(FleetIdentity, CodesCarryingTheOwnIdFollowIt) {
   EXPECT_EQ(Digits(five.Codes[0]), "E624680");
   EXPECT_EQ(Digits(five.Codes[1]), "3579024680");
   EXPECT_EQ(Digits(five.Codes[2]), "9753102468");
-  EXPECT_EQ(Digits(five.SpecialCodeA), "E224680");
+  // "E2" then 24680: the second of two equal digits is stored as the repeat digit "E".
+  EXPECT_EQ(Digits(five.SpecialCodeA), "E2E4680");
 
   // Only the DTMF ID given: the 5-Tone page is left as it was.
   AppState dtmfOnly = FleetPlan();
