@@ -19,9 +19,11 @@ using namespace px::bench;
 constexpr int kBaud = 9600;
 
 // Writes rDat to rRadios virtual radios with one px4800 call; the seconds it took, or -1.
-double WriteFleet(const fs::path& rHome, const std::string& rDat, int rRadios) {
+double WriteFleet(const fs::path& rHome, const std::string& rDat, int rRadios,
+                  const std::vector<std::string>& rExtra = {}) {
   std::vector<pid_t> sims;
   std::vector<std::string> args{Sibling("px4800"), "write", "--yes"};
+  args.insert(args.end(), rExtra.begin(), rExtra.end());
   for (int i = 0; i < rRadios; ++i) {
     std::string device;
     sims.push_back(StartSim({"--baud", std::to_string(kBaud)}, rHome, device));
@@ -66,5 +68,38 @@ void BM_FleetWriteFourVersusOne9600(benchmark::State& rState) {
 }
 
 BENCHMARK(BM_FleetWriteFourVersusOne9600)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// Eight radios each with its own identity (numbered IDs, the serial number read first,
+// a delivery record) against one radio written the same way. Goal: ratio at most 1.05.
+void BM_FleetIdentitiesEightVersusOne9600(benchmark::State& rState) {
+  const fs::path home = fs::temp_directory_path() / ("px4800-fleet-ids-bench-" + std::to_string(getpid()));
+  fs::create_directories(home);
+  const std::string dat = (home / "full.dat").string();
+  px::AppState plug;
+  px::FillFullCodeplug(plug);
+  std::string error;
+  px::WriteCodeplugFiles(dat, plug.Current, plug.Channels, error);
+  const std::vector<std::string> identities{"--dtmf-id", "101", "--five-tone-id", "24680", "--log",
+                                            (home / "delivery.csv").string()};
+  for (auto _ : rState) {
+    const double one = WriteFleet(home, dat, 1, identities);
+    const double eight = WriteFleet(home, dat, 8, identities);
+    if (one < 0 || eight < 0) {
+      rState.SkipWithError("a write failed");
+      break;
+    }
+    rState.SetIterationTime(eight);
+    rState.counters["one_s"] = one;
+    rState.counters["eight_s"] = eight;
+    rState.counters["ratio"] = eight / one;
+    std::ifstream load("/proc/loadavg");
+    double loadavg = 0;
+    load >> loadavg;
+    rState.counters["load1"] = loadavg;
+  }
+  fs::remove_all(home);
+}
+
+BENCHMARK(BM_FleetIdentitiesEightVersusOne9600)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -1,12 +1,9 @@
-// The fleet forms of read and write: one link per port, run side by side on one event
-// loop, a progress line per port and a summary table at the end. A radio that fails
-// never stops the others. Nothing is asked per radio: questions get the unattended
-// answers, the password comes from --password.
+// The fleet forms of read and write on the command line: the fleet engine does the work;
+// here are its options, a progress line per port and a summary table at the end.
 
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include <algorithm>
 #include <iostream>
@@ -21,14 +18,12 @@
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
+#include "edit/fleet_identity.h"
+#include "edit/radio_register.h"
 #include "edit/startup.h"
-#include "link/codec.h"
-#include "link/link_engine.h"
 #include "link/ports.h"
 #include "link/transfer.h"
-#include "link/write_verify.h"
-#include "platform/backups.h"
-#include "platform/serial_port.h"
+#include "platform/fleet_engine.h"
 
 namespace px {
 
@@ -40,7 +35,10 @@ constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kFlow = kFlowOption;
 constexpr OptionSpec kLang{"--lang", "", true};
 constexpr OptionSpec kVerify{"--verify", "", false};
-constexpr int kRetriesPerTransfer = 3;
+constexpr OptionSpec kDtmfId{"--dtmf-id", "", true};
+constexpr OptionSpec kFiveToneId{"--five-tone-id", "", true};
+constexpr OptionSpec kRegister{"--register", "", true};
+constexpr OptionSpec kLog{"--log", "", true};
 
 // Every --port value, in order, and the arguments without them.
 std::vector<std::string> TakePorts(std::vector<std::string>& rArgs) {
@@ -72,266 +70,94 @@ std::string DeviceOfArgument(const std::string& rPort) {
   return *device;
 }
 
-// "/dev/ttyUSB0" -> "ttyUSB0", "/dev/pts/3" -> "pts3": a part of a file name.
-std::string PortFileTag(const std::string& rDevice) {
-  std::string tag = rDevice.starts_with("/dev/") ? rDevice.substr(5) : rDevice;
-  std::string out;
-  for (char c : tag)
-    if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') out.push_back(c);
-  return out.empty() ? "port" : out;
-}
-
-// "OUT.dat" with the tag before the extension: "OUT-ttyUSB0.dat".
-std::string PathForPort(const std::string& rOut, const std::string& rTag) {
-  const auto dot = rOut.find_last_of('.');
-  const auto slash = rOut.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return rOut + "-" + rTag;
-  return rOut.substr(0, dot) + "-" + rTag + rOut.substr(dot);
-}
-
-class Fleet;
-
-enum class Phase { Writing, Verifying, Reading, Done };
-
-struct RadioJob;
-
-// One radio's side of the person at the program.
-class JobUser : public LinkUser {
+// The terminal's view of the fleet: one line per port, redrawn in place on a terminal,
+// a line per quarter otherwise; the table at the end.
+class FleetLines : public FleetObserver {
  public:
-  JobUser(Fleet& rFleet, RadioJob& rJob) : mFleet(rFleet), mJob(rJob) {}
+  explicit FleetLines(CommandContext& rCtx) : mCtx(rCtx), mTerminal(isatty(STDERR_FILENO) == 1) {}
 
-  MsgAnswer Ask(const std::string& rText, MsgButtons rButtons, MsgIcon rIcon) override;
-  std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&) override { return std::nullopt; }
-  std::optional<std::string> ChooseFileToSave(const std::string&, const std::string&) override { return std::nullopt; }
-  std::optional<std::string> AskPassword(const std::string&) override;
-  void OpenProgress(const std::string&, const std::string&) override { ShowProgress(0); }
-  void ShowProgress(int rPercent) override;
-  void CloseProgress() override {}
-  void TransferEnded(int, bool rSucceeded) override;
-
-  int Retries = 0;
-  bool PasswordGiven = false;
-
- private:
-  Fleet& mFleet;
-  RadioJob& mJob;
-};
-
-struct RadioJob {
-  std::string Device;
-  AppState State;        // the codeplug written, or the one read
-  AppState CheckState;   // what the read-back decodes into; never used further
-  RadioImage Image{};
-  RadioImage ReadBack{};
-  std::string Password;
-  std::unique_ptr<SerialLinkPort> Port;
-  std::unique_ptr<JobUser> User;
-  std::unique_ptr<LinkEngine> Engine;       // the write or the read
-  std::unique_ptr<LinkEngine> CheckEngine;  // the read-back
-  LinkEngine* Active = nullptr;
-  Phase Step = Phase::Writing;
-  int Percent = 0;
-  int ShownQuarter = -1;
-  bool Succeeded = false;
-  std::vector<std::string> Messages;  // what the transfer told, for the summary
-  std::string Detail;
-};
-
-class Fleet {
- public:
-  Fleet(CommandContext& rCtx, bool rVerify, std::string rOutput)
-      : mCtx(rCtx), mVerify(rVerify), mOutput(std::move(rOutput)),
-        mTerminal(isatty(STDERR_FILENO) == 1) {}
-
-  std::vector<std::unique_ptr<RadioJob>> Jobs;
-
-  void Start(RadioJob& rJob) {
-    rJob.Port = std::make_unique<SerialLinkPort>(rJob.Device, nullptr);
-    rJob.Port->SetFlowControl(rJob.State.Setup.Flow);
-    rJob.User = std::make_unique<JobUser>(*this, rJob);
-    rJob.Engine = std::make_unique<LinkEngine>(rJob.State, rJob.Image, rJob.Password, *rJob.Port, *rJob.User);
-    rJob.CheckEngine =
-        std::make_unique<LinkEngine>(rJob.CheckState, rJob.ReadBack, rJob.Password, *rJob.Port, *rJob.User);
-    rJob.Active = rJob.Engine.get();
-    RadioJob* job = &rJob;
-    rJob.Port->BytesArrived = [job](std::span<const std::uint8_t> rBytes) { job->Active->OnBytesArrived(rBytes); };
-    rJob.Port->TimerExpired = [job] { job->Active->OnTimerExpired(); };
-    const bool started = rJob.Step == Phase::Reading
-                             ? StartCodeplugRead(*rJob.Engine, rJob.State, rJob.Image, *rJob.User)
-                             : StartCodeplugWrite(*rJob.Engine, rJob.State, rJob.Image, *rJob.User);
-    if (!started) Finish(rJob, false, "");
+  void Attach(const FleetEngine& rEngine) {
+    mEngine = &rEngine;
+    mShownQuarter.assign(rEngine.Count(), -1);
+    for (std::size_t i = 0; i < rEngine.Count(); ++i) mDeviceWidth = std::max(mDeviceWidth, rEngine.Radio(i).Device.size());
   }
 
-  // After EndLink, from the event loop.
-  void Ended(RadioJob& rJob, bool rSucceeded) {
-    switch (rJob.Step) {
-      case Phase::Writing:
-        if (!rSucceeded) return Finish(rJob, false, PartialWriteAdvice(rJob.Engine->BlocksWritten()));
-        if (!mVerify) return Finish(rJob, true, OwnTextOf(rJob.State, kWritten));
-        rJob.Step = Phase::Verifying;
-        rJob.Percent = 0;
-        rJob.ShownQuarter = -1;
-        rJob.Active = rJob.CheckEngine.get();
-        rJob.User->Retries = 0;
-        if (!rJob.CheckEngine->OpenLink(LinkMode::ReadCodeplug))
-          return Finish(rJob, false, VerifyReadFailedText(rJob.State));
-        PreFillImage(rJob.ReadBack);
-        rJob.CheckEngine->SendHandshake();
-        Draw();
-        return;
-      case Phase::Verifying: {
-        if (!rSucceeded) return Finish(rJob, false, VerifyReadFailedText(rJob.State));
-        const VerifyResult result = CompareWrittenArea(rJob.Image, rJob.ReadBack);
-        return Finish(rJob, result.Matches(), VerifyResultText(rJob.State, result));
-      }
-      case Phase::Reading: {
-        if (!rSucceeded) return Finish(rJob, false, "");
-        const std::string path = OutputPathOf(rJob);
-        std::string error;
-        if (!WriteCodeplugFiles(path, rJob.State.SavedCodeplug, rJob.State.SavedChannels, error))
-          return Finish(rJob, false, error);
-        return Finish(rJob, true, path);
-      }
-      case Phase::Done:
-        return;
-    }
+  void RadioChanged(std::size_t) override { Draw(); }
+  void FleetFinished() override {
+    if (QCoreApplication::instance()) QCoreApplication::exit(0);
   }
 
-  // Where a read job's codeplug goes: OUT.dat for one radio, OUT-<port>.dat for several.
-  std::string OutputPathOf(const RadioJob& rJob) const {
-    return Jobs.size() == 1 ? mOutput : PathForPort(mOutput, PortFileTag(rJob.Device));
-  }
-
-  // Only a write that got under way has changed the radio; the file it came from is
-  // what completes it.
-  std::string PartialWriteAdvice(int rBlocksWritten) const {
-    if (rBlocksWritten <= 0) return "";
-    std::string advice = "the radio may now hold a partly written codeplug (" + std::to_string(rBlocksWritten) +
-                         " blocks were written); writing " + mSource + " again completes it";
-    if (!mBackup.empty()) advice += " (the image sent is kept in " + mBackup + ")";
-    return advice;
-  }
-
-  void SetWriteSource(std::string rSource, std::string rBackup) {
-    mSource = std::move(rSource);
-    mBackup = std::move(rBackup);
-  }
-
-  void Finish(RadioJob& rJob, bool rSucceeded, const std::string& rDetail) {
-    rJob.Step = Phase::Done;
-    rJob.Succeeded = rSucceeded;
-    rJob.Detail = rDetail;
-    if (!rSucceeded) {
-      // What the transfer told, most telling first: the cause, then the outcome.
-      std::string told;
-      for (const std::string& m : rJob.Messages) {
-        if (!told.empty()) told += "; ";
-        // One line per radio in the table.
-        for (const char c : m)
-          if (c != '\r') told += c == '\n' ? ' ' : c;
-      }
-      if (!told.empty()) rJob.Detail = rDetail.empty() ? told : rDetail + " (" + told + ")";
-    }
-    Draw();
-    if (std::all_of(Jobs.begin(), Jobs.end(), [](const auto& j) { return j->Step == Phase::Done; }) &&
-        QCoreApplication::instance())
-      QCoreApplication::exit(0);
-  }
-
-  // One line per port: redrawn in place on a terminal, a line per quarter otherwise.
   void Draw() {
+    if (!mEngine) return;
     if (mTerminal) {
-      if (mDrawn) mCtx.Err << "\033[" << Jobs.size() << "A";
-      for (const auto& job : Jobs) mCtx.Err << "\r\033[K" << Line(*job) << "\n";
+      if (mDrawn) mCtx.Err << "\033[" << mEngine->Count() << "A";
+      for (std::size_t i = 0; i < mEngine->Count(); ++i) mCtx.Err << "\r\033[K" << Line(mEngine->Radio(i)) << "\n";
       mCtx.Err << std::flush;
       mDrawn = true;
       return;
     }
-    for (const auto& job : Jobs) {
-      const int quarter = job->Step == Phase::Done ? 5 : job->Percent / 25;
-      if (quarter == job->ShownQuarter) continue;
-      job->ShownQuarter = quarter;
-      mCtx.Err << Line(*job) << "\n";
+    for (std::size_t i = 0; i < mEngine->Count(); ++i) {
+      const FleetRadio& radio = mEngine->Radio(i);
+      const int quarter = radio.Step == FleetStep::Done ? 5 : radio.Step == FleetStep::Waiting ? -2 : radio.Percent / 25;
+      if (quarter == mShownQuarter[i]) continue;
+      mShownQuarter[i] = quarter;
+      mCtx.Err << Line(radio) << "\n";
     }
   }
 
-  std::string Line(const RadioJob& rJob) const {
+  // The table: a serial number column when any radio gave one, IDs when any has them.
+  void Summary() const {
+    const auto pad = [](std::string s, std::size_t w) { s.resize(std::max(w, s.size()), ' '); return s; };
+    std::size_t port = 4, serial = 0;
+    bool ids = false;
+    for (std::size_t i = 0; i < mEngine->Count(); ++i) {
+      const FleetRadio& r = mEngine->Radio(i);
+      port = std::max(port, r.Device.size());
+      if (!r.Serial.empty()) serial = std::max<std::size_t>({serial, 6, r.Serial.size()});
+      ids = ids || r.Ids.Dtmf || r.Ids.FiveTone;
+    }
+    mCtx.Out << pad("port", port) << "  " << pad("result", 6) << "  ";
+    if (serial) mCtx.Out << pad("serial", serial) << "  ";
+    if (ids) mCtx.Out << "dtmf  5-tone  ";
+    mCtx.Out << "detail\n";
+    for (std::size_t i = 0; i < mEngine->Count(); ++i) {
+      const FleetRadio& r = mEngine->Radio(i);
+      mCtx.Out << pad(r.Device, port) << "  " << pad(r.Succeeded ? "ok" : "FAILED", 6) << "  ";
+      if (serial) mCtx.Out << pad(r.Serial.empty() ? "-" : r.Serial, serial) << "  ";
+      if (ids) mCtx.Out << pad(r.Ids.Dtmf.value_or("-"), 4) << "  " << pad(r.Ids.FiveTone.value_or("-"), 6) << "  ";
+      mCtx.Out << r.Detail << "\n";
+    }
+  }
+
+ private:
+  std::string Line(const FleetRadio& rRadio) const {
     std::string phase;
-    switch (rJob.Step) {
-      case Phase::Writing: phase = "write"; break;
-      case Phase::Verifying: phase = "verify"; break;
-      case Phase::Reading: phase = "read"; break;
-      case Phase::Done: phase = rJob.Succeeded ? "ok" : "FAILED"; break;
+    switch (rRadio.Step) {
+      case FleetStep::Waiting: phase = "waiting"; break;
+      case FleetStep::Identifying: phase = "serial number"; break;
+      case FleetStep::Writing: phase = "write"; break;
+      case FleetStep::Verifying: phase = "verify"; break;
+      case FleetStep::Reading: phase = "read"; break;
+      case FleetStep::Done: phase = rRadio.Succeeded ? "ok" : "FAILED"; break;
     }
     constexpr int kWidth = 30;
-    const int filled = rJob.Step == Phase::Done ? kWidth : rJob.Percent * kWidth / 100;
-    std::string line = rJob.Device;
+    const bool running = rRadio.Step != FleetStep::Done && rRadio.Step != FleetStep::Waiting;
+    const int filled = rRadio.Step == FleetStep::Done ? kWidth : running ? rRadio.Percent * kWidth / 100 : 0;
+    std::string line = rRadio.Device;
     line.resize(std::max<std::size_t>(line.size() + 1, mDeviceWidth + 1), ' ');
     line += "[" + std::string(static_cast<std::size_t>(filled), '#') +
             std::string(static_cast<std::size_t>(kWidth - filled), '.') + "] " + phase;
-    if (rJob.Step != Phase::Done) line += " " + std::to_string(rJob.Percent) + "%";
+    if (running) line += " " + std::to_string(rRadio.Percent) + "%";
     return line;
   }
 
-  void Summary() {
-    std::size_t width = 4;
-    for (const auto& job : Jobs) width = std::max(width, job->Device.size());
-    const auto pad = [](std::string s, std::size_t w) { s.resize(std::max(w, s.size()), ' '); return s; };
-    mCtx.Out << pad("port", width) << "  " << pad("result", 6) << "  detail\n";
-    for (const auto& job : Jobs)
-      mCtx.Out << pad(job->Device, width) << "  " << pad(job->Succeeded ? "ok" : "FAILED", 6) << "  "
-               << job->Detail << "\n";
-  }
-
-  void SetDeviceWidth() {
-    for (const auto& job : Jobs) mDeviceWidth = std::max(mDeviceWidth, job->Device.size());
-  }
-
-  static constexpr OwnText kWritten{"written", "已写入"};
-
- private:
   CommandContext& mCtx;
-  bool mVerify;
-  std::string mOutput;
-  std::string mSource;  // the file a write sends
-  std::string mBackup;  // where the image it sends is kept
+  const FleetEngine* mEngine = nullptr;
   bool mTerminal;
   bool mDrawn = false;
   std::size_t mDeviceWidth = 0;
+  std::vector<int> mShownQuarter;
 };
-
-MsgAnswer JobUser::Ask(const std::string& rText, MsgButtons rButtons, MsgIcon rIcon) {
-  if (rButtons == MsgButtons::RetryCancel) {
-    if (Retries++ < kRetriesPerTransfer) return MsgAnswer::Retry;
-    mJob.Messages.push_back(rText);
-    return MsgAnswer::Cancel;
-  }
-  // Confirmations were given for the whole fleet; what else is told is kept for the table.
-  if (rButtons == MsgButtons::Ok && rIcon != MsgIcon::Information) mJob.Messages.push_back(rText);
-  return DefaultAnswer(rButtons);
-}
-
-std::optional<std::string> JobUser::AskPassword(const std::string&) {
-  if (PasswordGiven || mJob.Password.empty()) {
-    mJob.Messages.push_back(PasswordGiven ? "the radio refused the password given with --password"
-                                          : "the radio asks for its programming password; give it with --password");
-    return std::nullopt;
-  }
-  PasswordGiven = true;
-  return mJob.Password;
-}
-
-void JobUser::ShowProgress(int rPercent) {
-  mJob.Percent = rPercent;
-  mFleet.Draw();
-}
-
-void JobUser::TransferEnded(int, bool rSucceeded) {
-  // The engine is still inside EndLink; the next step starts from the event loop.
-  Fleet* fleet = &mFleet;
-  RadioJob* job = &mJob;
-  QTimer::singleShot(0, [fleet, job, rSucceeded] { fleet->Ended(*job, rSucceeded); });
-}
 
 struct FleetArgs {
   std::vector<std::string> Devices;
@@ -343,16 +169,17 @@ FleetArgs ParseFleetArgs(CommandContext& rCtx, std::initializer_list<OptionSpec>
   FleetArgs parsed;
   const std::vector<std::string> ports = TakePorts(words);
   parsed.Args = ParseArguments(words, rOptions, rPositionals, rPositionals);
+  // Two spellings of one device are one port: compared as resolved.
   std::set<std::string> seen;
   for (const std::string& port : ports) {
     const std::string device = DeviceOfArgument(port);
-    if (!seen.insert(device).second) throw UsageError(port + " is given twice");
+    if (!seen.insert(ResolvedDevice(device)).second) throw UsageError(port + " is given twice");
     parsed.Devices.push_back(device);
   }
   return parsed;
 }
 
-// Defaults shared by every job: language, setup, a new codeplug as the base.
+// Defaults shared by every radio: language, setup, a new codeplug as the base.
 AppState BaseState(const CommandContext& rCtx, const ParsedArgs& rArgs) {
   AppState state;
   state.ProgramFolder = rCtx.ProgramFolder;
@@ -371,32 +198,59 @@ std::vector<std::string> DevicesOrStored(FleetArgs& rFleet, const AppState& rSta
   return {*device};
 }
 
-// One job per device, each with its own copy of the codeplug.
-void AddJobs(Fleet& rFleet, const std::vector<std::string>& rDevices, const AppState& rBase,
-             const ParsedArgs& rArgs, Phase rFirst) {
-  for (const std::string& device : rDevices) {
-    auto job = std::make_unique<RadioJob>();
-    job->Device = device;
-    job->State = rBase;
-    job->CheckState = rBase;
-    job->Password = rArgs.Value(kPassword.Long).value_or("");
-    job->Step = rFirst;
-    rFleet.Jobs.push_back(std::move(job));
+// The identities asked for: numbered from --dtmf-id/--five-tone-id, or --register.
+void TakeIdentityOptions(const ParsedArgs& rArgs, FleetPlan& rPlan) {
+  const auto dtmf = rArgs.Value(kDtmfId.Long);
+  const auto five = rArgs.Value(kFiveToneId.Long);
+  const auto reg = rArgs.Value(kRegister.Long);
+  if (reg && (dtmf || five)) throw UsageError("--register takes the IDs from the register; give no --dtmf-id or --five-tone-id");
+  std::string error;
+  if (dtmf) {
+    rPlan.NumberFrom.Dtmf = DtmfOwnIdOf(*dtmf, error);
+    if (!rPlan.NumberFrom.Dtmf) throw UsageError("--dtmf-id: " + error);
+  }
+  if (five) {
+    rPlan.NumberFrom.FiveTone = FiveToneOwnIdOf(*five, error);
+    if (!rPlan.NumberFrom.FiveTone) throw UsageError("--five-tone-id: " + error);
+  }
+  if (dtmf || five) rPlan.Identities = FleetIdentities::Numbered;
+  if (reg) {
+    std::vector<std::string> errors;
+    const auto parsed = ParseRegister(ReadTextFile(*reg), errors);
+    if (!parsed) {
+      std::string all;
+      for (const std::string& e : errors) all += "\n  " + *reg + ": " + e;
+      throw CommandError("the register " + *reg + " is refused; nothing written:" + all);
+    }
+    rPlan.Register = *parsed;
+    rPlan.Identities = FleetIdentities::Register;
   }
 }
 
-int RunJobs(CommandContext& rCtx, Fleet& rFleet) {
+void TakeLogOption(const ParsedArgs& rArgs, FleetPlan& rPlan) {
+  const auto log = rArgs.Value(kLog.Long);
+  if (!log) return;
+  if (log->empty()) throw UsageError("--log needs a file name");
+  RequireWritable(*log);
+  rPlan.LogPath = *log;
+  rPlan.ReadSerial = true;
+}
+
+int RunEngine(CommandContext& rCtx, FleetPlan rPlan, const std::vector<std::string>& rDevices) {
   int argc = rCtx.Argc;
   QCoreApplication app(argc, rCtx.Argv);
   QCoreApplication::setApplicationName("px4800-cps");
-  rFleet.SetDeviceWidth();
-  rFleet.Draw();
-  for (auto& job : rFleet.Jobs) rFleet.Start(*job);
-  if (!std::all_of(rFleet.Jobs.begin(), rFleet.Jobs.end(), [](const auto& j) { return j->Step == Phase::Done; }))
-    app.exec();
-  rFleet.Summary();
-  const bool all = std::all_of(rFleet.Jobs.begin(), rFleet.Jobs.end(), [](const auto& j) { return j->Succeeded; });
-  return all ? kExitSuccess : kExitFailure;
+  FleetLines lines(rCtx);
+  FleetEngine engine(std::move(rPlan), rDevices, lines);
+  lines.Attach(engine);
+  std::string error;
+  if (!engine.Prepare(error)) throw CommandError(error + "; nothing sent");
+  lines.Draw();
+  engine.Start();
+  if (!engine.Finished()) app.exec();
+  lines.Summary();
+  if (!engine.LogError().empty()) rCtx.Err << "px4800: error: the delivery log: " << engine.LogError() << "\n";
+  return engine.AllSucceeded() && engine.LogError().empty() ? kExitSuccess : kExitFailure;
 }
 
 // The whole fleet is confirmed once, on the terminal unless --yes.
@@ -416,81 +270,83 @@ void ApplyFlowOption(const ParsedArgs& rArgs, AppState& rState) {
   rState.Setup.Flow = *chosen;
 }
 
+void RequireRadioConsent(const ParsedArgs& rArgs, bool rWriting) {
+  if (rArgs.Has(kYesOption.Long) || TerminalUi::IsInteractiveTerminal()) return;
+  throw CommandError(std::string("there is no terminal to confirm ") +
+                     (rWriting ? "writing the radio" : "reading the radio") + "; give --yes to go ahead");
+}
+
 bool WantsFleet(const std::vector<std::string>& rArgs) {
   int ports = 0;
   for (const std::string& a : rArgs) {
     if (a == "--") break;
-    if (a == "--verify") return true;
+    if (a == "--verify" || a == "--log" || a == "--register" || a == "--dtmf-id" || a == "--five-tone-id" ||
+        a.starts_with("--log=") || a.starts_with("--register=") || a.starts_with("--dtmf-id=") ||
+        a.starts_with("--five-tone-id="))
+      return true;
     if (a == "--port" || a.starts_with("--port=")) ++ports;
   }
   return ports > 1;
 }
 
 int RunFleetWrite(CommandContext& rCtx) {
-  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kPassword, kYes, kLang, kVerify, kFlow}, 1);
+  FleetArgs fleetArgs = ParseFleetArgs(
+      rCtx, {kPassword, kYes, kLang, kVerify, kFlow, kDtmfId, kFiveToneId, kRegister, kLog}, 1);
   const ParsedArgs& args = fleetArgs.Args;
-  AppState base = BaseState(rCtx, args);
-  ReadCodeplugInto(args.Positionals[0], base, rCtx.Err);
-  base.FilePath = args.Positionals[0];
-  base.Untitled = false;
-  CopyToSaved(base);
-  const std::vector<std::string> devices = DevicesOrStored(fleetArgs, base);
-
-  // Encoded once before any port is touched: a codeplug that cannot be encoded sends nothing.
-  TerminalUi ui(std::cin, rCtx.Err, false);
-  RadioImage image{};
-  AppState probe = base;
-  if (!EncodeCodeplug(probe, image, ui)) return kExitFailure;
-  if (!ConfirmFleet(rCtx, args, LinkTextOf(base, LinkText::ConfirmWrite))) {
+  FleetPlan plan;
+  plan.Write = true;
+  plan.Base = BaseState(rCtx, args);
+  ReadCodeplugInto(args.Positionals[0], plan.Base, rCtx.Err);
+  plan.Base.FilePath = args.Positionals[0];
+  plan.Base.Untitled = false;
+  CopyToSaved(plan.Base);
+  plan.Source = args.Positionals[0];
+  plan.Verify = args.Has(kVerify.Long);
+  plan.Password = CleanPasswordEntry(args.Value(kPassword.Long).value_or(""));
+  TakeIdentityOptions(args, plan);
+  TakeLogOption(args, plan);
+  const std::vector<std::string> devices = DevicesOrStored(fleetArgs, plan.Base);
+  RequireRadioConsent(args, true);
+  if (!ConfirmFleet(rCtx, args, LinkTextOf(plan.Base, LinkText::ConfirmWrite))) {
     rCtx.Err << "px4800: cancelled; nothing written\n";
     return kExitFailure;
   }
-  std::string backup;
-  {
-    int argc = rCtx.Argc;
-    QCoreApplication app(argc, rCtx.Argv);
-    QCoreApplication::setApplicationName("px4800-cps");
-    std::string error;
-    if (const auto path = SaveBackup(image, BackupDirection::Write, base.ModelString, error)) {
-      rCtx.Err << "px4800: backup of the image to be written: " << *path << "\n";
-      backup = *path;
-    } else {
-      rCtx.Err << "px4800: warning: no backup kept: " << error << "\n";
-    }
-  }
-
-  Fleet fleet(rCtx, args.Has(kVerify.Long), "");
-  fleet.SetWriteSource(args.Positionals[0], backup);
-  AddJobs(fleet, devices, base, args, Phase::Writing);
-  return RunJobs(rCtx, fleet);
+  return RunEngine(rCtx, std::move(plan), devices);
 }
 
 int RunFleetRead(CommandContext& rCtx) {
-  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kOutput, kPassword, kYes, kLang, kFlow}, 0);
+  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kOutput, kPassword, kYes, kLang, kFlow, kLog}, 0);
   const ParsedArgs& args = fleetArgs.Args;
   const auto output = args.Value(kOutput.Long);
   if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
   RequireCodeplugName(*output);
-  const AppState base = BaseState(rCtx, args);
-  const std::vector<std::string> devices = DevicesOrStored(fleetArgs, base);
-  Fleet fleet(rCtx, false, *output);
-  AddJobs(fleet, devices, base, args, Phase::Reading);
+  FleetPlan plan;
+  plan.Write = false;
+  plan.Base = BaseState(rCtx, args);
+  plan.Output = *output;
+  plan.Password = CleanPasswordEntry(args.Value(kPassword.Long).value_or(""));
+  TakeLogOption(args, plan);
+  const std::vector<std::string> devices = DevicesOrStored(fleetArgs, plan.Base);
   // Before transfers of half a minute: every file they are to produce can be written,
-  // and any that exists may be replaced.
+  // no two radios share one, and any that exists may be replaced.
   std::vector<std::string> outputs;
-  for (const auto& job : fleet.Jobs) {
-    const std::string path = fleet.OutputPathOf(*job);
+  std::set<std::string> distinct;
+  for (const std::string& device : devices) {
+    const std::string path =
+        devices.size() == 1 ? *output : PathForPort(*output, PortFileTag(ResolvedDevice(device)));
+    if (!distinct.insert(path).second) throw UsageError("two radios would be read into " + path);
     RequireWritable(path);
     RequireWritable(SideFilePath(path));
     outputs.push_back(path);
     outputs.push_back(SideFilePath(path));
   }
   ConfirmOverwrite(rCtx, args, outputs);
-  if (!ConfirmFleet(rCtx, args, LinkTextOf(base, LinkText::ConfirmRead))) {
+  RequireRadioConsent(args, false);
+  if (!ConfirmFleet(rCtx, args, LinkTextOf(plan.Base, LinkText::ConfirmRead))) {
     rCtx.Err << "px4800: cancelled; nothing read\n";
     return kExitFailure;
   }
-  return RunJobs(rCtx, fleet);
+  return RunEngine(rCtx, std::move(plan), devices);
 }
 
 }  // namespace px

@@ -50,15 +50,18 @@ constexpr int kUnattendedRetries = 3;
 
 constexpr std::string_view kReadUsage =
     "Usage: px4800 read [--port DEV] -o OUT.dat [--image OUT.img] [--password PW] [--yes]\n"
-    "       px4800 read --port DEV --port DEV ... -o OUT.dat [--password PW] [--yes]\n"
+    "       px4800 read --port DEV --port DEV ... -o OUT.dat [--log LOG.csv] [--password PW] [--yes]\n"
     "\n"
     "Reads the codeplug from the radio and writes it as OUT.dat and OUT.fre. The image\n"
     "read is also kept in the backups folder. With several ports the radios are read at\n"
-    "the same time, each into OUT-<port>.dat (OUT-ttyUSB0.dat), with a progress line per\n"
-    "port and a summary table; nothing is asked per radio.\n"
+    "the same time, each into OUT-<port>.dat (OUT-ttyUSB0.dat, OUT-pts-3.dat), with a\n"
+    "progress line per port and a summary table with each radio's serial number; nothing\n"
+    "is asked per radio. Without a terminal to ask, --yes is needed.\n"
     "\n"
     "  -o, --output OUT.dat  the codeplug file to write\n"
     "  --image OUT.img       also write the 16384-byte memory image as read\n"
+    "  --log LOG.csv         append a row per radio (time, port, model, serial number,\n"
+    "                        IDs, result, backup) to this delivery record\n"
     "  -y, --yes             no confirmation question\n"
     "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
     "                        port stored in language/mysetup.ini)\n"
@@ -72,12 +75,24 @@ constexpr std::string_view kReadUsage =
 constexpr std::string_view kWriteUsage =
     "Usage: px4800 write [--port DEV] FILE.dat [--password PW] [--yes]\n"
     "       px4800 write --port DEV [--port DEV ...] FILE.dat [--verify] [--password PW] [--yes]\n"
+    "                    [--dtmf-id N] [--five-tone-id N] [--register FILE.csv] [--log LOG.csv]\n"
     "\n"
     "Encodes FILE.dat and writes it to the radio (addresses 0x0100 on). Nothing is sent\n"
     "when the codeplug cannot be encoded. The image is kept in the backups folder first.\n"
     "With several ports the radios are written at the same time, with a progress line\n"
     "per port and a summary table; a radio that fails does not stop the others, and the\n"
-    "exit status is 1 when any failed. Nothing is asked per radio.\n"
+    "exit status is 1 when any failed. Nothing is asked per radio. Without a terminal to\n"
+    "ask, --yes is needed.\n"
+    "\n"
+    "Each radio can get its own DTMF and 5-Tone own ID; the codes that carry the own ID\n"
+    "follow it, as on the DTMF and 5-Tone pages:\n"
+    "  --dtmf-id N           the first port's DTMF own ID (three digits), the next N+1, ...\n"
+    "  --five-tone-id N      the first port's 5-Tone own ID (five digits), the next N+1, ...\n"
+    "  --register FILE.csv   the IDs by the radio's serial number, read from the radio\n"
+    "                        first (header serial,dtmf_id,five_tone_id); a radio not in it\n"
+    "                        is not written\n"
+    "  --log LOG.csv         append a row per radio (time, port, model, serial number,\n"
+    "                        IDs, result, backup of the image sent) to this delivery record\n"
     "\n"
     "  --verify              read each radio back after writing and compare what it\n"
     "                        holds with what was sent; a difference is a failure\n"
@@ -298,6 +313,7 @@ int RunRead(CommandContext& rCtx) {
   const auto output = args.Value(kOutput.Long);
   if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
   RequireReadOutputs(*output, args.Value(kImage.Long));
+  RequireRadioConsent(args, false);
   RadioSession s(rCtx, args);
   const std::string device = DeviceFor(args, s.State);
   LinkEngine* engine = nullptr;
@@ -322,6 +338,7 @@ void ReadCodeplugFile(const std::string& rPath, AppState& rState, std::ostream& 
 int RunWrite(CommandContext& rCtx) {
   if (WantsFleet(rCtx.Args)) return RunFleetWrite(rCtx);
   const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kYes, kTrace, kLang, kFlow}, 1, 1);
+  RequireRadioConsent(args, true);
   RadioSession s(rCtx, args);
   ReadCodeplugFile(args.Positionals[0], s.State, rCtx.Err);
   const std::string device = DeviceFor(args, s.State);

@@ -1,5 +1,8 @@
 #include "link/link_engine.h"
 
+#include <cstdio>
+
+#include "app/language.h"
 #include "link/transfer.h"
 
 namespace px {
@@ -7,6 +10,7 @@ namespace px {
 namespace {
 
 constexpr int kLastBlockAddress = 0x3FF0;
+constexpr OwnText kStoppedAtBlock{"It stopped answering at block {block}.", "电台在数据块 {block} 处停止应答。"};
 
 }  // namespace
 
@@ -47,6 +51,8 @@ bool LinkEngine::OpenLink(LinkMode rMode) {
   mPasswordAsked = false;
   mProgressOpen = false;
   mBlocksWritten = 0;
+  mAnswered = false;
+  mStoppedAt = -1;
   mCancelRequested = false;
   mLastFailure = LinkFailure::Told;
   ResetRetries();
@@ -242,6 +248,7 @@ void LinkEngine::CloseForCancel() {
 
 void LinkEngine::OnBytesArrived(std::span<const std::uint8_t> rBuffer) {
   if (mState == LinkState::Idle) return;
+  if (!rBuffer.empty()) mAnswered = true;
   const auto kind = ClassifyReply(rBuffer, mEchoLength, static_cast<int>(mState),
                                   mCurrentAddress, mReadBlockSize);
   if (mCancelRequested && kind != ReplyKind::Ignored && mState != LinkState::FinalEnd) {
@@ -340,7 +347,7 @@ void LinkEngine::OnTimerExpired() {
     CloseForCancel();
     return;
   }
-  mSendStalled = mPort.SendStalled();
+  mSendStalled = !mAnswered && mPort.SendStalled();
   switch (mState) {
     case LinkState::Handshake:
       if (--mHandshakeRetries > 0) {
@@ -367,9 +374,7 @@ void LinkEngine::OnTimerExpired() {
       HandleBlockTimeout();
       break;
     case LinkState::RestartEnd:
-      if (mUser.Ask(LinkTextOf(mApp, mSendStalled ? LinkText::SendStalled : LinkText::NoAnswer),
-                    MsgButtons::RetryCancel,
-                    MsgIcon::Warning) == MsgAnswer::Retry) {
+      if (mUser.Ask(SilenceText(), MsgButtons::RetryCancel, MsgIcon::Warning) == MsgAnswer::Retry) {
         SendEnd();
       } else {
         EndLink(false);
@@ -398,11 +403,10 @@ void LinkEngine::HandleBlockTimeout() {
 }
 
 void LinkEngine::GiveUp() {
-  // Bytes that never left the port are not the radio's silence: say what holds them.
-  const LinkText why = mSendStalled ? LinkText::SendStalled : LinkText::NoAnswer;
+  if (mState == LinkState::Blocks) mStoppedAt = mCurrentAddress;
   if (mMode == LinkMode::ReadEmbedded) {
     if (mSendStalled) {
-      mUser.Tell(LinkTextOf(mApp, why), MsgIcon::Warning);
+      mUser.Tell(SilenceText(), MsgIcon::Warning);
       EndLink(false);
       return;
     }
@@ -410,8 +414,7 @@ void LinkEngine::GiveUp() {
     EndLink(false, LinkFailure::NoAnswer);
     return;
   }
-  if (mUser.Ask(LinkTextOf(mApp, why), MsgButtons::RetryCancel, MsgIcon::Warning) !=
-      MsgAnswer::Retry) {
+  if (mUser.Ask(SilenceText(), MsgButtons::RetryCancel, MsgIcon::Warning) != MsgAnswer::Retry) {
     EndLink(false);
     return;
   }
@@ -421,6 +424,18 @@ void LinkEngine::GiveUp() {
   if (mState == LinkState::Blocks) mCurrentAddress -= BlockSize();
   mState = LinkState::RestartEnd;
   SendEnd();
+}
+
+std::string LinkEngine::SilenceText() const {
+  // Bytes that never left the port are not the radio's silence: say what holds them.
+  if (mSendStalled) return LinkTextOf(mApp, LinkText::SendStalled);
+  std::string text = LinkTextOf(mApp, LinkText::NoAnswer);
+  if (mStoppedAt < 0) return text;
+  std::string stopped = OwnTextOf(mApp, kStoppedAtBlock);
+  char block[8];
+  std::snprintf(block, sizeof block, "0x%04X", static_cast<unsigned>(mStoppedAt) & 0xFFFFu);
+  stopped.replace(stopped.find("{block}"), 7, block);
+  return text + "\r\n" + stopped;
 }
 
 void LinkEngine::EndLink(bool rSucceeded, LinkFailure rWhy) {

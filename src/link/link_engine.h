@@ -85,6 +85,8 @@ class LinkEngine {
   void UpdateProgress();
   void ResetRetries();
   void GiveUp();
+  // The no-answer text (with the block reached), or the stalled-line one.
+  std::string SilenceText() const;
   void EndLink(bool rSucceeded, LinkFailure rWhy = LinkFailure::Told);
   // With a cancel pending: close a session the radio is in, or end at once.
   void CloseForCancel();
@@ -123,6 +125,10 @@ class LinkEngine {
   bool mPasswordAsked = false;
   bool mLastSucceeded = false;
   bool mSendStalled = false;  // at the last time-out, the packet had not left the port
+  // The radio has answered in this transfer: bytes did leave the port, so a later
+  // silence is the radio's, whatever the port still holds.
+  bool mAnswered = false;
+  int mStoppedAt = -1;  // the block the radio stopped answering at; -1 before the blocks
   bool mCancelRequested = false;
   LinkFailure mLastFailure = LinkFailure::Told;
   RadioIdentity mIdentity;

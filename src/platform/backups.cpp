@@ -38,7 +38,9 @@ std::optional<std::string> SaveBackup(const RadioImage& rImage, BackupDirection 
   const QString name = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss-zzz") +
                        (rDirection == BackupDirection::Read ? "-read-" : "-write-") +
                        NamePart(rModel) + ".img";
-  const QString path = folder + "/" + name;
+  QString path = folder + "/" + name;
+  // Radios of a fleet are backed up within the same millisecond: none may replace another.
+  for (int n = 2; QFile::exists(path); ++n) path = folder + "/" + name.chopped(4) + "-" + QString::number(n) + ".img";
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(reinterpret_cast<const char*>(rImage.data()), static_cast<qint64>(rImage.size())) !=

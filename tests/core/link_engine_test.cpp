@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -690,6 +692,33 @@ TEST(LinkTimeouts, ALineThatTakesNothingIsNotCalledARadioThatDoesNotAnswer) {
   quiet.Run();
   EXPECT_NE(std::find(quiet.User.Told.begin(), quiet.User.Told.end(), "The radio does not answer."),
             quiet.User.Told.end());
+}
+
+// A radio that goes away mid-transfer leaves the port holding what it sends next; that
+// is the radio's silence, not a cable without CTS: the no-answer text with the block.
+TEST(LinkTimeouts, ARadioThatStopsMidTransferIsNotACableProblem) {
+  const struct {
+    LinkMode Mode;
+    int Block;
+  } cases[] = {{LinkMode::ReadCodeplug, 0x0200}, {LinkMode::WriteCodeplug, 0x0140}};
+  for (const auto& c : cases) {
+    Bench b;
+    bool gone = false;
+    b.Filter = [&](const Packet& p, int) {
+      gone = gone || IsRead(p, c.Block) || IsWrite(p, c.Block);
+      b.Port.Stalled = gone;
+      return !gone;
+    };
+    ASSERT_TRUE(b.Start(c.Mode));
+    b.Run();
+    EXPECT_EQ(b.User.Ended, false);
+    char block[8];
+    std::snprintf(block, sizeof block, "0x%04X", c.Block);
+    const std::string expected = "The radio does not answer.\r\nIt stopped answering at block " + std::string(block) + ".";
+    EXPECT_NE(std::find(b.User.Told.begin(), b.User.Told.end(), expected), b.User.Told.end())
+        << static_cast<int>(c.Mode) << ": " << (b.User.Told.empty() ? "" : b.User.Told.front());
+    for (const auto& t : b.User.Told) EXPECT_EQ(t.find("clear-to-send"), std::string::npos) << t;
+  }
 }
 
 // Only acknowledged write blocks count: a write refused before its first block has

@@ -13,7 +13,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -21,10 +24,12 @@
 
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "edit/alert_rules.h"
 #include "edit/key_rules.h"
 #include "edit/option_rules.h"
 #include "edit/scan_rules.h"
+#include "link/codec.h"
 #include "link/embedded_info.h"
 #include "link/radio_image.h"
 #include "support/full_codeplug.h"
@@ -126,6 +131,14 @@ class Sim {
 
   const std::string& Device() const { return mDevice; }
 
+  // The radio gone at once, as a process killed or a radio switched off.
+  void Kill() {
+    if (mPid <= 0) return;
+    kill(mPid, SIGKILL);
+    mStatus = WaitOrKill(mPid, std::chrono::steady_clock::now() + 10s);
+    mPid = -1;
+  }
+
   // Ends the radio; returns its exit status.
   int Stop() {
     if (mPid <= 0) return mStatus;
@@ -197,7 +210,7 @@ TEST(LinkE2e, WriteThenReadAFullCodeplug) {
   ExpectSameFrom(written, full.Image, 0x100, kImageSize);
 
   Sim sim({"--image", ws.File("written.img")});
-  const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("back.dat"), "--image",
+  const auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", ws.File("back.dat"), "--image",
                          ws.File("back.img"), "--trace", ws.File("trace.txt")});
   ASSERT_EQ(r.Status, 0) << r.Err;
   ExpectSameFrom(test::ReadBytes(ws.File("back.img")), written, 0x10, kImageSize);
@@ -276,18 +289,18 @@ TEST(LinkE2e, Password) {
   Workspace ws;
   Sim sim({"--password", "12ab"});
   const std::string out = ws.File("out.dat");
-  auto r = ws.Cli({"read", "--port", sim.Device(), "-o", out});
+  auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", out});
   EXPECT_EQ(r.Status, 1);  // no terminal to ask on
   EXPECT_TRUE(Contains(r.Err, "--password")) << r.Err;
   EXPECT_FALSE(std::filesystem::exists(out));
-  r = ws.Cli({"read", "--port", sim.Device(), "-o", out, "--password", "12AB"});
+  r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", out, "--password", "12AB"});
   EXPECT_EQ(r.Status, 1);
   // A wrong password is not a missing one.
   EXPECT_TRUE(Contains(r.Err, "the radio refused the password given with --password")) << r.Err;
   EXPECT_FALSE(std::filesystem::exists(out));
   r = ws.Cli({"info", "--port", sim.Device(), "--password", "12ab"});
   EXPECT_EQ(r.Status, 0) << r.Err;
-  r = ws.Cli({"read", "--port", sim.Device(), "-o", out, "--password", "12ab"});
+  r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", out, "--password", "12ab"});
   EXPECT_EQ(r.Status, 0) << r.Err;
   EXPECT_TRUE(std::filesystem::exists(out));
 }
@@ -299,7 +312,7 @@ TEST(LinkE2e, KilledAndStunnedRadiosCanBeReadButNotWritten) {
   test::WriteBytes(ws.File("radio.img"), radio);
   for (const char* flag : {"--killed", "--stunned"}) {
     Sim sim({flag, "--image", ws.File("radio.img"), "--save", ws.File("after.img")});
-    const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("r.dat")});
+    const auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", ws.File("r.dat")});
     EXPECT_EQ(r.Status, 0) << r.Err;
     const auto w = ws.Cli({"write", "--port", sim.Device(), full.Dat, "--yes"});
     EXPECT_EQ(w.Status, 1);
@@ -318,7 +331,7 @@ TEST(LinkE2e, WrongModelAndVersionAreRefused) {
   Workspace ws;
   {
     Sim sim({"--model", "PX-4900"});
-    auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("x.dat")});
+    auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", ws.File("x.dat")});
     EXPECT_EQ(r.Status, 1);
     EXPECT_TRUE(Contains(r.Err, "Model type is wrong. Overwrite?")) << r.Err;
     r = ws.Cli({"info", "--port", sim.Device(), "--lang", "zh"});
@@ -326,7 +339,7 @@ TEST(LinkE2e, WrongModelAndVersionAreRefused) {
     EXPECT_TRUE(Contains(r.Err, "机型类型错误。")) << r.Err;
   }
   Sim sim({"--version", "V101"});
-  const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("x.dat")});
+  const auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", ws.File("x.dat")});
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(Contains(r.Err, "Version is wrong. Overwrite?")) << r.Err;
   EXPECT_FALSE(std::filesystem::exists(ws.File("x.dat")));
@@ -339,14 +352,14 @@ TEST(LinkE2e, RadioThatStopsAnswering) {
   {
     // Quiet for three requests: the block is given up, Retry restarts and the read ends well.
     Sim sim({"--image", ws.File("radio.img"), "--silent-after", "200", "--silent-for", "3"});
-    const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("a.dat"), "--image", ws.File("a.img")});
+    const auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", ws.File("a.dat"), "--image", ws.File("a.img")});
     ASSERT_EQ(r.Status, 0) << r.Err;
     EXPECT_TRUE(Contains(r.Err, "-> retry")) << r.Err;
     ExpectSameFrom(test::ReadBytes(ws.File("a.img")), radio, 0x10, kImageSize);
   }
   // Quiet for good: three Retries, then Cancel.
   Sim sim({"--image", ws.File("radio.img"), "--silent-after", "200"});
-  const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("b.dat")});
+  const auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", ws.File("b.dat")});
   EXPECT_EQ(r.Status, 1);
   std::size_t retries = 0;
   for (std::size_t at = r.Err.find("-> retry"); at != std::string::npos; at = r.Err.find("-> retry", at + 1))
@@ -388,7 +401,7 @@ TEST(LinkE2e, FaultyLineNeverGivesAWrongImage) {
     Sim sim({"--image", ws.File("radio.img"), f.Option, f.Rate, "--seed", f.Seed});
     const std::string dat = ws.File(std::string("r") + f.Seed + ".dat");
     const std::string img = ws.File(std::string("r") + f.Seed + ".img");
-    const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", dat, "--image", img});
+    const auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", dat, "--image", img});
     if (r.Status == 0) {
       ++exact;
       ExpectSameFrom(test::ReadBytes(img), radio, 0x10, kImageSize);
@@ -433,7 +446,7 @@ TEST(LinkE2e, FaultyLineDuringAWrite) {
 
 TEST(LinkE2e, DeviceThatDoesNotExist) {
   Workspace ws;
-  const auto r = ws.Cli({"read", "--port", "/dev/ttyUSB-nothing", "-o", ws.File("x.dat")});
+  const auto r = ws.Cli({"read", "--yes", "--port", "/dev/ttyUSB-nothing", "-o", ws.File("x.dat")});
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(Contains(r.Err, "no such device")) << r.Err;
   EXPECT_FALSE(std::filesystem::exists(ws.File("x.dat")));
@@ -486,7 +499,7 @@ TEST(LinkE2e, ReadChecksItsOutputsBeforeTheTransfer) {
        {std::vector<std::string>{"-o", ws.File("nodir/x.dat")},
         std::vector<std::string>{"-o", ws.File("x.dat"), "--image", ws.File("nodir/x.img")},
         std::vector<std::string>{"-o", ws.File("x")}}) {
-    std::vector<std::string> args{"read", "--port", sim.Device(), "--trace", ws.File("t.txt")};
+    std::vector<std::string> args{"read", "--yes", "--port", sim.Device(), "--trace", ws.File("t.txt")};
     args.insert(args.end(), out.begin(), out.end());
     const auto r = ws.Cli(args);
     EXPECT_EQ(r.Status, 1) << r.Err;
@@ -510,7 +523,7 @@ TEST(LinkE2e, CableWithoutCtsNeedsNoFlowControl) {
   EXPECT_TRUE(Contains(stalled.Err, "--flow none")) << stalled.Err;
   EXPECT_FALSE(Contains(stalled.Err, "does not answer")) << stalled.Err;
 
-  const auto read = ws.Cli({"read", "--port", sim.Device(), "--flow", "none", "-o", ws.File("a.dat"),
+  const auto read = ws.Cli({"read", "--yes", "--port", sim.Device(), "--flow", "none", "-o", ws.File("a.dat"),
                             "--image", ws.File("a.img")});
   ASSERT_EQ(read.Status, 0) << read.Err;
   ExpectSameFrom(test::ReadBytes(ws.File("a.img")), radio, 0x10, kImageSize);
@@ -596,11 +609,11 @@ TEST(LinkE2e, FleetReadGivesOneFilePerPort) {
   test::WriteBytes(ws.File("a.img"), full.Image);
   Sim a({"--image", ws.File("a.img")});
   Sim b({"--image", ws.File("a.img")});
-  const auto r = ws.Cli({"read", "--port", a.Device(), "--port", b.Device(), "-o", ws.File("fleet.dat")});
+  const auto r = ws.Cli({"read", "--yes", "--port", a.Device(), "--port", b.Device(), "-o", ws.File("fleet.dat")});
   ASSERT_EQ(r.Status, 0) << r.Err << r.Out;
   for (const Sim* sim : {&a, &b}) {
     std::string tag = sim->Device().substr(5);
-    tag.erase(std::remove(tag.begin(), tag.end(), '/'), tag.end());
+    std::replace(tag.begin(), tag.end(), '/', '-');
     const std::string path = ws.File("fleet-" + tag + ".dat");
     AppState got, expected;
     FillFullCodeplug(expected);
@@ -608,6 +621,243 @@ TEST(LinkE2e, FleetReadGivesOneFilePerPort) {
     ASSERT_TRUE(ReadCodeplugFiles(path, got.Current, got.Channels, error)) << error << "\n" << r.Out;
     EXPECT_TRUE(got.Current.Settings == expected.Current.Settings);
   }
+}
+
+// ---- A dealer's fleet: identities per radio, the register, the delivery log ----------
+
+// A codeplug whose DTMF own ID (345) and 5-Tone own ID (12345) are carried by codes: an
+// ANI call and the PTT ID begin code on the DTMF page, a PTT ID code on the 5-Tone page.
+std::string MakeSignallingPlan(Workspace& rWs) {
+  AppState state;
+  CreateNewCodeplug(state);
+  DtmfSettings& dtmf = state.Current.Settings.Dtmf;
+  dtmf.SelfId.Assign("345");
+  dtmf.SeparatorDigit = 14;
+  dtmf.CodeMemory[0].Digits.Assign("012E345");
+  dtmf.CodeMemory[0].Length = 7;
+  dtmf.PttIdBeginCode.Digits.Assign("E345");
+  dtmf.PttIdBeginCode.Length = 4;
+  FiveToneSettings& five = state.Current.Settings.FiveTone;
+  five.PageText.Assign("12345");
+  five.PageBytes[3] = 5;
+  five.Codes[0].Empty = 0;
+  five.Codes[0].Digits.Assign("E612345");
+  five.Codes[0].CodeBytes[2] = 7;
+  const std::string dat = rWs.File("plan.dat");
+  std::string error;
+  EXPECT_TRUE(WriteCodeplugFiles(dat, state.Current, state.Channels, error)) << error;
+  return dat;
+}
+
+// A radio memory holding serial number rSerial at 0x0020 and no password.
+std::string RadioWithSerial(Workspace& rWs, const std::string& rSerial) {
+  Bytes image(kImageSize, 0xFF);
+  for (std::size_t i = 0; i < 16; ++i) image[0x20 + i] = i < rSerial.size() ? static_cast<unsigned char>(rSerial[i]) : 0;
+  const std::string path = rWs.File("radio-" + rSerial + ".img");
+  test::WriteBytes(path, image);
+  return path;
+}
+
+struct HeldIds {
+  std::string Dtmf, DtmfAni, DtmfPttId, FiveTone, FivePttId;
+};
+
+// What a radio's memory holds of its identity, decoded as a read would.
+HeldIds IdsHeldIn(const std::string& rImagePath) {
+  const Bytes bytes = test::ReadBytes(rImagePath);
+  RadioImage image{};
+  std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
+  AppState state;
+  DecodeCodeplug(state, image);
+  const DtmfSettings& dtmf = state.Current.Settings.Dtmf;
+  const FiveToneCode& code = state.Current.Settings.FiveTone.Codes[0];
+  return {dtmf.SelfId.Display(), dtmf.CodeMemory[0].Digits.Display(), dtmf.PttIdBeginCode.Digits.Display(),
+          state.Current.Settings.FiveTone.PageText.Display(), code.Digits.Display().substr(0, code.CodeBytes[2])};
+}
+
+void ExpectIds(const std::string& rImagePath, const std::string& rDtmf, const std::string& rFive) {
+  const HeldIds held = IdsHeldIn(rImagePath);
+  EXPECT_EQ(held.Dtmf, rDtmf) << rImagePath;
+  EXPECT_EQ(held.DtmfAni, "012E" + rDtmf) << rImagePath;
+  EXPECT_EQ(held.DtmfPttId, "E" + rDtmf) << rImagePath;
+  EXPECT_EQ(held.FiveTone, rFive) << rImagePath;
+  EXPECT_EQ(held.FivePttId, "E6" + rFive) << rImagePath;
+}
+
+std::vector<std::string> LinesOf(const std::string& rText) {
+  std::vector<std::string> lines;
+  std::istringstream in(rText);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST(FleetE2e, ThreeRadiosNumberedInPortOrder) {
+  Workspace ws;
+  const std::string plan = MakeSignallingPlan(ws);
+  const char* serials[] = {"SN-A1", "SN-B2", "SN-C3"};
+  std::vector<std::unique_ptr<Sim>> sims;
+  std::vector<std::string> args{"write", plan, "--yes", "--verify", "--dtmf-id", "101", "--five-tone-id", "24680",
+                                "--log", ws.File("log.csv")};
+  for (int i = 0; i < 3; ++i) {
+    sims.push_back(std::make_unique<Sim>(std::vector<std::string>{
+        "--image", RadioWithSerial(ws, serials[i]), "--save", ws.File("after" + std::to_string(i) + ".img")}));
+    args.insert(args.end(), {"--port", sims.back()->Device()});
+  }
+  const auto w = ws.Cli(args);
+  ASSERT_EQ(w.Status, 0) << w.Err << w.Out;
+  for (auto& sim : sims) EXPECT_EQ(sim->Stop(), 0);
+  ExpectIds(ws.File("after0.img"), "101", "24680");
+  ExpectIds(ws.File("after1.img"), "102", "24681");
+  ExpectIds(ws.File("after2.img"), "103", "24682");
+
+  // The delivery record: a header and a row per radio, in a form a spreadsheet opens.
+  const auto log = LinesOf(ReadText(ws.File("log.csv")));
+  ASSERT_EQ(log.size(), 4u) << ReadText(ws.File("log.csv"));
+  EXPECT_EQ(log[0], "date_time,port,model,version,serial,dtmf_id,five_tone_id,result,backup");
+  for (int i = 0; i < 3; ++i) {
+    const std::string id = std::to_string(101 + i);
+    const auto row = std::find_if(log.begin() + 1, log.end(), [&](const std::string& l) {
+      return Contains(l, "," + sims[static_cast<std::size_t>(i)]->Device() + ",");
+    });
+    ASSERT_NE(row, log.end()) << i;
+    EXPECT_TRUE(Contains(*row, std::string(",") + serials[i] + "," + id + "," + std::to_string(24680 + i) + ",verified,"))
+        << *row;
+    const std::string backup = row->substr(row->rfind(',') + 1);
+    EXPECT_EQ(test::ReadBytes(backup).size(), kImageSize) << backup;
+  }
+
+  // An ID that would outgrow its digits refuses the whole fleet before anything is sent.
+  Sim a({"--save", ws.File("untouched.img")});
+  Sim b({});
+  const auto over = ws.Cli({"write", plan, "--yes", "--dtmf-id", "999", "--port", a.Device(), "--port", b.Device()});
+  EXPECT_EQ(over.Status, 1) << over.Err;
+  EXPECT_TRUE(Contains(over.Err, "does not fit")) << over.Err;
+}
+
+TEST(FleetE2e, TheRegisterGivesEachRadioItsIdentityOnAnyPort) {
+  Workspace ws;
+  const std::string plan = MakeSignallingPlan(ws);
+  {
+    std::ofstream reg(ws.File("radios.csv"));
+    reg << "serial,dtmf_id,five_tone_id,customer\r\nSN-A1,201,30571,north\r\nSN-B2,202,30572,south\r\n"
+           "SN-C3,203,30573,east\r\n";
+  }
+  Sim a({"--image", RadioWithSerial(ws, "SN-A1"), "--save", ws.File("a.img")});
+  Sim b({"--image", RadioWithSerial(ws, "SN-B2"), "--save", ws.File("b.img")});
+  Sim c({"--image", RadioWithSerial(ws, "SN-C3"), "--save", ws.File("c.img")});
+  const auto w = ws.Cli({"write", plan, "--yes", "--register", ws.File("radios.csv"), "--port", c.Device(), "--port",
+                         a.Device(), "--port", b.Device()});
+  ASSERT_EQ(w.Status, 0) << w.Err << w.Out;
+  EXPECT_EQ(a.Stop(), 0);
+  EXPECT_EQ(b.Stop(), 0);
+  EXPECT_EQ(c.Stop(), 0);
+  ExpectIds(ws.File("a.img"), "201", "30571");
+  ExpectIds(ws.File("b.img"), "202", "30572");
+  ExpectIds(ws.File("c.img"), "203", "30573");
+  EXPECT_TRUE(Contains(w.Out, "SN-C3")) << w.Out;
+}
+
+TEST(FleetE2e, ARadioMissingFromTheRegisterIsNotWritten) {
+  Workspace ws;
+  const std::string plan = MakeSignallingPlan(ws);
+  std::ofstream(ws.File("radios.csv")) << "serial,dtmf_id,five_tone_id\nSN-A1,201,30571\n";
+  const std::string strangerImage = RadioWithSerial(ws, "SN-Z9");
+  Sim a({"--image", RadioWithSerial(ws, "SN-A1"), "--save", ws.File("a.img")});
+  Sim z({"--image", strangerImage, "--save", ws.File("z.img")});
+  const auto w = ws.Cli({"write", plan, "--yes", "--register", ws.File("radios.csv"), "--log", ws.File("log.csv"),
+                         "--port", a.Device(), "--port", z.Device()});
+  EXPECT_EQ(w.Status, 1) << w.Err << w.Out;
+  const auto rows = LinesOf(w.Out);
+  ASSERT_EQ(rows.size(), 3u) << w.Out;
+  EXPECT_TRUE(rows[1].starts_with(a.Device()) && Contains(rows[1], " ok ")) << rows[1];
+  EXPECT_TRUE(Contains(rows[2], "FAILED") && Contains(rows[2], "SN-Z9 is not in the register")) << rows[2];
+  EXPECT_EQ(a.Stop(), 0);
+  EXPECT_EQ(z.Stop(), 0);
+  ExpectIds(ws.File("a.img"), "201", "30571");
+  EXPECT_EQ(test::ReadBytes(ws.File("z.img")), test::ReadBytes(strangerImage));
+  const auto log = LinesOf(ReadText(ws.File("log.csv")));
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& l) {
+    return Contains(l, ",SN-Z9,,,failed: serial number SN-Z9 is not in the register");
+  })) << ReadText(ws.File("log.csv"));
+
+  // A register with a bad row is refused before any radio is touched.
+  std::ofstream(ws.File("bad.csv")) << "serial,dtmf_id,five_tone_id\nSN-A1,201,30571\nSN-A1,202,30572\n";
+  Sim fresh({"--save", ws.File("fresh.img")});
+  const auto bad = ws.Cli({"write", plan, "--yes", "--register", ws.File("bad.csv"), "--port", fresh.Device()});
+  EXPECT_EQ(bad.Status, 1);
+  EXPECT_TRUE(Contains(bad.Err, "line 3: serial number SN-A1 is already on line 2")) << bad.Err;
+}
+
+// Two spellings of one port are one port; two ports whose paths differ only in their
+// punctuation get two files.
+TEST(FleetE2e, FleetReadNamesCannotCollide) {
+  Workspace ws;
+  Sim a({});
+  Sim b({});
+  const std::string dev = a.Device();
+  const std::string dotted = dev.substr(0, dev.rfind('/')) + "/." + dev.substr(dev.rfind('/'));
+  const auto twice = ws.Cli({"read", "--yes", "--port", dev, "--port", dotted, "-o", ws.File("r.dat")});
+  EXPECT_EQ(twice.Status, 2) << twice.Err;
+  EXPECT_TRUE(Contains(twice.Err, "given twice")) << twice.Err;
+
+  std::filesystem::create_directories(ws.File("x"));
+  std::filesystem::create_symlink(a.Device(), ws.File("x/y1"));
+  std::filesystem::create_symlink(b.Device(), ws.File("xy1"));
+  const auto r = ws.Cli({"read", "--yes", "--port", ws.File("x/y1"), "--port", ws.File("xy1"), "-o", ws.File("r.dat"),
+                         "--log", ws.File("read.csv")});
+  ASSERT_EQ(r.Status, 0) << r.Err << r.Out;
+  std::set<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(ws.File("")))
+    if (entry.path().extension() == ".dat") files.insert(entry.path().filename().string());
+  EXPECT_EQ(files.size(), 2u) << r.Out;
+  EXPECT_EQ(LinesOf(ReadText(ws.File("read.csv"))).size(), 3u);
+}
+
+// A script never answers its own question about a radio: without a terminal, read and
+// write need --yes, as overwriting a file does.
+TEST(FleetE2e, RadioTransfersWithoutATerminalNeedYes) {
+  Workspace ws;
+  const std::string plan = MakeSignallingPlan(ws);
+  const std::string image = RadioWithSerial(ws, "SN-A1");
+  Sim sim({"--image", image, "--save", ws.File("after.img")});
+  Sim other({});
+  const std::vector<std::vector<std::string>> commands{
+      {"write", "--port", sim.Device(), plan},
+      {"write", "--port", sim.Device(), "--port", other.Device(), plan},
+      {"read", "--port", sim.Device(), "-o", ws.File("r.dat")},
+      {"read", "--port", sim.Device(), "--port", other.Device(), "-o", ws.File("r.dat")},
+  };
+  for (const auto& command : commands) {
+    const auto r = ws.Cli(command);
+    EXPECT_EQ(r.Status, 1) << command[0] << r.Err;
+    EXPECT_TRUE(Contains(r.Err, "--yes")) << r.Err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(ws.File("r.dat")));
+  EXPECT_EQ(sim.Stop(), 0);
+  EXPECT_EQ(test::ReadBytes(ws.File("after.img")), test::ReadBytes(image));
+}
+
+// A radio that goes away in the middle of a write is a radio that does not answer, at
+// the block it reached; the cable advice is for a line that sends nothing at all.
+TEST(FleetE2e, ARadioThatStopsMidTransferIsNoCableProblem) {
+  Workspace ws;
+  const std::string plan = MakeSignallingPlan(ws);
+  Sim sim({"--baud", "9600"});
+  std::thread killer([&sim] {
+    std::this_thread::sleep_for(3s);
+    sim.Kill();
+  });
+  const auto w = ws.Cli({"write", "--yes", "--port", sim.Device(), plan});
+  killer.join();
+  EXPECT_EQ(w.Status, 1) << w.Err;
+  EXPECT_TRUE(Contains(w.Err, "The radio does not answer.")) << w.Err;
+  EXPECT_TRUE(Contains(w.Err, "It stopped answering at block 0x")) << w.Err;
+  EXPECT_FALSE(Contains(w.Err, "clear-to-send")) << w.Err;
+  EXPECT_FALSE(Contains(w.Err, "--flow none")) << w.Err;
 }
 
 }  // namespace

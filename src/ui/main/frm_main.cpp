@@ -34,6 +34,7 @@
 #include "ui/main/channel_workbench.h"
 #include "ui/main/ctrl_alone.h"
 #include "ui/main/frm_ch_edit.h"
+#include "ui/main/frm_fleet.h"
 #include "ui/main/frm_language.h"
 #include "ui/main/page_catalogue.h"
 #include "ui/main/page_tree.h"
@@ -113,6 +114,7 @@ FrmMain::FrmMain(AppState& rState, QWidget* rParent)
   mWorkbench = new ChannelWorkbench(mState, this, mGrid, mMenus, mMessages, [this] { ShowListByData(); });
   mEditMenu = new ChannelEditMenu(mState, this, mGrid, mMenus, *mWorkbench, mMessages, [this] { ShowListByData(); });
   ConnectCommands();
+  AddFleetCommand(mState, mRadio, mMenus.Program, this);
 
   // Load: the feature items, the language, the view marks, the contents.
   ShowFeatureItems();
@@ -257,6 +259,7 @@ void FrmMain::ApplyWindowLanguage() {
   ApplyLanguage(this, mState);
   ApplyOwnMenuTexts(mMenus, mState);
   if (mEditMenu) mEditMenu->UpdateTexts();
+  if (auto* fleet = findChild<QAction*>(QStringLiteral("MnuProFleet"))) ApplyFleetCommandText(fleet, mState);
   if (!mStatusSource) mStatusSource = [this] { return OwnQ(mState, kStatusReady); };
   SetStatus(mStatusSource);
   UpdateClock();
