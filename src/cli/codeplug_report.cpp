@@ -31,14 +31,6 @@ std::string Escaped(std::string_view rText) {
   return out;
 }
 
-std::string Quoted(std::string_view rText) { return "\"" + Escaped(rText) + "\""; }
-
-// A text in its display form.
-template <std::size_t N>
-std::string Quoted(const FixedText<N>& rText) {
-  return Quoted(rText.Display());
-}
-
 // Limits as a person writes them; a damaged file's absurd values stay short.
 std::string LimitText(double rValue) {
   if (std::isfinite(rValue) && std::fabs(rValue) < 1e6) return FormatPlainNumber(rValue);
