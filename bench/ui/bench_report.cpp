@@ -12,7 +12,7 @@
 #include "support/language_home.h"
 #include "support/temp_dir.h"
 #include "ui/print/report_render.h"
-#include "ui/settings/frm_emg.h"
+#include "platform/startup_embedded.h"
 
 namespace px {
 namespace {

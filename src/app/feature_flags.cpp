@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "codeplug/byte_io.h"
+#include "codeplug/file_bytes.h"
 #include "codeplug/records.h"
 
 namespace px {
@@ -54,29 +55,9 @@ FeatureFlags ReadFeatureFile(const std::string& rPath) {
 }
 
 bool WriteFeatureFile(const std::string& rPath, const FeatureFlags& rFlags) {
-  namespace fs = std::filesystem;
   const auto record = EncodeFeatureRecord(rFlags);
-  fs::path temp = rPath;
-  temp += ".tmp";
-  std::error_code ec;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(record.data()),
-              static_cast<std::streamsize>(record.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, rPath, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  std::string error;
+  return ReplaceFileBytes(rPath, record, error);
 }
 
 }  // namespace px

@@ -2,9 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <system_error>
+
+#include "codeplug/file_bytes.h"
 
 namespace px {
 
@@ -193,28 +194,9 @@ bool ProfileFile::Save(const std::string& rPath) const {
     const auto resolved = fs::canonical(target, ec);
     if (!ec) target = resolved;
   }
-  std::random_device random;
-  fs::path temp = target;
-  temp += ".tmp" + std::to_string(random() % 1000000);
-
   const std::string text = Text();
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  std::string error;
+  return ReplaceFileBytes(target.string(), {reinterpret_cast<const Byte*>(text.data()), text.size()}, error);
 }
 
 std::string ReadProfileString(const std::string& rPath, std::string_view rSection,

@@ -36,10 +36,10 @@ constexpr std::string_view kShowUsage =
     "Usage: px4800 show FILE.dat [--lang en|zh]\n"
     "\n"
     "Prints the band limits, the channels as the channel grid shows them, and every\n"
-    "settings page. The tool has no current band of its own: BandIndex is reported as\n"
-    "the file holds it.\n"
+    "settings page as its dialog shows it, one setting a line. The tool has no current\n"
+    "band of its own: BandIndex is reported as the file holds it.\n"
     "\n"
-    "  --lang en|zh  language of the grid texts (default en)\n";
+    "  --lang en|zh  language of the grid and page texts (default en)\n";
 
 constexpr std::string_view kToJsonUsage =
     "Usage: px4800 to-json FILE.dat [-o OUT.json] [--yes]\n"

@@ -13,7 +13,7 @@
 #include "codeplug/codeplug_file.h"
 #include "edit/report.h"
 #include "ui/print/report_render.h"
-#include "ui/settings/frm_emg.h"
+#include "platform/startup_embedded.h"
 
 namespace px {
 namespace {

@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "edit/channel_rows.h"
+#include "edit/page_fields.h"
+#include "edit/report.h"
 #include "codeplug/number_text.h"
 #include "codeplug/record_fields.h"
 #include "codeplug/text_formats.h"
@@ -29,67 +31,12 @@ std::string Escaped(std::string_view rText) {
   return out;
 }
 
-std::string Quoted(std::string_view rText) { return "\"" + Escaped(rText) + "\""; }
-
-// A text in its display form.
-template <std::size_t N>
-std::string Quoted(const FixedText<N>& rText) {
-  return Quoted(rText.Display());
-}
-
 // Limits as a person writes them; a damaged file's absurd values stay short.
 std::string LimitText(double rValue) {
   if (std::isfinite(rValue) && std::fabs(rValue) < 1e6) return FormatPlainNumber(rValue);
   char buffer[40];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, rValue);
   return std::string(buffer, result.ptr);
-}
-
-template <class T>
-std::string ValueText(const T& rValue) {
-  if constexpr (IsFixedText<T>::value) {
-    return Quoted(rValue);
-  } else if constexpr (IsStdArray<T>::value) {
-    std::string out;
-    for (const auto& e : rValue) out += (out.empty() ? "" : " ") + ValueText(e);
-    return out;
-  } else if constexpr (std::same_as<T, double>) {
-    return LimitText(rValue);
-  } else {
-    return std::to_string(static_cast<int>(rValue));
-  }
-}
-
-template <class T>
-struct IsScalarArray : std::false_type {};
-template <class T, std::size_t N>
-struct IsScalarArray<std::array<T, N>> : std::bool_constant<Scalar<T>> {};
-
-template <class T>
-constexpr bool kIsRecordLike = !IsFixedText<T>::value && !Scalar<T> && !IsScalarArray<T>::value;
-
-// "Name value, Name value, ..." for the plain fields of a record; nested records and
-// lists of records are left to the caller.
-template <class R>
-std::string PlainFields(const R& rRecord) {
-  std::string out;
-  VisitFields(
-      [&out](const char* rName, const auto& rField) {
-        using T = std::remove_cvref_t<decltype(rField)>;
-        if constexpr (!kIsRecordLike<T>) out += std::string(out.empty() ? "" : ", ") + rName + " " + ValueText(rField);
-      },
-      rRecord);
-  return out;
-}
-
-template <std::size_t N>
-std::string CodeText(const DtmfCodeField<N>& rCode) {
-  return Quoted(DtmfToDisplay(rCode.Digits.Display())) + " (" + std::to_string(rCode.Length) + ")";
-}
-
-template <std::size_t N>
-bool IsBlank(const FixedText<N>& rText) {
-  return rText.Display().find_first_not_of(' ') == std::string::npos;
 }
 
 // Terminal columns of a UTF-8 text: Chinese characters take two.
@@ -150,65 +97,27 @@ void WriteChannels(const AppState& rState, std::ostream& rOut) {
   for (const auto& note : notes) rOut << "  note: " << note << "\n";
 }
 
-void WriteDtmf(const DtmfSettings& rDtmf, std::ostream& rOut) {
-  rOut << "DTMF: " << PlainFields(rDtmf) << "\n"
-       << "  PttIdBeginCode " << CodeText(rDtmf.PttIdBeginCode) << ", PttIdEndCode "
-       << CodeText(rDtmf.PttIdEndCode) << ", KillCode " << CodeText(rDtmf.KillCode) << ", StunCode "
-       << CodeText(rDtmf.StunCode) << "\n";
-  std::string memories;
-  for (std::size_t i = 0; i < rDtmf.CodeMemory.size(); ++i) {
-    const auto& code = rDtmf.CodeMemory[i];
-    if (code.Length == 0 && IsBlank(code.Digits)) continue;
-    memories += (memories.empty() ? "" : ", ") + std::to_string(i + 1) + "M " + CodeText(code);
+// A page as its dialog shows it, one line per setting: label and shown value, then each
+// row of its tables; the bytes no control shows follow under their field names.
+void WritePage(const AppState& rState, const ReportSection& rSection, std::ostream& rOut) {
+  rOut << "\n" << rSection.Title << ":\n";
+  for (const ReportRow& row : rSection.Rows) rOut << "  " << row.Label << ": " << row.Value << "\n";
+  for (const ReportTable& table : rSection.Tables) {
+    const std::string lead = table.Title.empty() ? "  " : "  " + table.Title + " ";
+    for (const auto& cells : table.Rows) {
+      std::string line;
+      for (std::size_t c = 1; c < cells.size() && c < table.Header.size(); ++c)
+        line += (line.empty() ? "" : ", ") + table.Header[c] + " " + cells[c];
+      rOut << lead << (cells.empty() ? "" : cells[0]) << ": " << line << "\n";
+    }
+    if (table.Rows.empty()) rOut << lead << "-\n";
   }
-  rOut << "  CodeMemory: " << (memories.empty() ? "all empty" : memories) << "\n";
-}
-
-void WriteTwoTone(const TwoToneSettings& rTwoTone, std::ostream& rOut) {
-  rOut << "2-Tone: " << PlainFields(rTwoTone) << "\n";
-  int inUse = 0;
-  for (std::size_t i = 0; i < rTwoTone.Entries.size(); ++i) {
-    const auto& e = rTwoTone.Entries[i];
-    if (e.Empty != 0) continue;
-    ++inUse;
-    rOut << "  Entry " << i + 1 << ": " << PlainFields(e) << "\n";
+  for (const DeclaredPage& page : DeclaredPages()) {
+    if (page.Key != rSection.Key) continue;
+    for (const PageField& field : page.Fields)
+      if (field.Control == FieldControl::Carried)
+        rOut << "  " << field.Name << ": " << page.Value(rState.Current, field.Slot) << "\n";
   }
-  if (inUse == 0) rOut << "  no entry in use\n";
-}
-
-void WriteFiveTone(const FiveToneSettings& rFive, Byte rLastOption, std::ostream& rOut) {
-  rOut << "5-Tone: " << PlainFields(rFive) << ", FiveToneLastOption " << int{rLastOption} << "\n";
-  for (std::size_t i = 0; i < rFive.InfoCodes.size(); ++i) {
-    const auto& info = rFive.InfoCodes[i];
-    const bool allZero = std::all_of(info.CodeBytes.begin(), info.CodeBytes.end(), [](Byte b) { return b == 0; });
-    if (allZero && IsBlank(info.Code) && IsBlank(info.Name)) continue;
-    rOut << "  InfoCode " << i + 1 << ": " << PlainFields(info) << "\n";
-  }
-  rOut << "  SpecialCodeA: " << PlainFields(rFive.SpecialCodeA) << "\n"
-       << "  SpecialCodeB: " << PlainFields(rFive.SpecialCodeB) << "\n";
-  int inUse = 0;
-  for (std::size_t i = 0; i < rFive.Codes.size(); ++i) {
-    const auto& code = rFive.Codes[i];
-    if (code.Empty != 0) continue;
-    ++inUse;
-    rOut << "  Code " << i + 1 << ": " << PlainFields(code) << "\n";
-  }
-  if (inUse == 0) rOut << "  no code in use\n";
-}
-
-void WriteBook(const std::array<BookEntry, kBookEntries>& rBook, std::ostream& rOut) {
-  int shown = 0;
-  std::string unusual;
-  for (std::size_t i = 0; i < rBook.size(); ++i) {
-    const auto& e = rBook[i];
-    if (e.Index != static_cast<Int16>(i))
-      unusual += (unusual.empty() ? "" : ", ") + std::to_string(i) + " -> " + std::to_string(e.Index);
-    if (IsBlank(e.CallId) && IsBlank(e.Name)) continue;
-    if (shown++ == 0) rOut << "Book:\n";
-    rOut << "  " << i << ": CallId " << Quoted(e.CallId) << ", Name " << Quoted(e.Name) << "\n";
-  }
-  if (shown == 0) rOut << "Book: all entries empty\n";
-  if (!unusual.empty()) rOut << "  entries whose Index is not their position: " << unusual << "\n";
 }
 
 }  // namespace
@@ -220,15 +129,11 @@ void WriteCodeplugReport(const AppState& rState, std::ostream& rOut) {
        << " MHz, transmit " << LimitText(plug.MinTxFreq) << " - " << LimitText(plug.MaxTxFreq)
        << " MHz\n\n";
   WriteChannels(rState, rOut);
-  const RadioSettings& s = plug.Settings;
-  rOut << "\nKeys: " << ValueText(s.KeyFunctions) << "\n"
-       << "Scan: " << ValueText(s.Scan) << "\n"
-       << "Alert: " << ValueText(s.Alert) << "\n"
-       << "Options: " << PlainFields(s.Options) << "\n";
-  WriteDtmf(s.Dtmf, rOut);
-  WriteTwoTone(s.TwoTone, rOut);
-  WriteFiveTone(s.FiveTone, plug.FiveToneLastOption, rOut);
-  WriteBook(plug.Book, rOut);
+  std::vector<std::string> keys;
+  for (const ReportPage& page : ReportPages())
+    if (page.Describe != nullptr && page.Key != "channels") keys.emplace_back(page.Key);
+  for (const ReportSection& section : BuildReport(rState, EmbeddedInfo{}, keys).Sections)
+    WritePage(rState, section, rOut);
 }
 
 }  // namespace px

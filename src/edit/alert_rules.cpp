@@ -1,20 +1,24 @@
 #include "edit/alert_rules.h"
 
+#include "edit/scan_rules.h"  // the off / on texts of the settings pages
+
 namespace px {
 
 namespace {
 
-constexpr int kTextCaption = 2600;
-constexpr int kTextFirstLabel = 2602;  // the label of list i is 2602 + i
+constexpr int kTextKind = 2602;
+constexpr int kTextCodeKind = 2603;
+constexpr int kTextCode = 2604;
+constexpr int kTextAlarmTime = 2605;
+constexpr int kTextTxTime = 2606;
+constexpr int kTextRxTime = 2607;
+constexpr int kTextChannelSelect = 2608;
 constexpr int kTextChannel = 2610;
 constexpr int kTextCycle = 2611;
-constexpr int kTextLoneWorker = 2612;
 constexpr int kTextAutomatic = 2613;
 constexpr int kTextPreAlert = 2614;
 constexpr int kTextLoneWorkerTime = 2615;
 constexpr int kTextContinuous = 2636;
-constexpr int kTextOff = 2430;
-constexpr int kTextOn = 2431;
 
 // Ranges of the timed bytes, in seconds.
 constexpr int kAlertTimeMin = 1;
@@ -30,7 +34,11 @@ constexpr Choice kCodeKinds[] = {{2436, "None", AlertCodeKind::None},
                                  {0, "DTMF", AlertCodeKind::Dtmf},
                                  {0, "5Tone", AlertCodeKind::FiveTone}};
 constexpr Choice kChannelSelects[] = {{2634, "Assigned Channel", 0}, {2635, "Current Channel", 1}};
-constexpr Choice kOffOn[] = {{kTextOff, "OFF", 0}, {kTextOn, "ON", 1}};
+// The codes of the code kind the page shows.
+BuiltChoices ShownKindCodeChoices(const AppState& rState) {
+  const int kind = StoredAsShown(AlertCodeKindChoices(), rState.Current.Settings.Alert[AlertSlot::CodeKind]);
+  return AlertCodeChoices(rState.Current, kind);
+}
 
 }  // namespace
 
@@ -79,51 +87,44 @@ AlertEnabled AlertEnabling(int rKind, int rChannelSelect) {
   return {rKind == 0, rKind != 0, rChannelSelect == 0};
 }
 
-AlertSettings ShownAlertPage(const AppState& rState) {
-  const AlertSettings& stored = rState.Current.Settings.Alert;
-  AlertSettings shown = stored;
-  const auto show = [&](std::size_t rSlot, ChoiceTable rTable) {
-    shown[rSlot] = static_cast<Byte>(StoredAsShown(rTable, stored[rSlot]));
+PageFields AlertFields() {
+  using enum FieldControl;
+  // The image keeps one unused byte before the channel.
+  static const PageField fields[] = {
+      {"Alert.Kind", AlertSlot::Kind, List, "Combo1_0", kTextKind, FixedChoices<AlertKindChoices>, ImageByte(0)},
+      {"Alert.CodeKind", AlertSlot::CodeKind, List, "Combo1_1", kTextCodeKind, FixedChoices<AlertCodeKindChoices>,
+       ImageByte(1)},
+      {"Alert.Code", AlertSlot::Code, List, "Combo1_2", kTextCode, ShownKindCodeChoices, ImageByte(2)},
+      {"Alert.AlarmTime", AlertSlot::AlarmTime, List, "Combo1_3", kTextAlarmTime, FixedChoices<AlertTimeChoices>,
+       ImageByte(3)},
+      {"Alert.TxTime", AlertSlot::TxTime, List, "Combo1_4", kTextTxTime, FixedChoices<AlertTimeChoices>, ImageByte(4)},
+      {"Alert.RxTime", AlertSlot::RxTime, List, "Combo1_5", kTextRxTime, FixedChoices<AlertTimeChoices>, ImageByte(5)},
+      {"Alert.ChannelSelect", AlertSlot::ChannelSelect, List, "Combo1_6", kTextChannelSelect,
+       FixedChoices<AlertChannelSelectChoices>, ImageByte(6)},
+      {"Alert.Channel", AlertSlot::Channel, List, "Combo1_8", kTextChannel, MemoryChannelChoices,
+       ImageByteMinusOne(8)},
+      {"Alert.Cycle", AlertSlot::Cycle, List, "Combo1_9", kTextCycle, AlertCycleChoices, ImageByte(9)},
+      {"Alert.LoneWorker", AlertSlot::LoneWorker, Switch, "Check1", kTextAutomatic, FixedChoices<ScanModeChoices>,
+       ImageByte(10), kTextLoneWorker},
+      {"Alert.PreAlertTime", AlertSlot::PreAlertTime, List, "Combo2_0", kTextPreAlert,
+       FixedChoices<PreAlertTimeChoices>, ImageByte(11), kTextLoneWorker},
+      {"Alert.LoneWorkerTime", AlertSlot::LoneWorkerTime, List, "Combo2_1", kTextLoneWorkerTime,
+       FixedChoices<LoneWorkerTimeChoices>, ImageByte(12), kTextLoneWorker},
   };
-  show(AlertSlot::Kind, AlertKindChoices());
-  show(AlertSlot::CodeKind, AlertCodeKindChoices());
-  show(AlertSlot::Code, AlertCodeChoices(rState.Current, shown[AlertSlot::CodeKind]));
-  show(AlertSlot::AlarmTime, AlertTimeChoices());
-  show(AlertSlot::TxTime, AlertTimeChoices());
-  show(AlertSlot::RxTime, AlertTimeChoices());
-  show(AlertSlot::ChannelSelect, AlertChannelSelectChoices());
-  show(AlertSlot::Channel, MemoryChannelChoices(rState));
-  show(AlertSlot::Cycle, AlertCycleChoices(rState));
-  if (shown[AlertSlot::LoneWorker] > 1) shown[AlertSlot::LoneWorker] = 0;
-  show(AlertSlot::PreAlertTime, PreAlertTimeChoices());
-  show(AlertSlot::LoneWorkerTime, LoneWorkerTimeChoices());
-  return shown;
+  return fields;
+}
+
+AlertSettings ShownAlertPage(const AppState& rState) {
+  return ShownFields(rState, AlertFields(), rState.Current.Settings.Alert);
 }
 
 void ApplyAlertPage(AppState& rState, const AlertSettings& rShown) { rState.Current.Settings.Alert = rShown; }
 
 ReportSection DescribeAlertPage(const AppState& rState) {
-  const AlertSettings shown = ShownAlertPage(rState);
   ReportSection section;
   section.Key = "alert";
-  section.Title = LangText(rState, kTextCaption);
-  const auto row = [&](const std::string& rLabel, ChoiceTable rTable, std::size_t rSlot) {
-    section.Rows.push_back(ChoiceRow(rState, rLabel, rTable, shown[rSlot]));
-  };
-  const auto label = [&](int rId) { return LangText(rState, rId); };
-  row(label(kTextFirstLabel + 0), AlertKindChoices(), AlertSlot::Kind);
-  row(label(kTextFirstLabel + 1), AlertCodeKindChoices(), AlertSlot::CodeKind);
-  row(label(kTextFirstLabel + 2), AlertCodeChoices(rState.Current, shown[AlertSlot::CodeKind]), AlertSlot::Code);
-  row(label(kTextFirstLabel + 3), AlertTimeChoices(), AlertSlot::AlarmTime);
-  row(label(kTextFirstLabel + 4), AlertTimeChoices(), AlertSlot::TxTime);
-  row(label(kTextFirstLabel + 5), AlertTimeChoices(), AlertSlot::RxTime);
-  row(label(kTextFirstLabel + 6), AlertChannelSelectChoices(), AlertSlot::ChannelSelect);
-  row(label(kTextChannel), MemoryChannelChoices(rState), AlertSlot::Channel);
-  row(label(kTextCycle), AlertCycleChoices(rState), AlertSlot::Cycle);
-  const std::string loneWorker = label(kTextLoneWorker) + ": ";
-  row(loneWorker + label(kTextAutomatic), kOffOn, AlertSlot::LoneWorker);
-  row(loneWorker + label(kTextPreAlert), PreAlertTimeChoices(), AlertSlot::PreAlertTime);
-  row(loneWorker + label(kTextLoneWorkerTime), LoneWorkerTimeChoices(), AlertSlot::LoneWorkerTime);
+  section.Title = LangText(rState, kTextAlertCaption);
+  DescribeFields(rState, AlertFields(), ShownAlertPage(rState), section);
   return section;
 }
 

@@ -9,9 +9,13 @@
 #include "app/app_state.h"
 #include "codeplug/alert_slots.h"
 #include "edit/built_choices.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
+
+inline constexpr int kTextAlertCaption = 2600;
+inline constexpr int kTextLoneWorker = 2612;  // the lone-worker frame
 
 ChoiceTable AlertKindChoices();           // local, remote, local + remote, silent
 ChoiceTable AlertCodeKindChoices();       // none, "DTMF", "5Tone"
@@ -35,6 +39,9 @@ struct AlertEnabled {
   bool operator==(const AlertEnabled&) const = default;
 };
 AlertEnabled AlertEnabling(int rKind, int rChannelSelect);
+
+// The page's fields in dialog order, the lone-worker frame last.
+PageFields AlertFields();
 
 // The bytes as the dialog shows them for the stored page.
 AlertSettings ShownAlertPage(const AppState& rState);

@@ -36,11 +36,6 @@ bool HasRecord(const AppState& rState, int rRow) {
   return FindChannelSlot(rState.Current, rState.Channels, rRow) >= 0;
 }
 
-bool ChannelInUse(const AppState& rState, int rRow) {
-  const int slot = FindChannelSlot(rState.Current, rState.Channels, rRow);
-  return slot >= 0 && rState.Channels[static_cast<std::size_t>(slot)].InUse == 1;
-}
-
 bool DeleteChannel(AppState& rState, int rRow) {
   const int slot = FindChannelSlot(rState.Current, rState.Channels, rRow);
   if (slot < 0) return false;

@@ -9,8 +9,6 @@ namespace px {
 
 // True when a slot in 0..ChannelCount-1 holds rRow.
 bool HasRecord(const AppState& rState, int rRow);
-// True when the first slot holding rRow is marked in use.
-bool ChannelInUse(const AppState& rState, int rRow);
 
 // Removes the first slot holding rRow; the later slots move down in order. Returns
 // false when there was none.

@@ -12,6 +12,7 @@
 #include "edit/channel_rows.h"
 #include "edit/report.h"
 #include "edit/codeplug_ops.h"
+#include "edit/page_fields.h"
 
 namespace px {
 
@@ -175,10 +176,14 @@ std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const App
   const auto fieldsB = FlatFields(rAfter.Current);
   for (std::size_t i = 0; i < fieldsA.size() && i < fieldsB.size(); ++i) {
     if (fieldsA[i].Path == "BandIndex" || fieldsA[i].Path == "ChannelCount") continue;
+    if (fieldsA[i].Value == fieldsB[i].Value) continue;
+    // A declared field goes by its name; one no control shows is told even on a page
+    // whose dialog shows other differences.
+    const PageField* field = FieldOfPath(fieldsA[i].Path);
     const auto shown = [&](std::string_view rPrefix) { return fieldsA[i].Path.rfind(rPrefix, 0) == 0; };
-    if (std::any_of(worded.begin(), worded.end(), shown)) continue;
-    if (fieldsA[i].Value != fieldsB[i].Value)
-      out.push_back({fieldsA[i].Path, fieldsA[i].Value, fieldsB[i].Value});
+    const bool carried = field != nullptr && field->Control == FieldControl::Carried;
+    if (!carried && std::any_of(worded.begin(), worded.end(), shown)) continue;
+    out.push_back({field != nullptr ? std::string(field->Name) : fieldsA[i].Path, fieldsA[i].Value, fieldsB[i].Value});
   }
   return out;
 }

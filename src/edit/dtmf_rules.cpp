@@ -7,13 +7,12 @@
 #include "codeplug/number_text.h"
 #include "codeplug/text_formats.h"
 #include "edit/generated_choices.h"
+#include "edit/option_rules.h"
 
 namespace px {
 
 namespace {
 
-constexpr int kTextOff = 1755;
-constexpr int kTextOn = 1756;
 constexpr int kTextMs = 1780;
 constexpr int kSeparatorStoredFirst = 10;  // "A"
 constexpr int kSeparatorDefault = 14;      // "*"
@@ -22,14 +21,14 @@ constexpr char kSeparatorChars[] = "ABCD*#";
 constexpr int kSpecialCallBoxes = kDtmfLastSpecialCallBox + 1;
 constexpr OwnText kCodeHeader{"Code", "代码"};
 
-constexpr Choice kAni[] = {{kTextOff, "OFF", 0}, {kTextOn, "ON", 1}};
+constexpr Choice kAni[] = {{kTextOptionOff, "OFF", 0}, {kTextOptionOn, "ON", 1}};
 constexpr Choice kDigitTime[] = {{0, "30", 0},  {0, "50", 1},  {0, "100", 2},
                                  {0, "200", 3}, {0, "300", 4}, {0, "500", 5}};
 constexpr Choice kPttIdMode[] = {
-    {kTextOff, "OFF", 0}, {1765, "Begin", 1}, {1766, "End", 2}, {1767, "Begin + End", 3}};
+    {kTextOptionOff, "OFF", 0}, {1765, "Begin", 1}, {1766, "End", 2}, {1767, "Begin + End", 3}};
 constexpr Choice kSeparator[] = {{0, "A", 10}, {0, "B", 11}, {0, "C", 12},
                                  {0, "D", 13}, {0, "*", 14}, {0, "#", 15}};
-constexpr Choice kGroup[] = {{kTextOff, "OFF", kGroupOff}, {0, "A", 10}, {0, "B", 11}, {0, "C", 12},
+constexpr Choice kGroup[] = {{kTextOptionOff, "OFF", kGroupOff}, {0, "A", 10}, {0, "B", 11}, {0, "C", 12},
                              {0, "D", 13}, {0, "*", 14}, {0, "#", 15}};
 constexpr Choice kDecodeResponse[] = {
     {1650, "None", 0}, {1651, "Alert Tone", 1}, {1653, "Alert + Transpond", 2}};
@@ -98,7 +97,7 @@ ChoiceTable DtmfResetTimeChoices() {
 ChoiceTable DtmfPauseTimeChoices() {
   static const GeneratedChoices table(
       71, [](int i) { return std::to_string(i + 5); }, [](int i) { return i + 5; },
-      {Choice{kTextOff, "OFF", 0}});
+      {Choice{kTextOptionOff, "OFF", 0}});
   return table.Table();
 }
 
@@ -257,7 +256,7 @@ ReportSection DescribeDtmfPage(const AppState& rState) {
   row(LangText(rState, 1609), ChoiceText(rState, DtmfResetTimeChoices(), in.ResetTime));
   row(LangText(rState, 1610), ChoiceText(rState, DtmfSendDelayChoices(), in.PostSendDelay));
   row(LangText(rState, 1611), ChoiceText(rState, DtmfPauseTimeChoices(), in.PauseTime));
-  row(LangText(rState, 1612), LangText(rState, in.SideTone ? kTextOn : kTextOff));
+  row(LangText(rState, 1612), LangText(rState, in.SideTone ? kTextOptionOn : kTextOptionOff));
 
   ReportTable codes;
   codes.Header = {"", OwnTextOf(rState, kCodeHeader)};

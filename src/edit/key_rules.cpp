@@ -6,6 +6,10 @@ namespace {
 
 constexpr int kTextFirstKey = 6001;
 
+constexpr std::string_view kKeyObjects[KeySlot::Count] = {
+    "Combo1_0", "Combo1_1", "Combo1_2", "Combo1_3",  "Combo1_4",  "Combo1_5",  "Combo1_6", "Combo1_7",
+    "Combo1_8", "Combo1_9", "Combo1_10", "Combo1_11", "Combo1_12", "Combo1_13", "Combo1_14"};
+
 constexpr Choice kFunctions[KeyFunction::Count] = {
     {6050, "None", 0},          {6051, "Monitor", 1},         {6052, "Scan", 2},
     {6053, "Tx Power", 3},      {6054, "Squelch Off", 4},     {6055, "Talkaround", 5},
@@ -18,11 +22,27 @@ constexpr Choice kFunctions[KeyFunction::Count] = {
 
 bool IsShortPress(std::size_t rKey) { return rKey < KeySlot::ShortPress + KeySlot::KeysPerKind; }
 
+template <std::size_t Key>
+constexpr PageField KeyField(std::string_view rName) {
+  return {rName, Key, FieldControl::List, kKeyObjects[Key], kTextFirstKey + static_cast<int>(Key),
+          FixedChoices<KeyFunctionChoices>, ImageByte(Key)};
+}
+
 }  // namespace
 
 ChoiceTable KeyFunctionChoices() { return kFunctions; }
 
-int KeyLabelId(std::size_t rKey) { return kTextFirstKey + static_cast<int>(rKey); }
+PageFields KeyFields() {
+  static const PageField fields[] = {
+      KeyField<0>("Keys.P1Short"), KeyField<1>("Keys.P2Short"), KeyField<2>("Keys.P3Short"),
+      KeyField<3>("Keys.P4Short"), KeyField<4>("Keys.P5Short"), KeyField<5>("Keys.P1Long"),
+      KeyField<6>("Keys.P2Long"),  KeyField<7>("Keys.P3Long"),  KeyField<8>("Keys.P4Long"),
+      KeyField<9>("Keys.P5Long"),  KeyField<10>("Keys.FuncP1"), KeyField<11>("Keys.FuncP2"),
+      KeyField<12>("Keys.FuncP3"), KeyField<13>("Keys.FuncP4"), KeyField<14>("Keys.FuncP5"),
+  };
+  return fields;
+}
+
 
 KeyPositions LoadKeyPage(const AppState& rState) {
   KeyPositions positions{};
@@ -56,8 +76,8 @@ void ApplyKeyPage(AppState& rState, const KeyPositions& rPositions) {
 ReportSection DescribeKeysPage(const AppState& rState) {
   ReportSection section{"keys", LangText(rState, kTextKeysCaption), {}, {}};
   const KeyPositions positions = LoadKeyPage(rState);
-  for (std::size_t i = 0; i < positions.size(); ++i)
-    section.Rows.push_back({LangText(rState, KeyLabelId(i)), ChoiceText(rState, kFunctions, positions[i])});
+  for (const PageField& field : KeyFields())
+    section.Rows.push_back({FieldLabel(rState, field), ChoiceText(rState, kFunctions, positions[field.Slot])});
   return section;
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "edit/choice_table.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
@@ -17,8 +18,8 @@ using KeyPositions = std::array<int, KeySlot::Count>;
 
 // Texts 6050 .. 6070, the same list for every key.
 ChoiceTable KeyFunctionChoices();
-// Label of key rKey: texts 6001 .. 6015.
-int KeyLabelId(std::size_t rKey);
+// One list per key, in KeySlot order: P1 .. P5 short press, long press, FUNC +.
+PageFields KeyFields();
 
 // The shown position of every key: its stored function, or the first entry for a value
 // outside the list.

@@ -9,9 +9,9 @@ namespace px {
 
 namespace {
 
-constexpr int kTextOff = 1755;
-constexpr int kTextOn = 1756;
 constexpr int kTextChannelDisplay = 1723;  // the report's label of the unlabelled list
+constexpr int kTextMinutes = 1782;
+using enum FieldControl;
 
 constexpr std::string_view kNumbers[] = {
     "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
@@ -31,61 +31,102 @@ constexpr Choice kBatterySave[] = {{1747, "1:1", 0}, {1748, "1:2", 1}, {1749, "1
 constexpr Choice kColours[] = {{1790, "Blue", 0}, {1791, "Orange", 1}, {1792, "Purple", 2}};
 constexpr Choice kBacklight[] = {{0, "0s", 0}, {0, "1s", 1}, {0, "2s", 2}, {0, "3s", 3}, {0, "Always", 4}};
 constexpr Choice kToneBurst[] = {{0, "1750Hz", 0}, {0, "2100Hz", 1}, {0, "1000Hz", 2}, {0, "1450Hz", 3}};
-constexpr Choice kVoxLevels[] = {{kTextOff, "OFF", 0}, {1768, "Low", 1}, {1769, "Middle", 2}, {1770, "High", 3}};
+constexpr Choice kVoxLevels[] = {{kTextOptionOff, "OFF", 0}, {1768, "Low", 1}, {1769, "Middle", 2}, {1770, "High", 3}};
 constexpr Choice kLanguages[] = {{1761, "English", 0}, {1762, "Chinese", 1}};
-constexpr Choice kOffOn[] = {{kTextOff, "OFF", 0}, {kTextOn, "ON", 1}};
+constexpr Choice kOffOn[] = {{kTextOptionOff, "OFF", 0}, {kTextOptionOn, "ON", 1}};
 constexpr Choice kFmRadio[] = {{1794, "Disabled", 0}, {1795, "Enabled", 1}};
-constexpr Choice kBusyLockout[] = {{kTextOff, "OFF", 0}, {0, "Repeater", 1}, {0, "Busy", 2}};
-constexpr Choice kKeypadLock[] = {{kTextOff, "OFF", 0}, {3010, "Manual", 1}, {3011, "Auto", 2}};
+constexpr Choice kBusyLockout[] = {{kTextOptionOff, "OFF", 0}, {0, "Repeater", 1}, {0, "Busy", 2}};
+constexpr Choice kKeypadLock[] = {{kTextOptionOff, "OFF", 0}, {3010, "Manual", 1}, {3011, "Auto", 2}};
 constexpr Choice kPowerOnDisplay[] = {{1798, "Message", 0}, {1799, "Battery Voltage", 1}};
 constexpr Choice kChannelDisplay[] = {{1796, "Channel Number", 0}, {1797, "Channel Name", 1}};
 
-const std::array<OptionList, kOptionLists>& Lists() {
-  static const std::vector<Choice> squelch = NumberChoices(0, 20);
-  static const std::vector<Choice> volume = NumberChoices(0, 25);
-  static const std::vector<Choice> micGain = NumberChoices(1, 32);
-  static const std::vector<Choice> timer = NumberChoices(1, 30, {{kTextOff, "OFF", 0}});
-  static const std::array<OptionList, kOptionLists> lists = {{
-      {OptionSlot::WorkMode, 1702, kWorkModes},
-      {OptionSlot::DisplayMode, 1703, kDisplayModes},
-      {OptionSlot::PowerOnChannel, 1704, {}},
-      {OptionSlot::SquelchLevel, 1705, squelch},
-      {OptionSlot::VolumeLevel, 1706, volume},
-      {OptionSlot::BatterySave, 1707, kBatterySave},
-      {OptionSlot::DisplayColour, 1708, kColours},
-      {OptionSlot::BacklightTime, 1709, kBacklight},
-      {OptionSlot::MicGain, 1710, micGain},
-      {OptionSlot::ToneBurst, 1711, kToneBurst},
-      {OptionSlot::TimeOutTimer, 1712, timer, 1782},
-      {OptionSlot::VoxLevel, 1713, kVoxLevels},
-      {OptionSlot::VoiceLanguage, 1714, kLanguages},
-      {OptionSlot::DualWatch, 1715, kOffOn},
-      {OptionSlot::FmRadio, 1716, kFmRadio},
-      {OptionSlot::BusyLockout, 1717, kBusyLockout},
-      {OptionSlot::KeypadLock, 1718, kKeypadLock},
-      {OptionSlot::PowerOnDisplay, 1719, kPowerOnDisplay},
-      {OptionSlot::ChannelDisplay, 0, kChannelDisplay},
-  }};
-  return lists;
+template <int First, int Last>
+ChoiceTable Numbers() {
+  static const std::vector<Choice> table = NumberChoices(First, Last);
+  return table;
 }
 
-struct OptionSwitch {
-  std::size_t Slot;
-  int LabelId;
-};
-constexpr OptionSwitch kSwitches[kOptionSwitches] = {
-    {OptionSlot::KeyBeep, 1730}, {OptionSlot::VoicePrompt, 1731},
-    {OptionSlot::RogerBeep, 1732}, {OptionSlot::LowBatteryAlert, 1733}};
+ChoiceTable Timers() {
+  static const std::vector<Choice> table = NumberChoices(1, 30, {{kTextOptionOff, "OFF", 0}});
+  return table;
+}
 
-Int16& Slot(OptionPage& rPage, int rList) { return rPage.Scratch.OptionValues[Lists()[rList].Slot]; }
+// The time-out timer's minutes carry their unit.
+BuiltChoices TimerChoices(const AppState& rState) {
+  const std::string unit = LangText(rState, kTextMinutes);
+  BuiltChoices choices;
+  for (const Choice& entry : Timers()) {
+    if (entry.TextId != 0) choices.Add(entry);
+    else choices.Add(std::string(entry.Fixed) + unit, entry.Stored);
+  }
+  return choices;
+}
+
+BuiltChoices PowerOnChannelChoices(const AppState& rState) {
+  BuiltChoices choices;
+  for (const int value : PowerOnChannelValues(rState)) choices.Add(PowerOnChannelText(value), value);
+  return choices;
+}
+
+template <const auto& Table>
+BuiltChoices TableChoices(const AppState&) {
+  BuiltChoices choices;
+  for (const Choice& entry : Table) choices.Add(entry);
+  return choices;
+}
+
+// The nineteen lists as Combo1(0) .. (18), then the four switches as Check1(0) .. (3).
+// The volume, colour and dual-watch lists are not kept by the radio.
+const PageField kFields[] = {
+    {"Options.WorkMode", OptionSlot::WorkMode, List, "Combo1_0", 1702, TableChoices<kWorkModes>, ImageByte(0x00)},
+    {"Options.DisplayMode", OptionSlot::DisplayMode, List, "Combo1_1", 1703, TableChoices<kDisplayModes>,
+     ImageByte(0x01)},
+    {"Options.PowerOnChannel", OptionSlot::PowerOnChannel, List, "Combo1_2", 1704, PowerOnChannelChoices,
+     ImageByte(0x02)},
+    {"Options.SquelchLevel", OptionSlot::SquelchLevel, List, "Combo1_3", 1705, FixedChoices<Numbers<0, 20>>,
+     ImageByte(0x03)},
+    {"Options.VolumeLevel", OptionSlot::VolumeLevel, List, "Combo1_4", 1706, FixedChoices<Numbers<0, 25>>,
+     kNotInImage},
+    {"Options.BatterySave", OptionSlot::BatterySave, List, "Combo1_5", 1707, TableChoices<kBatterySave>,
+     ImageByte(0x05)},
+    {"Options.DisplayColour", OptionSlot::DisplayColour, List, "Combo1_6", 1708, TableChoices<kColours>, kNotInImage},
+    {"Options.BacklightTime", OptionSlot::BacklightTime, List, "Combo1_7", 1709, TableChoices<kBacklight>,
+     ImageByte(0x07)},
+    {"Options.MicGain", OptionSlot::MicGain, List, "Combo1_8", 1710, FixedChoices<Numbers<1, 32>>, ImageByte(0x08)},
+    {"Options.ToneBurst", OptionSlot::ToneBurst, List, "Combo1_9", 1711, TableChoices<kToneBurst>, ImageByte(0x0B)},
+    {"Options.TimeOutTimer", OptionSlot::TimeOutTimer, List, "Combo1_10", 1712, TimerChoices, ImageByte(0x0C)},
+    {"Options.VoxLevel", OptionSlot::VoxLevel, List, "Combo1_11", 1713, TableChoices<kVoxLevels>, ImageByte(0x0E)},
+    {"Options.VoiceLanguage", OptionSlot::VoiceLanguage, List, "Combo1_12", 1714, TableChoices<kLanguages>,
+     ImageByte(0x0F)},
+    {"Options.DualWatch", OptionSlot::DualWatch, List, "Combo1_13", 1715, TableChoices<kOffOn>, kNotInImage},
+    {"Options.FmRadio", OptionSlot::FmRadio, List, "Combo1_14", 1716, TableChoices<kFmRadio>, ImageBits(0x10, 0, 1)},
+    {"Options.BusyLockout", OptionSlot::BusyLockout, List, "Combo1_15", 1717, TableChoices<kBusyLockout>,
+     ImageByte(0x11)},
+    {"Options.KeypadLock", OptionSlot::KeypadLock, List, "Combo1_16", 1718, TableChoices<kKeypadLock>,
+     ImageByte(0x14)},
+    {"Options.PowerOnDisplay", OptionSlot::PowerOnDisplay, List, "Combo1_17", 1719, TableChoices<kPowerOnDisplay>,
+     ImageByte(0x15)},
+    // Shown beside the display list, without a label of its own; the report names it.
+    {"Options.ChannelDisplay", OptionSlot::ChannelDisplay, List, "Combo1_18", kTextChannelDisplay,
+     TableChoices<kChannelDisplay>, ImageByte(0x06)},
+    {"Options.KeyBeep", OptionSlot::KeyBeep, Switch, "Check1_0", 1730, TableChoices<kOffOn>, ImageBits(0x13, 0, 1)},
+    {"Options.VoicePrompt", OptionSlot::VoicePrompt, Switch, "Check1_1", 1731, TableChoices<kOffOn>,
+     ImageBits(0x13, 1, 1)},
+    {"Options.RogerBeep", OptionSlot::RogerBeep, Switch, "Check1_2", 1732, TableChoices<kOffOn>,
+     ImageBits(0x13, 3, 1)},
+    {"Options.LowBatteryAlert", OptionSlot::LowBatteryAlert, Switch, "Check1_3", 1733, TableChoices<kOffOn>,
+     ImageBits(0x10, 1, 1)},
+};
+
+Int16& Slot(OptionPage& rPage, int rList) { return rPage.Scratch.OptionValues[OptionListAt(rList).Slot]; }
 
 int PositionIn(int rStored, std::size_t rCount) {
   return rStored >= 0 && rStored < static_cast<int>(rCount) ? rStored : 0;
 }
 
 int ShownPosition(const AppState& rState, const OptionSettings& rOptions, int rList) {
-  const Int16 stored = rOptions.OptionValues[Lists()[rList].Slot];
-  if (rList != kPowerOnChannelList) return PositionIn(stored, Lists()[rList].Choices.size());
+  const Int16 stored = rOptions.OptionValues[OptionListAt(rList).Slot];
+  if (rList != kPowerOnChannelList) return PositionIn(stored, OptionListAt(rList).Choices(rState).Table().size());
   const std::vector<int> values = PowerOnChannelValues(rState);
   const auto at = std::find(values.begin(), values.end(), stored);
   return at == values.end() ? 0 : static_cast<int>(at - values.begin());
@@ -112,13 +153,13 @@ std::string UpToNul(const FixedText<N>& rText) {
   return text;
 }
 
-std::string OnOff(const AppState& rState, bool rOn) { return LangText(rState, rOn ? kTextOn : kTextOff); }
+std::string OnOff(const AppState& rState, bool rOn) { return LangText(rState, rOn ? kTextOptionOn : kTextOptionOff); }
 
 }  // namespace
 
-const OptionList& OptionListAt(int rList) { return Lists().at(static_cast<std::size_t>(rList)); }
-std::size_t OptionSwitchSlot(int rSwitch) { return kSwitches[rSwitch].Slot; }
-int OptionSwitchLabelId(int rSwitch) { return kSwitches[rSwitch].LabelId; }
+PageFields OptionFields() { return kFields; }
+const PageField& OptionListAt(int rList) { return kFields[static_cast<std::size_t>(rList)]; }
+const PageField& OptionSwitchAt(int rSwitch) { return kFields[static_cast<std::size_t>(kOptionLists + rSwitch)]; }
 
 std::vector<int> PowerOnChannelValues(const AppState& rState) {
   std::vector<int> values;
@@ -137,18 +178,9 @@ std::string PowerOnChannelText(int rStored) {
 }
 
 std::vector<std::string> OptionListTexts(const AppState& rState, int rList) {
+  const BuiltChoices choices = OptionListAt(rList).Choices(rState);
   std::vector<std::string> texts;
-  if (rList == kPowerOnChannelList) {
-    for (const int value : PowerOnChannelValues(rState)) texts.push_back(PowerOnChannelText(value));
-    return texts;
-  }
-  const OptionList& list = OptionListAt(rList);
-  const std::string suffix = list.SuffixId > 0 ? LangText(rState, list.SuffixId) : "";
-  for (std::size_t i = 0; i < list.Choices.size(); ++i) {
-    std::string text = ChoiceText(rState, list.Choices, static_cast<int>(i));
-    if (list.Choices[i].TextId == 0) text += suffix;
-    texts.push_back(std::move(text));
-  }
+  for (std::size_t i = 0; i < choices.Table().size(); ++i) texts.push_back(ChoiceText(rState, choices, static_cast<int>(i)));
   return texts;
 }
 
@@ -172,12 +204,12 @@ void ChooseOption(const AppState& rState, OptionPage& rPage, int rList, int rPos
     Slot(rPage, rList) = static_cast<Int16>(values[static_cast<std::size_t>(PositionIn(rPosition, values.size()))]);
     return;
   }
-  Slot(rPage, rList) = static_cast<Int16>(StoredAtPosition(OptionListAt(rList).Choices, rPosition));
+  Slot(rPage, rList) = static_cast<Int16>(StoredAtPosition(OptionListAt(rList).Choices(rState), rPosition));
   if (rList == kWorkModeList) FollowWorkMode(rPage);
 }
 
 void ChooseSwitch(OptionPage& rPage, int rSwitch, bool rOn) {
-  rPage.Scratch.OptionValues[OptionSwitchSlot(rSwitch)] = rOn ? 1 : 0;
+  rPage.Scratch.OptionValues[OptionSwitchAt(rSwitch).Slot] = rOn ? 1 : 0;
 }
 
 void ChoosePasswordSwitch(OptionPage& rPage, bool rOn) { rPage.Scratch.OptionValue24 = rOn ? 1 : 0; }
@@ -200,14 +232,13 @@ ReportSection DescribeOptionsPage(const AppState& rState) {
   ReportSection section{"options", LangText(rState, kTextOptionCaption), {}, {}};
   const OptionPage page = LoadOptionPage(rState);
   for (int i = 0; i < kOptionLists; ++i) {
-    const int label = OptionListAt(i).LabelId > 0 ? OptionListAt(i).LabelId : kTextChannelDisplay;
     if (i == kChannelDisplayList && !page.ChannelDisplayShown) continue;
     const std::vector<std::string> texts = OptionListTexts(rState, i);
-    section.Rows.push_back({LangText(rState, label), texts.at(static_cast<std::size_t>(page.Shown[i]))});
+    section.Rows.push_back({FieldLabel(rState, OptionListAt(i)), texts.at(static_cast<std::size_t>(page.Shown[i]))});
   }
   for (int i = 0; i < kOptionSwitches; ++i)
-    section.Rows.push_back({LangText(rState, kSwitches[i].LabelId),
-                            OnOff(rState, page.Scratch.OptionValues[kSwitches[i].Slot] == 1)});
+    section.Rows.push_back({FieldLabel(rState, OptionSwitchAt(i)),
+                            OnOff(rState, page.Scratch.OptionValues[OptionSwitchAt(i).Slot] == 1)});
   std::string message;
   for (const std::string& box : page.MessageBoxes) message += box.empty() ? std::string(" ") : box;
   section.Rows.push_back({LangText(rState, kTextPowerOnMessage), Latin1ToUtf8(TrimFixedText(message))});

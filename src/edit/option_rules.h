@@ -11,6 +11,7 @@
 
 #include "app/app_state.h"
 #include "edit/choice_table.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
@@ -32,17 +33,14 @@ inline constexpr int kTextOptionCaption = 1701;
 inline constexpr int kTextPowerOnPasswordSwitch = 1737;
 inline constexpr int kTextPowerOnPassword = 1738;
 inline constexpr int kTextPowerOnMessage = 1739;
+// The off / on texts of the option lists, which the DTMF page shows too.
+inline constexpr int kTextOptionOff = 1755;
+inline constexpr int kTextOptionOn = 1756;
 
-struct OptionList {
-  std::size_t Slot = 0;   // OptionSlot
-  int LabelId = 0;        // 0: no label of its own
-  ChoiceTable Choices;    // empty for the power-on channel, whose entries are the channels
-  int SuffixId = 0;       // a text put after every fixed entry (" min")
-};
-
-const OptionList& OptionListAt(int rList);
-std::size_t OptionSwitchSlot(int rSwitch);
-int OptionSwitchLabelId(int rSwitch);
+// The page's fields: the lists in Combo1 order, then the switches in Check1 order.
+PageFields OptionFields();
+const PageField& OptionListAt(int rList);
+const PageField& OptionSwitchAt(int rSwitch);
 
 // The power-on channel list: the stored value of each entry, in list order. The memory
 // channels of the table as the grid shows them (Number - 1), then 200 for PA and 201

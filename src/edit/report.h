@@ -11,7 +11,7 @@
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "edit/report_section.h"
-#include "link/embedded_info.h"
+#include "codeplug/embedded_info.h"
 
 namespace px {
 

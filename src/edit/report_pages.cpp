@@ -21,8 +21,8 @@ const ReportPage kReportPages[] = {
     {"dtmf", Message::PrintDtmf, DescribeDtmfPage},
     {"twotone", Message::PrintTwoTone, DescribeTwoTonePage},
     {"fivetone", Message::PrintFiveTone, DescribeFiveTonePage},
-    {"scan", Message::PrintOption, DescribeScanPage, 2400},
-    {"alert", Message::PrintOption, DescribeAlertPage, 2600},
+    {"scan", Message::PrintOption, DescribeScanPage, kTextScanCaption},
+    {"alert", Message::PrintOption, DescribeAlertPage, kTextAlertCaption},
     {"book", Message::PrintCommunicationBook, DescribeBookPage},
     {"embedded", Message::PrintEmbeddedMessage, nullptr},
 };

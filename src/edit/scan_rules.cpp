@@ -8,7 +8,6 @@ namespace px {
 
 namespace {
 
-constexpr int kTextCaption = 2400;
 constexpr int kTextMode = 2402;
 constexpr int kTextPriority = 2403;
 constexpr int kTextChannel1 = 2404;
@@ -39,9 +38,6 @@ constexpr int kScanTimeMax = 50;      // 5.0 s
 constexpr int kScanWaitTimeMin = 2;   // 50 ms
 constexpr int kScanWaitTimeMax = 255;
 constexpr int kScanWaitTimeUnitMs = 25;
-
-constexpr int kRevertEntries = 8;
-constexpr int kPriorityEntries = 4;
 
 std::string Tenths(int rValue) { return FormatOneDecimal(rValue / 10.0); }
 
@@ -121,62 +117,55 @@ ScanEnabled ScanEnabling(int rMode, int rPriority) {
   return {true, rPriority == 1 || rPriority == 3, rPriority == 2 || rPriority == 3};
 }
 
+PageFields ScanFields() {
+  using enum FieldControl;
+  static const PageField fields[] = {
+      {"Scan.Mode", ScanSlot::Mode, List, "Combo1_0", kTextMode, FixedChoices<ScanModeChoices>, ImageByte(0)},
+      {"Scan.Priority", ScanSlot::Priority, List, "Combo1_1", kTextPriority, ScanPriorityChoices, ImageByte(1)},
+      {"Scan.PriorityChannel1", ScanSlot::Channel1, List, "Combo1_2", kTextChannel1, MemoryChannelChoices,
+       ImageByteMinusOne(11)},
+      {"Scan.PriorityChannel2", ScanSlot::Channel2, List, "Combo1_4", kTextChannel2, MemoryChannelChoices,
+       ImageByteMinusOne(13)},
+      // The report names the entry from the master list; the dialog offers the priority's part.
+      {"Scan.Revert", ScanSlot::Revert, List, "Combo1_6", kTextRevert, ScanRevertMasterChoices, ImageByte(2)},
+      {"Scan.LookBackA", ScanSlot::LookBackA, List, "Combo1_7", kTextLookBackA, FixedChoices<LookBackChoices>,
+       ImageByte(3)},
+      {"Scan.LookBackB", ScanSlot::LookBackB, List, "Combo1_8", kTextLookBackB, FixedChoices<LookBackChoices>,
+       ImageByte(4)},
+      {"Scan.RxResume", ScanSlot::RxResume, List, "Combo1_9", kTextRxResume, FixedChoices<ResumeDelayChoices>,
+       ImageByte(5)},
+      {"Scan.TxResume", ScanSlot::TxResume, List, "Combo1_10", kTextTxResume, FixedChoices<ResumeDelayChoices>,
+       ImageByte(6)},
+      {"Scan.Type", ScanSlot::Type, List, "Combo1_11", kTextType, FixedChoices<ScanTypeChoices>, ImageByte(7)},
+      {"Scan.WaitTime", ScanSlot::WaitTime, List, "Combo1_12", kTextWaitTime, FixedChoices<WaitTimeChoices>,
+       ImageByte(9)},
+      {"Scan.EntryTone", ScanSlot::EntryTone, Switch, "Check1", kTextEntryTone, FixedChoices<ScanModeChoices>,
+       ImageByte(8)},
+      {"Scan.Group1", ScanSlot::Group1, Carried, "", 0, nullptr, ImageByteMinusOne(10)},
+      {"Scan.Group2", ScanSlot::Group2, Carried, "", 0, nullptr, ImageByteMinusOne(12)},
+  };
+  return fields;
+}
+
 ScanSettings ShownScanPage(const AppState& rState) {
-  const ScanSettings& stored = rState.Current.Settings.Scan;
-  ScanSettings shown = stored;
-  const auto show = [&](std::size_t rSlot, ChoiceTable rTable) {
-    shown[rSlot] = static_cast<Byte>(StoredAsShown(rTable, stored[rSlot]));
-  };
-  const auto inList = [&](std::size_t rSlot, int rCount) {
-    shown[rSlot] = stored[rSlot] < rCount ? stored[rSlot] : 0;
-  };
-  show(ScanSlot::Mode, ScanModeChoices());
-  inList(ScanSlot::Priority, kPriorityEntries);
-  inList(ScanSlot::Revert, kRevertEntries);
+  ScanSettings shown = ShownFields(rState, ScanFields(), rState.Current.Settings.Scan);
   shown[ScanSlot::Revert] = static_cast<Byte>(RevertAfterPriorityChange(shown[ScanSlot::Priority], shown[ScanSlot::Revert]));
-  const BuiltChoices channels = MemoryChannelChoices(rState);
-  show(ScanSlot::Channel1, channels);
-  show(ScanSlot::Channel2, channels);
-  show(ScanSlot::LookBackA, LookBackChoices());
-  show(ScanSlot::LookBackB, LookBackChoices());
-  show(ScanSlot::RxResume, ResumeDelayChoices());
-  show(ScanSlot::TxResume, ResumeDelayChoices());
-  show(ScanSlot::Type, ScanTypeChoices());
-  show(ScanSlot::WaitTime, WaitTimeChoices());
-  if (shown[ScanSlot::EntryTone] > 1) shown[ScanSlot::EntryTone] = 0;
   return shown;
 }
 
 void ApplyScanPage(AppState& rState, const ScanSettings& rShown) {
   ScanSettings& page = rState.Current.Settings.Scan;
-  const Byte group1 = page[ScanSlot::Group1];
-  const Byte group2 = page[ScanSlot::Group2];
-  page = rShown;
-  page[ScanSlot::Group1] = group1;
-  page[ScanSlot::Group2] = group2;
+  ScanSettings next = rShown;
+  for (const PageField& field : ScanFields())
+    if (field.Control == FieldControl::Carried) next[field.Slot] = page[field.Slot];
+  page = next;
 }
 
 ReportSection DescribeScanPage(const AppState& rState) {
-  const ScanSettings shown = ShownScanPage(rState);
-  const BuiltChoices channels = MemoryChannelChoices(rState);
   ReportSection section;
   section.Key = "scan";
-  section.Title = LangText(rState, kTextCaption);
-  const auto row = [&](int rLabel, ChoiceTable rTable, std::size_t rSlot) {
-    section.Rows.push_back(ChoiceRow(rState, LangText(rState, rLabel), rTable, shown[rSlot]));
-  };
-  row(kTextMode, ScanModeChoices(), ScanSlot::Mode);
-  row(kTextPriority, ScanPriorityChoices(rState), ScanSlot::Priority);
-  row(kTextChannel1, channels, ScanSlot::Channel1);
-  row(kTextChannel2, channels, ScanSlot::Channel2);
-  row(kTextRevert, ScanRevertMasterChoices(rState), ScanSlot::Revert);
-  row(kTextLookBackA, LookBackChoices(), ScanSlot::LookBackA);
-  row(kTextLookBackB, LookBackChoices(), ScanSlot::LookBackB);
-  row(kTextRxResume, ResumeDelayChoices(), ScanSlot::RxResume);
-  row(kTextTxResume, ResumeDelayChoices(), ScanSlot::TxResume);
-  row(kTextType, ScanTypeChoices(), ScanSlot::Type);
-  row(kTextWaitTime, WaitTimeChoices(), ScanSlot::WaitTime);
-  row(kTextEntryTone, ScanModeChoices(), ScanSlot::EntryTone);  // off / on
+  section.Title = LangText(rState, kTextScanCaption);
+  DescribeFields(rState, ScanFields(), ShownScanPage(rState), section);
   return section;
 }
 

@@ -10,9 +10,12 @@
 #include "app/app_state.h"
 #include "codeplug/scan_slots.h"
 #include "edit/built_choices.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
+
+inline constexpr int kTextScanCaption = 2400;
 
 // The lists, each entry storing the value its byte keeps.
 ChoiceTable ScanModeChoices();       // OFF, ON
@@ -41,10 +44,13 @@ struct ScanEnabled {
 };
 ScanEnabled ScanEnabling(int rMode, int rPriority);
 
+// The page's fields in dialog order, then the group bytes no control shows.
+PageFields ScanFields();
+
 // The bytes as the dialog shows them for the stored page.
 ScanSettings ShownScanPage(const AppState& rState);
 
-// OK: the dialog's bytes become the page; the group bytes, which it does not edit, stay
+// OK: the dialog's bytes become the page; the bytes no control shows (the groups) stay
 // as stored.
 void ApplyScanPage(AppState& rState, const ScanSettings& rShown);
 

@@ -61,7 +61,6 @@ class LinkEngine {
   LinkMode Mode() const { return mMode; }
   LinkState State() const { return mState; }
   bool IsRunning() const { return mState != LinkState::Idle; }
-  int CurrentAddress() const { return mCurrentAddress; }
   const RadioIdentity& Identity() const { return mIdentity; }
   // The embedded information of the last successful read of either kind.
   const EmbeddedInfo& Embedded() const { return mEmbedded; }

@@ -52,12 +52,4 @@ std::optional<std::string> SaveBackup(const RadioImage& rImage, BackupDirection 
   return path.toStdString();
 }
 
-std::optional<std::string> LatestReadBackup() {
-  const QDir folder(QString::fromStdString(BackupsFolder()));
-  // The names begin with the time, so the last in name order is the newest.
-  const auto names = folder.entryList({"*-read-*.img"}, QDir::Files, QDir::Name);
-  if (names.isEmpty()) return std::nullopt;
-  return folder.filePath(names.last()).toStdString();
-}
-
 }  // namespace px

@@ -19,7 +19,5 @@ std::string BackupsFolder();
 std::optional<std::string> SaveBackup(const RadioImage& rImage, BackupDirection rDirection,
                                       const std::string& rModel, std::string& rError);
 
-// The newest image read from a radio, if any.
-std::optional<std::string> LatestReadBackup();
 
 }  // namespace px

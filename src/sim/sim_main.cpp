@@ -48,13 +48,8 @@ bool LoadImage(const std::string& rPath, RadioImage& rImage) {
 }
 
 bool SaveImage(const std::string& rPath, const RadioImage& rImage) {
-  const std::string temp = rPath + ".part";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(rImage.data()), static_cast<long>(rImage.size()));
-    if (!out) return false;
-  }
-  return std::rename(temp.c_str(), rPath.c_str()) == 0;
+  std::string error;
+  return ReplaceFileBytes(rPath, rImage, error);
 }
 
 // The master side of a fresh pseudo-terminal. The slave is kept open here too, raw, so

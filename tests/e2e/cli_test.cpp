@@ -10,6 +10,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -240,12 +241,29 @@ TEST_F(Cli, JsonRoundTripIsByteExact) {
 }
 
 TEST_F(Cli, ShowPrintsTheGridRowsAndEveryPage) {
+  fs::create_directories(mDir.Path() / "language");
+  for (const char* name : {"english.ini", "chinese.ini"})
+    fs::copy_file(fs::path(PX_SOURCE_DIR) / "lang" / name, mDir.Path() / "language" / name);
   ASSERT_EQ(Run("new -o a.dat").Status, 0);
-  const Result r = Run("show a.dat");
-  ASSERT_EQ(r.Status, 0) << r.Err;
-  for (const char* part : {"BandIndex: 7", "136 - 174 MHz", "VFO  155.00000  155.00000", "Keys:", "Scan:",
-                           "Alert:", "Options:", "\"Welcome\"", "DTMF:", "2-Tone:", "5-Tone:", "Book:"})
-    EXPECT_NE(r.Out.find(part), std::string::npos) << part << "\n" << r.Out;
+  // Every page in the words of its dialog, one setting a line, in either language; the
+  // bytes no control shows under their field names; never a row of bare numbers.
+  const struct {
+    const char* Lang;
+    std::vector<std::string> Parts;
+  } cases[] = {
+      {"en",
+       {"BandIndex: 7", "136 - 174 MHz", "VFO  155.00000  155.00000", "\nProgrammable Keys:\n",
+        "\n  P1 Short Press: ", "\nScan:\n", "\n  Scan Mode: ", "\n  Scan.Group1: ", "\n  Scan.Group2: ",
+        "\n  Battery Save: 1:", "Welcome", "\n  Lone Worker: Automatic Detection: "}},
+      {"zh", {"\n扫描:\n", "\n  扫描模式: "}},
+  };
+  for (const auto& c : cases) {
+    const Result r = Run(std::string("show a.dat --lang ") + c.Lang);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    for (const std::string& part : c.Parts) EXPECT_NE(r.Out.find(part), std::string::npos) << part << "\n" << r.Out;
+    EXPECT_EQ(r.Out.find("Scan: 0"), std::string::npos) << r.Out;
+    EXPECT_EQ(r.Out.find("OptionValues"), std::string::npos) << r.Out;
+  }
 
   // Rows are labelled by Number - 1 and show the derived transmit frequency and tones.
   ASSERT_EQ(Run("to-json a.dat -o a.json").Status, 0);

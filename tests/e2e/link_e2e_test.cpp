@@ -35,6 +35,7 @@
 #include "support/full_codeplug.h"
 // The e2e binary is built from tests/e2e alone, so the helper comes in as source.
 #include "support/temp_dir.h"
+#include "support/virtual_radio.h"
 
 namespace px {
 namespace {
@@ -43,18 +44,6 @@ using namespace std::chrono_literals;
 using Bytes = std::vector<unsigned char>;
 
 // Waits for rPid until rDeadline, then kills it. The exit status, or -1 when killed.
-int WaitOrKill(pid_t rPid, std::chrono::steady_clock::time_point rDeadline) {
-  int status = 0;
-  while (std::chrono::steady_clock::now() < rDeadline) {
-    const pid_t done = waitpid(rPid, &status, WNOHANG);
-    if (done == rPid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::this_thread::sleep_for(5ms);
-  }
-  kill(rPid, SIGKILL);
-  waitpid(rPid, &status, 0);
-  return -1;
-}
-
 struct Outcome {
   int Status = -1;
   std::string Out;
@@ -94,7 +83,7 @@ class Workspace {
       _exit(127);
     }
     Outcome r;
-    r.Status = WaitOrKill(pid, std::chrono::steady_clock::now() + 60s);
+    r.Status = test::WaitOrKill(pid, std::chrono::steady_clock::now() + 60s);
     r.Out = ReadText(out);
     r.Err = ReadText(err);
     return r;
@@ -105,53 +94,8 @@ class Workspace {
 };
 
 // A running virtual radio; stopped with SIGTERM (which makes it save) when destroyed.
-class Sim {
- public:
-  explicit Sim(const std::vector<std::string>& rArgs) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return;
-    mPid = fork();
-    if (mPid == 0) {
-      dup2(pipeFds[1], 1);
-      close(pipeFds[0]);
-      std::vector<char*> argv{const_cast<char*>(PX_SIM)};
-      for (const auto& a : rArgs) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      execv(PX_SIM, argv.data());
-      _exit(127);
-    }
-    close(pipeFds[1]);
-    // The first line is the device path.
-    pollfd p{pipeFds[0], POLLIN, 0};
-    char c = 0;
-    while (poll(&p, 1, 5000) == 1 && read(pipeFds[0], &c, 1) == 1 && c != '\n') mDevice.push_back(c);
-    close(pipeFds[0]);
-  }
-  ~Sim() { Stop(); }
-
-  const std::string& Device() const { return mDevice; }
-
-  // The radio gone at once, as a process killed or a radio switched off.
-  void Kill() {
-    if (mPid <= 0) return;
-    kill(mPid, SIGKILL);
-    mStatus = WaitOrKill(mPid, std::chrono::steady_clock::now() + 10s);
-    mPid = -1;
-  }
-
-  // Ends the radio; returns its exit status.
-  int Stop() {
-    if (mPid <= 0) return mStatus;
-    kill(mPid, SIGTERM);
-    mStatus = WaitOrKill(mPid, std::chrono::steady_clock::now() + 10s);
-    mPid = -1;
-    return mStatus;
-  }
-
- private:
-  pid_t mPid = -1;
-  int mStatus = -1;
-  std::string mDevice;
+struct Sim : test::VirtualRadio {
+  explicit Sim(const std::vector<std::string>& rArgs) : VirtualRadio(PX_SIM, rArgs) {}
 };
 
 Bytes PatternImage(unsigned rSeed) {

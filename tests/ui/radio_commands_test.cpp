@@ -28,6 +28,7 @@
 #include "link/codec.h"
 #include "link/transfer.h"
 #include "support/temp_dir.h"
+#include "support/virtual_radio.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_com_set.h"
 #include "ui/main/frm_main.h"
@@ -41,44 +42,8 @@ namespace {
 using namespace std::chrono_literals;
 
 // A virtual radio; stopped with SIGTERM (which makes it save) when destroyed.
-class Sim {
- public:
-  explicit Sim(const std::vector<std::string>& rArgs) {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    mPid = fork();
-    if (mPid == 0) {
-      dup2(fds[1], 1);
-      close(fds[0]);
-      std::vector<char*> argv{const_cast<char*>(PX_SIM)};
-      for (const auto& a : rArgs) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      execv(PX_SIM, argv.data());
-      _exit(127);
-    }
-    close(fds[1]);
-    pollfd p{fds[0], POLLIN, 0};
-    char c = 0;
-    while (poll(&p, 1, 5000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') mDevice.push_back(c);
-    close(fds[0]);
-  }
-  ~Sim() { Stop(); }
-  const std::string& Device() const { return mDevice; }
-  void Stop() {
-    if (mPid <= 0) return;
-    kill(mPid, SIGTERM);
-    int status = 0;
-    for (int i = 0; i < 1000 && waitpid(mPid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
-    if (waitpid(mPid, &status, WNOHANG) == 0) {
-      kill(mPid, SIGKILL);
-      waitpid(mPid, &status, 0);
-    }
-    mPid = -1;
-  }
-
- private:
-  pid_t mPid = -1;
-  std::string mDevice;
+struct Sim : test::VirtualRadio {
+  explicit Sim(const std::vector<std::string>& rArgs) : VirtualRadio(PX_SIM, rArgs) {}
 };
 
 // Watches for the progress dialog while a transfer runs.
@@ -133,12 +98,7 @@ TEST_F(RadioCommands, ReadReplacesTheCodeplugAndShowsProgress) {
     ASSERT_TRUE(EncodeCodeplug(radio, image, service));
   }
   const std::string imagePath = mDir.File("radio.img");
-  {
-    std::FILE* f = std::fopen(imagePath.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(image.data(), 1, image.size(), f);
-    std::fclose(f);
-  }
+  test::WriteBytes(imagePath, {image.begin(), image.end()});
   Sim sim({"--image", imagePath});
   ASSERT_FALSE(sim.Device().empty());
   mRadio.PortPath = sim.Device();
@@ -183,12 +143,7 @@ TEST_F(RadioCommands, ReadShowsTheNewChannelsBeforeItsSuccessMessage) {
     ASSERT_TRUE(EncodeCodeplug(radio, image, service));
   }
   const std::string imagePath = mDir.File("radio.img");
-  {
-    std::FILE* f = std::fopen(imagePath.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(image.data(), 1, image.size(), f);
-    std::fclose(f);
-  }
+  test::WriteBytes(imagePath, {image.begin(), image.end()});
   Sim sim({"--image", imagePath});
   ASSERT_FALSE(sim.Device().empty());
 

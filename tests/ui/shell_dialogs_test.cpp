@@ -28,6 +28,7 @@
 #include "support/dialog_driver.h"
 #include "ui/kit/message_service.h"
 #include "ui/kit/program_identity.h"
+#include "platform/startup_embedded.h"
 #include "ui/settings/frm_emg.h"
 
 namespace px {

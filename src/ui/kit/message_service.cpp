@@ -169,8 +169,6 @@ void MessageService::InstallAnswerer(MessageAnswerer rAnswerer) {
   Answerer() = std::move(rAnswerer);
 }
 
-bool MessageService::HasAnswerer() { return static_cast<bool>(Answerer()); }
-
 ScriptedMessages::ScriptedMessages() {
   MessageService::InstallAnswerer([this](const MessageRequest& rRequest) {
     Requests.push_back(rRequest);

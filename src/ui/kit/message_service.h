@@ -56,7 +56,6 @@ class MessageService : public UserInterface {
   // Test hook: while an answerer is installed no box is shown; it replies instead.
   // An empty function removes it.
   static void InstallAnswerer(MessageAnswerer rAnswerer);
-  static bool HasAnswerer();
 
  private:
   QWidget* mParent = nullptr;

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
-#include <QSettings>
 
 #include <algorithm>
 #include <span>
@@ -26,6 +25,7 @@
 #include "codeplug/input_file.h"
 #include "link/codeplug_source.h"
 #include "ui/kit/guarded_command.h"
+#include "platform/settings_store.h"
 #include "ui/kit/apply_language.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_compare.h"
@@ -48,8 +48,6 @@ constexpr OwnText kExported{"%1 channels written to %2.", "已将 %1 个信道�
 constexpr OwnText kPasteRefused{"Rows of the pasted list that were left out:", "粘贴的列表中未采用的行："};
 constexpr const char* kVerifyKey = "Settings/VerifyAfterWrite";
 
-// The main window's settings store.
-QSettings Store() { return QSettings(QStringLiteral("px4800-cps"), QStringLiteral("NR_6240")); }
 
 }  // namespace
 
@@ -252,8 +250,8 @@ void ChannelWorkbench::CompareWith(const std::string& rPath) {
   window.exec();
 }
 
-bool ChannelWorkbench::VerifyAfterWrite() const { return Store().value(QString::fromLatin1(kVerifyKey), false).toBool(); }
+bool ChannelWorkbench::VerifyAfterWrite() const { return UserSettings().value(QString::fromLatin1(kVerifyKey), false).toBool(); }
 
-void ChannelWorkbench::SetVerifyAfterWrite(bool rOn) { Store().setValue(QString::fromLatin1(kVerifyKey), rOn); }
+void ChannelWorkbench::SetVerifyAfterWrite(bool rOn) { UserSettings().setValue(QString::fromLatin1(kVerifyKey), rOn); }
 
 }  // namespace px

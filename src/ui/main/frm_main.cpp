@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
-#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -27,6 +26,7 @@
 #include "link/image_file.h"
 #include "platform/backups.h"
 #include "ui/kit/guarded_command.h"
+#include "platform/settings_store.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
@@ -75,8 +75,6 @@ constexpr OwnText kFeaturesNotSaved{
     "无法保存信令开关到\n%1\n请检查程序文件夹是否可写；在此之前，下次启动将沿用以前的开关。"};
 
 
-const char* const kSettingsOrganization = "px4800-cps";
-const char* const kSettingsApplication = "NR_6240";
 
 }  // namespace
 
@@ -246,13 +244,6 @@ void FrmMain::ReShowFun() {
   for (const PageRow& page : PageCatalogue())
     if (page.MenuAction != nullptr) (mMenus.*page.MenuAction)->setVisible(PageOffered(page, mState));
   LoadShowTree();
-}
-
-QStringList FrmMain::AvailablePages() const {
-  QStringList keys;
-  for (const PageRow& page : PageCatalogue())
-    if (PageBuilt(page)) keys << QString::fromLatin1(page.TreeKey);
-  return keys;
 }
 
 void FrmMain::ApplyWindowLanguage() {
@@ -463,7 +454,7 @@ void FrmMain::closeEvent(QCloseEvent* rEvent) {
 }
 
 void FrmMain::RestoreGeometry() {
-  QSettings settings(QString::fromLatin1(kSettingsOrganization), QString::fromLatin1(kSettingsApplication));
+  QSettings settings = UserSettings();
   settings.beginGroup(QStringLiteral("Settings"));
   const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
   // Without stored values: a comfortable size centred on the screen.
@@ -482,7 +473,7 @@ void FrmMain::RestoreGeometry() {
 }
 
 void FrmMain::SaveGeometry() {
-  QSettings settings(QString::fromLatin1(kSettingsOrganization), QString::fromLatin1(kSettingsApplication));
+  QSettings settings = UserSettings();
   settings.beginGroup(QStringLiteral("Settings"));
   settings.setValue(QStringLiteral("MainLeft"), QString::number(x()));
   settings.setValue(QStringLiteral("MainTop"), QString::number(y()));

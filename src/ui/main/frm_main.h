@@ -90,8 +90,6 @@ class FrmMain : public QMainWindow {
   void ReportFileStatus(const OwnText& rText);
   void ReportTransfer(const OwnText& rDone, const OwnText& rFailed);
   bool ConfirmClose();
-  // Tree keys of the pages that can be opened.
-  QStringList AvailablePages() const;
 
   AppState& mState;
   MessageService mMessages;

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "edit/alert_rules.h"
+#include "edit/scan_rules.h"
 #include "ui/settings/frm_alert.h"
 #include "ui/settings/frm_key_set.h"
 #include "ui/settings/frm_option.h"
@@ -29,9 +31,9 @@ const PageRow kPages[] = {
      &FeatureFlags::TwoToneEnabled, PageKind::Dialog, MakePageDialog<Frm2Tone>, Qt::Key_3},
     {"fivetone", "N7", 5025, &MainMenus::EditFiveTone, "MnuEdit5Tone", 1025,
      &FeatureFlags::FiveToneEnabled, PageKind::Dialog, MakePageDialog<Frm5Tone>, Qt::Key_4},
-    {"scan", "N10", 2400, &MainMenus::EditScan, "MnuEditScan", 2401,
+    {"scan", "N10", kTextScanCaption, &MainMenus::EditScan, "MnuEditScan", 2401,
      nullptr, PageKind::Dialog, MakePageDialog<FrmScan>, Qt::Key_5},
-    {"alert", "N11", 2600, &MainMenus::EditAlert, "MnuEditAlert", 2601,
+    {"alert", "N11", kTextAlertCaption, &MainMenus::EditAlert, "MnuEditAlert", 2601,
      nullptr, PageKind::Dialog, MakePageDialog<FrmAlert>, Qt::Key_6},
     {"keys", "N12", 5029, &MainMenus::EditKeys, "MnuEditKey", 1029,
      nullptr, PageKind::Dialog, MakePageDialog<FrmKeySet>, Qt::Key_7},
@@ -44,12 +46,6 @@ const PageRow kPages[] = {
 }  // namespace
 
 std::span<const PageRow> PageCatalogue() { return kPages; }
-
-const PageRow* PageByKey(const QString& rKey) {
-  for (const PageRow& page : kPages)
-    if (rKey == QLatin1String(page.Key)) return &page;
-  return nullptr;
-}
 
 const PageRow* PageByTreeKey(const QString& rTreeKey) {
   for (const PageRow& page : kPages)

@@ -46,7 +46,6 @@ struct PageRow {
 };
 
 std::span<const PageRow> PageCatalogue();
-const PageRow* PageByKey(const QString& rKey);
 const PageRow* PageByTreeKey(const QString& rTreeKey);
 
 // The feature flag offers the page (the tree shows it, the Edit item is visible).

@@ -18,6 +18,7 @@
 #include "platform/backups.h"
 #include "platform/port_discovery.h"
 #include "platform/serial_port.h"
+#include "platform/startup_embedded.h"
 #include "ui/kit/apply_language.h"
 #include "ui/main/frm_about.h"
 #include "ui/main/frm_com_set.h"

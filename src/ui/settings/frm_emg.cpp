@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,7 +22,6 @@ namespace px {
 
 namespace {
 
-
 constexpr OwnText kCaption{"Embedded Message", "嵌入信息"};
 constexpr OwnText kFrame{"Dealer Information", "经销商信息"};
 constexpr OwnText kRadioType{"Radio Type", "机型"};
@@ -39,27 +37,7 @@ constexpr OwnText kBoxLabels[12] = {
     {"Sell Date", "销售时间"},         {"Seller", "经手人"},
 };
 
-
-
 }  // namespace
-
-EmbeddedInfo StartupEmbeddedInfo(const QDate& rToday) {
-  EmbeddedInfo info;
-  info.AreaCode.Assign("0595");
-  info.SerialNumber.Assign(rToday.toString(QStringLiteral("yyyyMMdd")).toStdString() + "00000001");
-  const std::string date = QLocale::system().toString(rToday, QLocale::ShortFormat).toStdString();
-  info.ProductionDate.Assign(date);
-  info.MaintenanceDate.Assign(date);
-  info.StockDate.Assign(date);
-  info.SellDate.Assign(date);
-  info.ManufactureCode.Assign(rToday.toString(QStringLiteral("MM")).toStdString() + "-1-E-1");
-  info.UserCode.Assign("001A");
-  info.DealerCode.Assign("");
-  info.Seller.Assign("");
-  info.MaintenanceReason.Assign("");
-  info.EmbeddedVersion = "V1.00";
-  return info;
-}
 
 FrmEMG::FrmEMG(const AppState& rState, const EmbeddedInfo& rInfo, QWidget* rParent)
     : QDialog(rParent), mState(rState) {

@@ -32,10 +32,10 @@ FrmKeySet::FrmKeySet(AppState& rState, QWidget* rParent) : QDialog(rParent), mSt
   grid->setHorizontalSpacing(kLabelGap);
   for (std::size_t i = 0; i < KeySlot::Count; ++i) {
     const int index = static_cast<int>(i);
-    const std::string name = std::to_string(i);
-    mLists[i] = NewList(this, ("Combo1_" + name).c_str(), functions);
-    QLabel* label = NewLabel(this, KeyLabelId(i));
-    label->setObjectName(QString::fromStdString("Label1_" + name));
+    const PageField& field = KeyFields()[i];
+    mLists[i] = NewList(this, std::string(field.Object).c_str(), functions);
+    QLabel* label = NewLabel(this, field.LabelId);
+    label->setObjectName(QString::fromStdString("Label1_" + std::to_string(i)));
     const int row = index % static_cast<int>(KeySlot::KeysPerKind);
     const int column = index / static_cast<int>(KeySlot::KeysPerKind) * 3;
     grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);

@@ -45,9 +45,10 @@ FrmOption::FrmOption(AppState& rState, QWidget* rParent)
 
 void FrmOption::BuildControls() {
   for (int i = 0; i < kOptionLists; ++i) {
-    mLists[i] = NewList(this, Indexed("Combo1", i).c_str(), OptionListTexts(mState, i));
-    const int label = OptionListAt(i).LabelId;
-    if (label > 0) mLabels[i] = NewLabel(this, label);
+    const PageField& field = OptionListAt(i);
+    mLists[i] = NewList(this, std::string(field.Object).c_str(), OptionListTexts(mState, i));
+    // The channel display sits beside the display list, under its label.
+    if (i != kChannelDisplayList) mLabels[i] = NewLabel(this, field.LabelId);
   }
   for (int i = 0; i < kFreeLabels; ++i) {
     const int index = kFreeLabelFirst + i;
@@ -58,7 +59,7 @@ void FrmOption::BuildControls() {
   for (int i = 0; i < kOptionLists + kFreeLabels; ++i)
     if (mLabels[i] != nullptr) mLabels[i]->setObjectName(QString::fromStdString(Indexed("Label1", i)));
   for (int i = 0; i < kOptionSwitches; ++i)
-    mSwitches[i] = NewCheck(this, Indexed("Check1", i).c_str(), OptionSwitchLabelId(i));
+    mSwitches[i] = NewCheck(this, std::string(OptionSwitchAt(i).Object).c_str(), OptionSwitchAt(i).LabelId);
   const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 10;
   for (int i = 0; i < kPowerOnMessageBoxes; ++i) {
     mMessage[i] = NewText(this, Indexed("Text1", i).c_str(), 1, DialogTextFilter::Accept::NameChar);
@@ -131,7 +132,7 @@ void FrmOption::ShowPage() {
   for (int i = 0; i < kOptionLists; ++i) Choose(mLists[i], mPage.Shown[i]);
   ShowWorkModeLists();
   for (int i = 0; i < kOptionSwitches; ++i)
-    mSwitches[i]->setChecked(mPage.Scratch.OptionValues[OptionSwitchSlot(i)] == 1);
+    mSwitches[i]->setChecked(mPage.Scratch.OptionValues[OptionSwitchAt(i).Slot] == 1);
   for (int i = 0; i < kPowerOnMessageBoxes; ++i) mMessage[i]->setText(FromBytes(mPage.MessageBoxes[i]));
   mPasswordSwitch->setChecked(mPage.Scratch.OptionValue24 == 1);
   mPassword->setText(FromBytes(mPage.Password));
