@@ -385,7 +385,18 @@ void AddJobs(Fleet& rFleet, const std::vector<std::string>& rDevices, const AppS
   }
 }
 
-int RunJobs(CommandContext& rCtx, Fleet& rFleet) {
+// --json in place of the table: {"succeeded": BOOL, "radios": [{"port", "succeeded", "detail"}]}.
+void PrintFleetJson(CommandContext& rCtx, const Fleet& rFleet) {
+  nlohmann::ordered_json radios = nlohmann::ordered_json::array();
+  bool all = true;
+  for (const auto& job : rFleet.Jobs) {
+    radios.push_back({{"port", job->Device}, {"succeeded", job->Succeeded}, {"detail", job->Detail}});
+    all = all && job->Succeeded;
+  }
+  rCtx.Out << JsonText({{"succeeded", all}, {"radios", radios}});
+}
+
+int RunJobs(CommandContext& rCtx, Fleet& rFleet, bool rJson) {
   int argc = rCtx.Argc;
   QCoreApplication app(argc, rCtx.Argv);
   QCoreApplication::setApplicationName("px4800-cps");
@@ -394,7 +405,10 @@ int RunJobs(CommandContext& rCtx, Fleet& rFleet) {
   for (auto& job : rFleet.Jobs) rFleet.Start(*job);
   if (!std::all_of(rFleet.Jobs.begin(), rFleet.Jobs.end(), [](const auto& j) { return j->Step == Phase::Done; }))
     app.exec();
-  rFleet.Summary();
+  if (rJson)
+    PrintFleetJson(rCtx, rFleet);
+  else
+    rFleet.Summary();
   const bool all = std::all_of(rFleet.Jobs.begin(), rFleet.Jobs.end(), [](const auto& j) { return j->Succeeded; });
   return all ? kExitSuccess : kExitFailure;
 }
@@ -427,7 +441,7 @@ bool WantsFleet(const std::vector<std::string>& rArgs) {
 }
 
 int RunFleetWrite(CommandContext& rCtx) {
-  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kPassword, kYes, kLang, kVerify, kFlow}, 1);
+  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kPassword, kYes, kLang, kVerify, kFlow, kJsonOption}, 1);
   const ParsedArgs& args = fleetArgs.Args;
   AppState base = BaseState(rCtx, args);
   ReadCodeplugInto(args.Positionals[0], base, rCtx.Err);
@@ -452,7 +466,7 @@ int RunFleetWrite(CommandContext& rCtx) {
     QCoreApplication::setApplicationName("px4800-cps");
     std::string error;
     if (const auto path = SaveBackup(image, BackupDirection::Write, base.ModelString, error)) {
-      rCtx.Err << "px4800: backup of the image to be written: " << *path << "\n";
+      Tell(rCtx, "backup of the image to be written: " + *path);
       backup = *path;
     } else {
       rCtx.Err << "px4800: warning: no backup kept: " << error << "\n";
@@ -462,11 +476,11 @@ int RunFleetWrite(CommandContext& rCtx) {
   Fleet fleet(rCtx, args.Has(kVerify.Long), "");
   fleet.SetWriteSource(args.Positionals[0], backup);
   AddJobs(fleet, devices, base, args, Phase::Writing);
-  return RunJobs(rCtx, fleet);
+  return RunJobs(rCtx, fleet, args.Has(kJsonOption.Long));
 }
 
 int RunFleetRead(CommandContext& rCtx) {
-  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kOutput, kPassword, kYes, kLang, kFlow}, 0);
+  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kOutput, kPassword, kYes, kLang, kFlow, kJsonOption}, 0);
   const ParsedArgs& args = fleetArgs.Args;
   const auto output = args.Value(kOutput.Long);
   if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
@@ -490,7 +504,7 @@ int RunFleetRead(CommandContext& rCtx) {
     rCtx.Err << "px4800: cancelled; nothing read\n";
     return kExitFailure;
   }
-  return RunJobs(rCtx, fleet);
+  return RunJobs(rCtx, fleet, args.Has(kJsonOption.Long));
 }
 
 }  // namespace px

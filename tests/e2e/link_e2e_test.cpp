@@ -325,7 +325,7 @@ TEST(LinkE2e, WrongModelAndVersionAreRefused) {
     EXPECT_EQ(r.Status, 1);
     EXPECT_TRUE(Contains(r.Err, "机型类型错误。")) << r.Err;
   }
-  Sim sim({"--version", "V101"});
+  Sim sim({"--radio-version", "V101"});
   const auto r = ws.Cli({"read", "--port", sim.Device(), "-o", ws.File("x.dat")});
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(Contains(r.Err, "Version is wrong. Overwrite?")) << r.Err;
