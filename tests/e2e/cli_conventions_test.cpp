@@ -103,8 +103,9 @@ TEST_F(CliConventions, DashIsStandardInputAndOutput) {
   for (const Case& c : cases) {
     const test::CliResult r = Run(c.Args, c.Input);
     EXPECT_EQ(r.Status, 0) << c.Args << ": " << r.Err;
-    if (!c.Expected.empty() || std::string(c.Args).starts_with("diff"))
+    if (!c.Expected.empty() || std::string(c.Args).starts_with("diff")) {
       EXPECT_TRUE(r.Out == c.Expected) << c.Args << " gave " << r.Out.size() << " bytes, not " << c.Expected.size();
+    }
     EXPECT_FALSE(fs::exists(File("-"))) << c.Args;
     EXPECT_FALSE(fs::exists(File("fre"))) << c.Args;
   }
@@ -182,7 +183,9 @@ TEST_F(CliConventions, QuietLeavesOutWroteLinesButNotErrors) {
     const test::CliResult r = Run(c.Args);
     EXPECT_EQ(r.Status, 0) << c.Args << ": " << r.Err;
     EXPECT_EQ(r.Err.find("wrote"), c.Quiet ? std::string::npos : r.Err.find("px4800: wrote")) << c.Args;
-    if (c.Quiet) EXPECT_EQ(r.Err, "") << c.Args;
+    if (c.Quiet) {
+      EXPECT_EQ(r.Err, "") << c.Args;
+    }
   }
   const test::CliResult failed = Run("show missing.dat --quiet");
   EXPECT_EQ(failed.Status, 1);
