@@ -5,6 +5,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
 BUILD_BENCH ?= build-bench
+BUILD_PACKAGE ?= build-package
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_WERROR=ON
 FUZZ_SECONDS ?= 20
@@ -15,7 +16,8 @@ PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev locales \
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev \
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev \
   qt6-l10n-tools fonts-noto-cjk fonts-dejavu-core xvfb xauth imagemagick \
-  libqt6svg6 qt6-qpa-plugins poppler-utils
+  libqt6svg6 qt6-qpa-plugins poppler-utils \
+  lintian appstream desktop-file-utils man-db
 
 .PHONY: setup configure build run test test-core test-asan fuzz bench clean install package
 
@@ -69,9 +71,13 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package of the same files in $(BUILD)/.
-package: build
-	@cd $(BUILD) && cpack -G DEB -D CPACK_PACKAGING_INSTALL_PREFIX=/usr
+# A Debian package of the same files, built apart with the hardening flags of a Debian
+# release, in $(BUILD_PACKAGE)/; lintian must pass it without errors or warnings.
+package: setup
+	@cmake -S . -B $(BUILD_PACKAGE) $(CMAKE_FLAGS) -DPX_HARDEN=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+	@cmake --build $(BUILD_PACKAGE) -j $(JOBS) --target px4800 px4800-sim px4800-cps man_pages package_docs
+	@cd $(BUILD_PACKAGE) && cpack -G DEB -D CPACK_PACKAGING_INSTALL_PREFIX=/usr
+	@lintian --fail-on error,warning $(BUILD_PACKAGE)/px4800-cps_*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH) $(BUILD_PACKAGE)

@@ -1,5 +1,6 @@
 #include "cli/cli_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "codeplug/file_bytes.h"
 #include "codeplug/input_file.h"
 #include "codeplug/output_file.h"
+#include "codeplug/json_form.h"
 #include "link/image_file.h"
 
 namespace px {
@@ -29,6 +31,7 @@ std::string RequireOutput(const ParsedArgs& rArgs) {
 }
 
 void RequireCodeplugName(const std::string& rPath) {
+  if (IsStandardStream(rPath)) return;
   if (const std::string problem = CodeplugNameProblem(rPath); !problem.empty())
     throw CommandError(problem);
 }
@@ -38,6 +41,7 @@ void RequireWritable(const std::string& rPath) {
 }
 
 void RequireNotInput(const std::string& rOutput, const std::vector<std::string>& rInputs) {
+  if (IsStandardStream(rOutput)) return;
   for (const std::string& input : rInputs) {
     std::error_code sameError;
     std::error_code outError;
@@ -49,6 +53,11 @@ void RequireNotInput(const std::string& rOutput, const std::vector<std::string>&
   }
 }
 
+std::vector<std::string> PairPaths(const std::string& rPath) {
+  if (IsStandardStream(rPath)) return {};
+  return {rPath, SideFilePath(rPath)};
+}
+
 void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
                       const std::vector<std::string>& rPaths) {
   for (const std::string& path : rPaths)
@@ -58,14 +67,26 @@ void ConfirmOverwrite(CommandContext& rCtx, const ParsedArgs& rArgs,
   TerminalUi ui(std::cin, rCtx.Err, interactive);
   for (const std::string& path : rPaths) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec) || assumeYes) continue;
+    if (IsStandardStream(path) || !std::filesystem::exists(path, ec) || assumeYes) continue;
     if (!interactive) throw CommandError(path + " exists; give --yes to overwrite");
     if (ui.Ask(path + " exists. Overwrite it?", MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
       throw CommandError("cancelled; nothing written");
   }
 }
 
+void ReadCodeplugJsonInto(const std::string& rJson, const std::string& rName, AppState& rState) {
+  std::string error;
+  if (!CodeplugFromJson(rJson, rState.Current, rState.Channels, error))
+    throw CommandError(rName + ": " + error);
+  rState.Band.Index = rState.Current.BandIndex;
+  RebuildBandTexts(rState);
+}
+
 void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& rErr) {
+  if (IsStandardStream(rPath)) {
+    ReadCodeplugJsonInto(ReadTextFile(rPath), "standard input", rState);
+    return;
+  }
   std::string error;
   std::string warning;
   if (!ReadCodeplugFiles(rPath, rState.Current, rState.Channels, error, &warning))
@@ -99,15 +120,50 @@ void WriteTextOutput(CommandContext& rCtx, const ParsedArgs& rArgs, const std::s
   WriteTextFile(*out, rText);
 }
 
-void WritePair(const std::string& rPath, const Codeplug& rPlug, const ChannelTable& rChannels,
-               std::ostream& rErr) {
+void WriteBytesOutput(CommandContext& rCtx, const ParsedArgs& rArgs, const std::string& rPath,
+                      std::span<const Byte> rBytes, const std::string& rDetail) {
+  if (IsStandardStream(rPath)) {
+    rCtx.Out.write(reinterpret_cast<const char*>(rBytes.data()), static_cast<std::streamsize>(rBytes.size()));
+    rCtx.Out.flush();
+    return;
+  }
+  ConfirmOverwrite(rCtx, rArgs, {rPath});
+  std::string error;
+  if (!ReplaceFileBytes(rPath, rBytes, error)) throw CommandError(error);
+  Tell(rCtx, "wrote " + rPath + rDetail);
+}
+
+void WritePair(CommandContext& rCtx, const std::string& rPath, const Codeplug& rPlug,
+               const ChannelTable& rChannels) {
+  if (IsStandardStream(rPath)) {
+    rCtx.Out << CodeplugToJson(rPlug, rChannels);
+    return;
+  }
   std::string error;
   if (!WriteCodeplugFiles(rPath, rPlug, rChannels, error)) throw CommandError(error);
-  rErr << "px4800: wrote " << rPath << " and " << SideFilePath(rPath) << " (" << rPlug.ChannelCount
-       << (rPlug.ChannelCount == 1 ? " channel)\n" : " channels)\n");
+  Tell(rCtx, "wrote " + rPath + " and " + SideFilePath(rPath) + " (" + std::to_string(rPlug.ChannelCount) +
+                 (rPlug.ChannelCount == 1 ? " channel)" : " channels)"));
+}
+
+std::string JsonText(const nlohmann::ordered_json& rJson) {
+  return rJson.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+void Tell(const CommandContext& rCtx, const std::string& rText) {
+  if (!rCtx.Quiet) rCtx.Err << "px4800: " << rText << "\n";
+}
+
+RadioImage RequireImageBytes(const std::string& rBytes, const std::string& rName) {
+  if (rBytes.size() != kImageSize)
+    throw CommandError(rName + " is not a radio memory image: it holds " + std::to_string(rBytes.size()) +
+                       " bytes, an image " + std::to_string(kImageSize));
+  RadioImage image{};
+  std::transform(rBytes.begin(), rBytes.end(), image.begin(), [](char c) { return static_cast<Byte>(c); });
+  return image;
 }
 
 RadioImage RequireImageFile(const std::string& rPath) {
+  if (IsStandardStream(rPath)) return RequireImageBytes(ReadTextFile(rPath), "standard input");
   const ImageFileResult file = ReadImageFile(rPath);
   if (!file.Image) throw CommandError(ImageFileProblem(rPath, file));
   return *file.Image;

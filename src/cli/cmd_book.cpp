@@ -12,42 +12,52 @@
 namespace px {
 namespace {
 
-constexpr OptionSpec kOutput{"--output", "-o", true};
+constexpr OptionSpec kOutput = kOutputOption;
+constexpr OptionSpec kYes = kYesOption;
 
 constexpr std::string_view kBookUsage =
-    "Usage: px4800 book export FILE.dat -o NAME.cb\n"
+    "Usage: px4800 book export FILE.dat -o NAME.cb [--yes]\n"
     "       px4800 book import FILE.dat NAME.cb\n"
     "\n"
     "export writes the communication book of FILE.dat to the book file NAME.cb (1792\n"
-    "bytes: 128 entries of 14 bytes); an existing NAME.cb is replaced.\n"
+    "bytes: 128 entries of 14 bytes). Like every other writer it replaces an existing\n"
+    "NAME.cb only with --yes or when asked on a terminal (it used to replace it\n"
+    "silently). FILE.dat \"-\" reads the JSON form from standard input; -o - writes the\n"
+    "book to standard output.\n"
     "import reads NAME.cb into the book of FILE.dat and writes the codeplug pair\n"
-    "(FILE.dat, FILE.fre) back. A book file that is not exactly 1792 bytes is refused\n"
-    "and nothing is written.\n"
+    "(FILE.dat, FILE.fre) back; NAME.cb \"-\" reads standard input. A book file that is\n"
+    "not exactly 1792 bytes is refused and nothing is written.\n"
     "\n"
-    "  -o, --output NAME.cb  the book file to write (export)\n";
+    "  -o, --output NAME.cb  the book file to write (export)\n"
+    "  -y, --yes             overwrite an existing file (needed without a terminal)\n";
 
 int RunExport(CommandContext& rCtx, const std::vector<std::string>& rArgs) {
-  const ParsedArgs args = ParseArguments(rArgs, {kOutput}, 1, 1);
+  const ParsedArgs args = ParseArguments(rArgs, {kOutput, kYes}, 1, 1);
   const auto out = args.Value(kOutput.Long);
   if (!out || out->empty()) throw UsageError("missing -o NAME.cb");
   AppState state = CommandState(rCtx, kEnglish);
   ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
-  std::string error;
-  if (!WriteBookFile(*out, state.Current.Book, error)) throw CommandError(error);
-  rCtx.Err << "px4800: wrote " << *out << "\n";
+  WriteBytesOutput(rCtx, args, *out, SerializeBook(state.Current.Book));
   return kExitSuccess;
 }
 
 int RunImport(CommandContext& rCtx, const std::vector<std::string>& rArgs) {
   const ParsedArgs args = ParseArguments(rArgs, {}, 2, 2);
   const std::string& target = args.Positionals[0];
+  if (IsStandardStream(target)) throw UsageError("book import changes FILE.dat in place; name the file");
   AppState state = CommandState(rCtx, kEnglish);
   ReadCodeplugInto(target, state, rCtx.Err);
   std::string error;
-  if (!ReadBookFile(args.Positionals[1], state.Current.Book, error))
+  if (IsStandardStream(args.Positionals[1])) {
+    const std::string text = ReadTextFile(args.Positionals[1]);
+    if (!ParseBook(std::vector<Byte>(text.begin(), text.end()), state.Current.Book))
+      throw CommandError("standard input is not a book file: it holds " + std::to_string(text.size()) +
+                         " bytes, a book file " + std::to_string(kBookFileSize) + "; " + target + " is unchanged");
+  } else if (!ReadBookFile(args.Positionals[1], state.Current.Book, error)) {
     throw CommandError(error + "; " + target + " is unchanged");
+  }
   if (!WriteCodeplugFiles(target, state.Current, state.Channels, error)) throw CommandError(error);
-  rCtx.Err << "px4800: wrote " << target << " and " << SideFilePath(target) << "\n";
+  Tell(rCtx, "wrote " + target + " and " + SideFilePath(target));
   return kExitSuccess;
 }
 

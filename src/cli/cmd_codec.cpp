@@ -20,7 +20,6 @@ namespace {
 constexpr OptionSpec kOutput = kOutputOption;
 constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kBand{"--band", "", true};
-constexpr OptionSpec kImage{"--image", "", true};
 
 constexpr std::string_view kEncodeUsage =
     "Usage: px4800 encode FILE.dat -o OUT.img [--yes]\n"
@@ -28,25 +27,22 @@ constexpr std::string_view kEncodeUsage =
     "Encodes the codeplug as a write to the radio would, and writes the 16384-byte memory\n"
     "image: from 0x0100 on what a write sends, below 0x0100 the blank pattern. A value the\n"
     "radio cannot hold ends the command with the encoder's message and no file.\n"
+    "FILE.dat \"-\" reads the JSON form from standard input.\n"
     "\n"
-    "  -o, --output OUT.img  the image file to write\n"
+    "  -o, --output OUT.img  the image file to write (\"-\": standard output)\n"
     "  -y, --yes             overwrite an existing file (needed without a terminal)\n";
 
 constexpr std::string_view kDecodeUsage =
     "Usage: px4800 decode IN.img -o OUT.dat [--band N] [--yes]\n"
     "\n"
     "Decodes a 16384-byte memory image into the codeplug a completed read would give,\n"
-    "and writes OUT.dat and OUT.fre.\n"
+    "and writes OUT.dat and OUT.fre. IN.img \"-\" reads the image from standard input.\n"
     "\n"
-    "  -o, --output OUT.dat  the codeplug file to write\n"
+    "  -o, --output OUT.dat  the codeplug file to write (\"-\": its JSON form to\n"
+    "                        standard output)\n"
     "  --band N              the band code the radio reported, 0..7 (default: band index 7)\n"
     "  -y, --yes             overwrite existing files (needed without a terminal)\n";
 
-constexpr std::string_view kImageInfoUsage =
-    "Usage: px4800 info --image IN.img\n"
-    "\n"
-    "Prints the embedded information of a 16384-byte memory image, every field with its\n"
-    "label.\n";
 
 Int16 BandIndexOf(const ParsedArgs& rArgs) {
   const auto band = rArgs.Value(kBand.Long);
@@ -65,9 +61,7 @@ int RunEncode(CommandContext& rCtx) {
   RadioImage image{};
   TerminalUi ui(std::cin, rCtx.Err, false);
   if (!EncodeCodeplug(state, image, ui)) return kExitFailure;  // the message is told
-  ConfirmOverwrite(rCtx, args, {out});
-  WriteImageFile(out, image);
-  rCtx.Err << "px4800: wrote " << out << "\n";
+  WriteBytesOutput(rCtx, args, out, image);
   return kExitSuccess;
 }
 
@@ -87,29 +81,18 @@ int RunDecode(CommandContext& rCtx) {
   state.Untitled = true;
   CopyToSaved(state);
 
-  ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
-  std::string error;
-  if (!WriteCodeplugFiles(out, state.SavedCodeplug, state.SavedChannels, error)) throw CommandError(error);
-  rCtx.Err << "px4800: wrote " << out << " and " << SideFilePath(out) << " ("
-           << state.SavedCodeplug.ChannelCount
-           << (state.SavedCodeplug.ChannelCount == 1 ? " channel)\n" : " channels)\n");
+  ConfirmOverwrite(rCtx, args, PairPaths(out));
+  WritePair(rCtx, out, state.SavedCodeplug, state.SavedChannels);
   return kExitSuccess;
 }
 
 }  // namespace
 
-// `info --image IN.img`: the radio commands' info command hands over to this when it is
-// given an image instead of a port.
-int RunInfoFromImage(CommandContext& rCtx) {
-  const ParsedArgs args = ParseArguments(rCtx.Args, {kImage}, 0, 0);
-  const auto path = args.Value(kImage.Long);
-  if (!path || path->empty()) throw UsageError("missing --image IN.img");
-  const EmbeddedInfo info = DecodeEmbeddedInfo(RequireImageFile(*path));
-  for (const auto& field : LabelledEmbeddedInfo(info)) rCtx.Out << field.Label << ": " << field.Value << "\n";
-  return kExitSuccess;
+// `info IN.img`: the embedded information of an image file, which the radio commands'
+// info command hands over to this.
+EmbeddedInfo EmbeddedInfoOfImageFile(const std::string& rPath) {
+  return DecodeEmbeddedInfo(RequireImageFile(rPath));
 }
-
-std::string_view ImageInfoUsage() { return kImageInfoUsage; }
 
 namespace {
 

@@ -25,6 +25,7 @@ constexpr std::string_view kExportUsage =
     "Name, Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
     "RxDtcsCode, CrossMode, Mode, TStep, Skip, Power and the columns other radios use.\n"
     "Settings the layout has no column for (signalling, talkaround, ...) are left out.\n"
+    "FILE.dat \"-\" reads the JSON form from standard input.\n"
     "\n"
     "  -o, --output FILE.csv  write to this file (default: standard output)\n"
     "  -y, --yes              overwrite an existing file (needed without a terminal)\n";
@@ -33,7 +34,8 @@ constexpr std::string_view kImportUsage =
     "Usage: px4800 import-csv FILE.dat CHANNELS.csv [-o OUT.dat] [--skip-bad] [--yes]\n"
     "\n"
     "Stores the channels of a channel-list CSV into the codeplug (into FILE.dat itself\n"
-    "without -o). A row replaces the channel at its Location and keeps the settings the\n"
+    "without -o). FILE.dat \"-\" reads the JSON form from standard input and, without\n"
+    "-o, prints the result in that form; CHANNELS.csv \"-\" reads standard input. A row replaces the channel at its Location and keeps the settings the\n"
     "CSV has no column for; channels the CSV does not name stay. Frequencies go onto the\n"
     "channel raster; a row with a frequency outside the band, an unknown tone or a bad\n"
     "number is refused, with its line and reason on standard error. With any row refused\n"
@@ -58,6 +60,8 @@ int RunImportCsv(CommandContext& rCtx) {
   const std::string out = args.Value(kOutput.Long).value_or(in);
   if (out.empty()) throw UsageError("empty -o FILE");
   RequireCodeplugName(out);
+  if (IsStandardStream(in) && IsStandardStream(args.Positionals[1]))
+    throw UsageError("only one of FILE.dat and CHANNELS.csv can be standard input");
   AppState state = CommandState(rCtx, LanguageIndexOf(args));
   ReadCodeplugInto(in, state, rCtx.Err);
 
@@ -70,10 +74,10 @@ int RunImportCsv(CommandContext& rCtx) {
     return kExitFailure;
   }
   ApplyChannelImport(state, plan);
-  if (out != in) ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
+  if (out != in) ConfirmOverwrite(rCtx, args, PairPaths(out));
   // Stored as a save would: through the saved copy, with the file's band index.
   CopyToSaved(state);
-  WritePair(out, state.SavedCodeplug, state.SavedChannels, rCtx.Err);
+  WritePair(rCtx, out, state.SavedCodeplug, state.SavedChannels);
   return kExitSuccess;
 }
 

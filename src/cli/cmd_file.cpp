@@ -29,7 +29,8 @@ constexpr std::string_view kNewUsage =
     "default file from the program folder's Init/ (honouring FactoryFres of\n"
     "language/mysetup.ini), then writes FILE.dat and its channel file FILE.fre.\n"
     "\n"
-    "  -o, --output FILE.dat  the codeplug file to write\n"
+    "  -o, --output FILE.dat  the codeplug file to write (\"-\": its JSON form to\n"
+    "                         standard output)\n"
     "  -y, --yes              overwrite an existing file (needed without a terminal)\n";
 
 constexpr std::string_view kShowUsage =
@@ -37,7 +38,8 @@ constexpr std::string_view kShowUsage =
     "\n"
     "Prints the band limits, the channels as the channel grid shows them, and every\n"
     "settings page as its dialog shows it, one setting a line. The tool has no current\n"
-    "band of its own: BandIndex is reported as the file holds it.\n"
+    "band of its own: BandIndex is reported as the file holds it. FILE.dat \"-\" reads\n"
+    "the JSON form from standard input.\n"
     "\n"
     "  --lang en|zh  language of the grid and page texts (default en)\n";
 
@@ -45,7 +47,7 @@ constexpr std::string_view kToJsonUsage =
     "Usage: px4800 to-json FILE.dat [-o OUT.json] [--yes]\n"
     "\n"
     "Writes the codeplug and its occupied channel slots as JSON (to standard output\n"
-    "without -o). Every field keeps its record name; a text field is a string of exactly\n"
+    "without -o or with -o -). Every field keeps its record name; a text field is a string of exactly\n"
     "its width, one character per stored byte (U+0000..U+00FF). BandIndex is kept as the\n"
     "file holds it.\n"
     "\n"
@@ -75,8 +77,8 @@ int RunNew(CommandContext& rCtx) {
   // As a save would store it: through the saved copy, with the band index.
   CopyToSaved(state);
 
-  ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
-  WritePair(out, state.SavedCodeplug, state.SavedChannels, rCtx.Err);
+  ConfirmOverwrite(rCtx, args, PairPaths(out));
+  WritePair(rCtx, out, state.SavedCodeplug, state.SavedChannels);
   return kExitSuccess;
 }
 
@@ -108,8 +110,8 @@ int RunFromJson(CommandContext& rCtx) {
   std::string error;
   if (!CodeplugFromJson(ReadTextFile(in, kJsonCeiling), plug, channels, error))
     throw CommandError((in == "-" ? std::string("standard input") : in) + ": " + error);
-  ConfirmOverwrite(rCtx, args, {out, SideFilePath(out)});
-  WritePair(out, plug, channels, rCtx.Err);
+  ConfirmOverwrite(rCtx, args, PairPaths(out));
+  WritePair(rCtx, out, plug, channels);
   return kExitSuccess;
 }
 

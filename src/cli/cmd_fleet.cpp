@@ -105,6 +105,22 @@ class FleetLines : public FleetObserver {
     }
   }
 
+  // --json in place of the table: {"succeeded": BOOL, "radios": [{"port", "succeeded",
+  // "detail", "serial", "dtmf_id", "five_tone_id"}]}; a value nobody gave is null.
+  void Json() const {
+    nlohmann::ordered_json radios = nlohmann::ordered_json::array();
+    const auto orNull = [](const std::optional<std::string>& rText) {
+      return rText ? nlohmann::ordered_json(*rText) : nlohmann::ordered_json(nullptr);
+    };
+    for (std::size_t i = 0; i < mEngine->Count(); ++i) {
+      const FleetRadio& r = mEngine->Radio(i);
+      radios.push_back({{"port", r.Device}, {"succeeded", r.Succeeded}, {"detail", r.Detail},
+                        {"serial", r.Serial.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(r.Serial)},
+                        {"dtmf_id", orNull(r.Ids.Dtmf)}, {"five_tone_id", orNull(r.Ids.FiveTone)}});
+    }
+    mCtx.Out << JsonText({{"succeeded", mEngine->AllSucceeded()}, {"radios", radios}});
+  }
+
   // The table: a serial number column when any radio gave one, IDs when any has them.
   void Summary() const {
     const auto pad = [](std::string s, std::size_t w) { s.resize(std::max(w, s.size()), ' '); return s; };
@@ -236,7 +252,7 @@ void TakeLogOption(const ParsedArgs& rArgs, FleetPlan& rPlan) {
   rPlan.ReadSerial = true;
 }
 
-int RunEngine(CommandContext& rCtx, FleetPlan rPlan, const std::vector<std::string>& rDevices) {
+int RunEngine(CommandContext& rCtx, FleetPlan rPlan, const std::vector<std::string>& rDevices, bool rJson) {
   int argc = rCtx.Argc;
   QCoreApplication app(argc, rCtx.Argv);
   QCoreApplication::setApplicationName("px4800-cps");
@@ -248,7 +264,10 @@ int RunEngine(CommandContext& rCtx, FleetPlan rPlan, const std::vector<std::stri
   lines.Draw();
   engine.Start();
   if (!engine.Finished()) app.exec();
-  lines.Summary();
+  if (rJson)
+    lines.Json();
+  else
+    lines.Summary();
   if (!engine.LogError().empty()) rCtx.Err << "px4800: error: the delivery log: " << engine.LogError() << "\n";
   return engine.AllSucceeded() && engine.LogError().empty() ? kExitSuccess : kExitFailure;
 }
@@ -291,7 +310,7 @@ bool WantsFleet(const std::vector<std::string>& rArgs) {
 
 int RunFleetWrite(CommandContext& rCtx) {
   FleetArgs fleetArgs = ParseFleetArgs(
-      rCtx, {kPassword, kYes, kLang, kVerify, kFlow, kDtmfId, kFiveToneId, kRegister, kLog}, 1);
+      rCtx, {kPassword, kYes, kLang, kVerify, kFlow, kDtmfId, kFiveToneId, kRegister, kLog, kJsonOption}, 1);
   const ParsedArgs& args = fleetArgs.Args;
   FleetPlan plan;
   plan.Write = true;
@@ -311,11 +330,11 @@ int RunFleetWrite(CommandContext& rCtx) {
     rCtx.Err << "px4800: cancelled; nothing written\n";
     return kExitFailure;
   }
-  return RunEngine(rCtx, std::move(plan), devices);
+  return RunEngine(rCtx, std::move(plan), devices, args.Has(kJsonOption.Long));
 }
 
 int RunFleetRead(CommandContext& rCtx) {
-  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kOutput, kPassword, kYes, kLang, kFlow, kLog}, 0);
+  FleetArgs fleetArgs = ParseFleetArgs(rCtx, {kOutput, kPassword, kYes, kLang, kFlow, kLog, kJsonOption}, 0);
   const ParsedArgs& args = fleetArgs.Args;
   const auto output = args.Value(kOutput.Long);
   if (!output || output->empty()) throw UsageError("missing -o OUT.dat");
@@ -346,7 +365,7 @@ int RunFleetRead(CommandContext& rCtx) {
     rCtx.Err << "px4800: cancelled; nothing read\n";
     return kExitFailure;
   }
-  return RunEngine(rCtx, std::move(plan), devices);
+  return RunEngine(rCtx, std::move(plan), devices, args.Has(kJsonOption.Long));
 }
 
 }  // namespace px

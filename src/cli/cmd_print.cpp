@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <sstream>
 
@@ -10,6 +11,7 @@
 #include "app/language.h"
 #include "cli/cli_files.h"
 #include "cli/commands.h"
+#include "codeplug/file_bytes.h"
 #include "codeplug/codeplug_file.h"
 #include "edit/report.h"
 #include "ui/print/report_render.h"
@@ -18,7 +20,7 @@
 namespace px {
 namespace {
 
-constexpr OptionSpec kOutput{"--output", "-o", true};
+constexpr OptionSpec kOutput = kOutputOption;
 constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kPages{"--pages", "", true};
 constexpr OptionSpec kLang{"--lang", "", true};
@@ -28,12 +30,14 @@ std::string PrintUsage() {
   std::string keys;
   for (const std::string& key : AllReportPageKeys()) keys += (keys.empty() ? "" : ",") + key;
   return "Usage: px4800 print FILE.dat -o REPORT.pdf [--pages LIST] [--lang en|zh] [--paper a4|letter]\n"
+         "                         [--yes]\n"
          "\n"
          "Writes the printed report of FILE.dat, as the desktop program's print dialog\n"
          "makes it, to a PDF file. The embedded information is the program's start-up\n"
-         "values, as before a radio is read.\n"
+         "values, as before a radio is read. FILE.dat \"-\" reads the JSON form from\n"
+         "standard input.\n"
          "\n"
-         "  -o, --output REPORT.pdf  the PDF file to write\n"
+         "  -o, --output REPORT.pdf  the PDF file to write (\"-\": standard output)\n"
          "  -y, --yes                overwrite an existing file (needed without a terminal)\n"
          "  --pages LIST             comma-separated pages (default: all): " + keys + "\n"
          "  --lang en|zh             language of the report (default en)\n"
@@ -76,16 +80,27 @@ int RunPrint(CommandContext& rCtx) {
   ReadCodeplugInto(in, state, rCtx.Err);
   state.FilePath = in;
   ConfirmOverwrite(rCtx, args, {*out});
-  std::string error;
 
   // Fonts and layout need a GUI application, but never a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(rCtx.Argc, rCtx.Argv);
   const Report report = BuildReport(state, StartupEmbeddedInfo(QDate::currentDate()), pages);
   int count = 0;
+  std::string error;
+  if (IsStandardStream(*out)) {
+    // The PDF writer wants a file; standard output gets that file's bytes.
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    std::vector<Byte> bytes;
+    if (!folder.isValid() || !WriteReportPdf(report, state.LanguageIndex, paper, pdf, error, &count) ||
+        ReadFileBytes(pdf.toStdString(), bytes, error) != FileRead::Read)
+      throw CommandError(error.empty() ? "cannot make a temporary folder for the report" : error);
+    WriteBytesOutput(rCtx, args, *out, bytes);
+    return kExitSuccess;
+  }
   if (!WriteReportPdf(report, state.LanguageIndex, paper, QString::fromStdString(*out), error, &count))
     throw CommandError(error);
-  rCtx.Err << "px4800: wrote " << *out << " (" << count << (count == 1 ? " page)\n" : " pages)\n");
+  Tell(rCtx, "wrote " + *out + " (" + std::to_string(count) + (count == 1 ? " page)" : " pages)"));
   return kExitSuccess;
 }
 

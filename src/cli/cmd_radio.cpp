@@ -31,7 +31,7 @@
 namespace px {
 
 // The image form of `info`, kept with the codec commands.
-int RunInfoFromImage(CommandContext& rCtx);
+EmbeddedInfo EmbeddedInfoOfImageFile(const std::string& rPath);
 
 namespace {
 
@@ -43,6 +43,7 @@ constexpr OptionSpec kYes{"--yes", "-y", false};
 constexpr OptionSpec kTrace{"--trace", "", true};
 constexpr OptionSpec kLang{"--lang", "", true};
 constexpr OptionSpec kFlow = kFlowOption;
+constexpr OptionSpec kJson = kJsonOption;
 
 // Without a terminal to ask, "the radio does not answer" is answered Retry this often in
 // one transfer, then Cancel.
@@ -50,7 +51,7 @@ constexpr int kUnattendedRetries = 3;
 
 constexpr std::string_view kReadUsage =
     "Usage: px4800 read [--port DEV] -o OUT.dat [--image OUT.img] [--password PW] [--yes]\n"
-    "       px4800 read --port DEV --port DEV ... -o OUT.dat [--log LOG.csv] [--password PW] [--yes]\n"
+    "       px4800 read --port DEV --port DEV ... -o OUT.dat [--log LOG.csv] [--password PW] [--yes]\n                    [--json]\n"
     "\n"
     "Reads the codeplug from the radio and writes it as OUT.dat and OUT.fre. The image\n"
     "read is also kept in the backups folder. With several ports the radios are read at\n"
@@ -58,8 +59,10 @@ constexpr std::string_view kReadUsage =
     "progress line per port and a summary table with each radio's serial number; nothing\n"
     "is asked per radio. Without a terminal to ask, --yes is needed.\n"
     "\n"
-    "  -o, --output OUT.dat  the codeplug file to write\n"
-    "  --image OUT.img       also write the 16384-byte memory image as read\n"
+    "  -o, --output OUT.dat  the codeplug file to write (\"-\": its JSON form to\n"
+    "                        standard output)\n"
+    "  --image OUT.img       also write the 16384-byte memory image as read (\"-\":\n"
+    "                        standard output, when -o names a file)\n"
     "  --log LOG.csv         append a row per radio (time, port, model, serial number,\n"
     "                        IDs, result, backup) to this delivery record\n"
     "  -y, --yes             no confirmation question\n"
@@ -70,15 +73,21 @@ constexpr std::string_view kReadUsage =
     "                        port only)\n"
     "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
     "                        none for a cable that does not wire CTS\n"
-    "  --lang en|zh          language of the messages (default en)\n";
+    "  --lang en|zh          language of the messages (default en)\n"
+    "  --json                with several ports: the summary as {\"succeeded\": BOOL,\n"
+    "                        \"radios\": [{\"port\": PATH, \"succeeded\": BOOL, \"detail\":\n"
+    "                        TEXT, \"serial\": TEXT, \"dtmf_id\": TEXT, \"five_tone_id\":\n"
+    "                        TEXT}, ...]} instead of the table (null where none)\n";
 
 constexpr std::string_view kWriteUsage =
     "Usage: px4800 write [--port DEV] FILE.dat [--password PW] [--yes]\n"
     "       px4800 write --port DEV [--port DEV ...] FILE.dat [--verify] [--password PW] [--yes]\n"
     "                    [--dtmf-id N] [--five-tone-id N] [--register FILE.csv] [--log LOG.csv]\n"
+    "                    [--json]\n"
     "\n"
     "Encodes FILE.dat and writes it to the radio (addresses 0x0100 on). Nothing is sent\n"
-    "when the codeplug cannot be encoded. The image is kept in the backups folder first.\n"
+    "when the codeplug cannot be encoded. FILE.dat \"-\" reads the JSON form from\n"
+    "standard input (one port only). The image is kept in the backups folder first.\n"
     "With several ports the radios are written at the same time, with a progress line\n"
     "per port and a summary table; a radio that fails does not stop the others, and the\n"
     "exit status is 1 when any failed. Nothing is asked per radio. Without a terminal to\n"
@@ -104,15 +113,22 @@ constexpr std::string_view kWriteUsage =
     "                        port, without --verify)\n"
     "  --flow none|rtscts    flow control (default: the port settings, else rtscts);\n"
     "                        none for a cable that does not wire CTS\n"
-    "  --lang en|zh          language of the messages (default en)\n";
+    "  --lang en|zh          language of the messages (default en)\n"
+    "  --json                with several ports or --verify: the summary as JSON, in\n"
+    "                        the shape of read --json\n";
 
 constexpr std::string_view kInfoUsage =
-    "Usage: px4800 info [--port DEV] [--password PW]\n"
-    "       px4800 info --image IN.img\n"
+    "Usage: px4800 info [--port DEV] [--password PW] [--json]\n"
+    "       px4800 info IN.img [--json]\n"
     "\n"
-    "Reads the radio's embedded information and prints every field with its label; with\n"
-    "--image, the embedded information of a memory image file instead.\n"
+    "Reads the radio's embedded information and prints every field with its label; given\n"
+    "IN.img, the embedded information of that memory image file instead (\"-\" reads the\n"
+    "image from standard input). --image is an output elsewhere (read --image OUT.img),\n"
+    "so the image to inspect is now a plain argument; \"info --image IN.img\" is still\n"
+    "understood.\n"
     "\n"
+    "  --json                print {\"radio_type\": TEXT or null, \"fields\": [{\"label\":\n"
+    "                        TEXT, \"value\": TEXT}, ...]}, the fields in memory order\n"
     "  --port DEV            COMn or a device path such as /dev/ttyUSB0 (default: the\n"
     "                        port stored in language/mysetup.ini)\n"
     "  --password PW         the radio's programming password (no question then)\n"
@@ -122,12 +138,14 @@ constexpr std::string_view kInfoUsage =
     "  --lang en|zh          language of the messages (default en)\n";
 
 constexpr std::string_view kPortsUsage =
-    "Usage: px4800 ports\n"
+    "Usage: px4800 ports [--json]\n"
     "\n"
-    "Lists the serial ports present as \"COMn\", device and description. The number\n"
-    "follows a fixed rule: /dev/ttyS k is COM k+1, /dev/ttyUSB k COM k+33, /dev/ttyACM k\n"
-    "COM k+65, /dev/pts/k COM k+97 (pseudo-terminals are not listed; name them with\n"
-    "--port PATH).\n";
+    "Lists the serial ports present as \"COMn\", device and description, one per line\n"
+    "separated by tabs. The number follows a fixed rule: /dev/ttyS k is COM k+1,\n"
+    "/dev/ttyUSB k COM k+33, /dev/ttyACM k COM k+65, /dev/pts/k COM k+97\n"
+    "(pseudo-terminals are not listed; name them with --port PATH).\n"
+    "\n"
+    "  --json  print [{\"port\": \"COMn\", \"device\": PATH, \"description\": TEXT}, ...]\n";
 
 // The person at the terminal, as a transfer needs them.
 class CliLinkUser : public LinkUser {
@@ -291,8 +309,8 @@ std::optional<std::string> ReportBackup(CommandContext& rCtx, const RadioImage& 
   QCoreApplication::setApplicationName("px4800-cps");
   std::string error;
   if (const auto path = SaveBackup(rImage, rDirection, rModel, error)) {
-    rCtx.Err << "px4800: backup of the image " << (rDirection == BackupDirection::Read ? "read" : "to be written")
-             << ": " << *path << "\n";
+    Tell(rCtx, std::string("backup of the image ") +
+                   (rDirection == BackupDirection::Read ? "read" : "to be written") + ": " + *path);
     return path;
   }
   rCtx.Err << "px4800: warning: no backup kept: " << error << "\n";
@@ -301,10 +319,11 @@ std::optional<std::string> ReportBackup(CommandContext& rCtx, const RadioImage& 
 
 // Before a transfer of half a minute: whatever it is to produce must be writable.
 void RequireReadOutputs(const std::string& rOutput, const std::optional<std::string>& rImage) {
+  if (IsStandardStream(rOutput) && rImage && IsStandardStream(*rImage))
+    throw UsageError("-o - and --image - would both go to standard output");
   RequireCodeplugName(rOutput);
-  RequireWritable(rOutput);
-  RequireWritable(SideFilePath(rOutput));
-  if (rImage) RequireWritable(*rImage);
+  for (const std::string& path : PairPaths(rOutput)) RequireWritable(path);
+  if (rImage && !IsStandardStream(*rImage)) RequireWritable(*rImage);
 }
 
 int RunRead(CommandContext& rCtx) {
@@ -323,7 +342,18 @@ int RunRead(CommandContext& rCtx) {
                         engine, identity, info);
   if (!ok) return kExitFailure;
   ReportBackup(rCtx, s.Image, BackupDirection::Read, identity.Model);
-  if (const auto image = args.Value(kImage.Long)) WriteImageFile(*image, s.Image);
+  if (const auto image = args.Value(kImage.Long)) {
+    if (IsStandardStream(*image))
+      WriteBytesOutput(rCtx, args, *image, s.Image);
+    else
+      WriteImageFile(*image, s.Image);
+  }
+  if (IsStandardStream(*output)) {
+    // What a save would store, with the band index.
+    CopyToSaved(s.State);
+    WritePair(rCtx, *output, s.State.SavedCodeplug, s.State.SavedChannels);
+    return kExitSuccess;
+  }
   if (!WriteCodeplug(s.State, s.Ui, *output)) return kExitFailure;
   return kExitSuccess;
 }
@@ -364,10 +394,33 @@ int RunWrite(CommandContext& rCtx) {
   return kExitFailure;
 }
 
+void PrintEmbeddedInfo(CommandContext& rCtx, bool rJson, const std::optional<std::string>& rRadioType,
+                       const EmbeddedInfo& rInfo) {
+  const auto fields = LabelledEmbeddedInfo(rInfo);
+  if (rJson) {
+    nlohmann::ordered_json json;
+    json["radio_type"] = rRadioType ? nlohmann::ordered_json(*rRadioType) : nlohmann::ordered_json(nullptr);
+    json["fields"] = nlohmann::ordered_json::array();
+    for (const auto& field : fields) json["fields"].push_back({{"label", field.Label}, {"value", field.Value}});
+    rCtx.Out << JsonText(json);
+    return;
+  }
+  if (rRadioType) rCtx.Out << "Radio Type: " << *rRadioType << "\n";
+  for (const auto& field : fields) rCtx.Out << field.Label << ": " << field.Value << "\n";
+}
+
 int RunInfo(CommandContext& rCtx) {
+  // "--image IN.img" was the image form before --image meant an output everywhere.
+  std::vector<std::string> words;
   for (const auto& arg : rCtx.Args)
-    if (arg == "--image" || arg.rfind("--image=", 0) == 0) return RunInfoFromImage(rCtx);
-  const auto args = ParseArguments(rCtx.Args, {kPort, kPassword, kTrace, kLang, kFlow}, 0, 0);
+    if (arg != "--image") words.push_back(arg.starts_with("--image=") ? arg.substr(8) : arg);
+  const auto args = ParseArguments(words, {kPort, kPassword, kTrace, kLang, kFlow, kJson}, 0, 1);
+  if (!args.Positionals.empty()) {
+    if (args.Has(kPort.Long) || args.Has(kPassword.Long) || args.Has(kTrace.Long))
+      throw UsageError("an image file and a radio cannot both be asked");
+    PrintEmbeddedInfo(rCtx, args.Has(kJson.Long), std::nullopt, EmbeddedInfoOfImageFile(args.Positionals[0]));
+    return kExitSuccess;
+  }
   RadioSession s(rCtx, args);
   const std::string device = DeviceFor(args, s.State);
   LinkEngine* engine = nullptr;
@@ -376,16 +429,23 @@ int RunInfo(CommandContext& rCtx) {
   const bool ok = s.Run(device, [&](LinkEngine& e) { return StartEmbeddedRead(e, s.Image); },
                         engine, identity, info);
   if (!ok) return kExitFailure;
-  rCtx.Out << "Radio Type: " << ProductNameOf(identity.Model) << "\n";
-  for (const auto& field : LabelledEmbeddedInfo(info)) rCtx.Out << field.Label << ": " << field.Value << "\n";
+  PrintEmbeddedInfo(rCtx, args.Has(kJson.Long), ProductNameOf(identity.Model), info);
   return kExitSuccess;
 }
 
 int RunPorts(CommandContext& rCtx) {
-  ParseArguments(rCtx.Args, {}, 0, 0);
+  const ParsedArgs args = ParseArguments(rCtx.Args, {kJson}, 0, 0);
   int argc = rCtx.Argc;
   QCoreApplication app(argc, rCtx.Argv);
-  for (const auto& entry : PresentPortEntries(DiscoverSerialPorts()))
+  const auto entries = PresentPortEntries(DiscoverSerialPorts());
+  if (args.Has(kJson.Long)) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const auto& entry : entries)
+      json.push_back({{"port", entry.Text}, {"device", entry.Device}, {"description", entry.Description}});
+    rCtx.Out << JsonText(json);
+    return kExitSuccess;
+  }
+  for (const auto& entry : entries)
     rCtx.Out << entry.Text << "\t" << entry.Device << "\t" << entry.Description << "\n";
   return kExitSuccess;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/program_version.h"
+
 namespace px {
 namespace {
 
@@ -21,10 +23,16 @@ std::vector<Registered>& Registry() {
 constexpr std::string_view kToolSummary =
     "px4800 - create, inspect, convert, read and write PX-4800 codeplugs";
 
+bool IsHelpWord(std::string_view rWord) { return rWord == "--help" || rWord == "-h"; }
+bool IsQuietWord(std::string_view rWord) { return rWord == "--quiet" || rWord == "-q"; }
+
+}  // namespace
+
 void PrintToolHelp(std::ostream& rOut) {
   rOut << kToolSummary << "\n\n"
        << "Usage: px4800 COMMAND [ARGUMENTS]\n"
-       << "       px4800 help COMMAND    (or: px4800 COMMAND --help)\n\n"
+       << "       px4800 help COMMAND    (or: px4800 COMMAND --help)\n"
+       << "       px4800 --version\n\n"
        << "Commands:\n";
   std::size_t width = 0;
   for (const Command& c : AllCommands()) width = std::max(width, c.Name.size());
@@ -35,6 +43,18 @@ void PrintToolHelp(std::ostream& rOut) {
        << "the last three characters replaced by \"fre\" (FILE.fre).\n"
        << "Default codeplugs (Init/) and language files (language/) are looked up in the\n"
        << "program folder: the folder of the executable, or $PX4800_HOME when it is set.\n"
+       << "\n"
+       << "\"-\" in place of a file is standard input or output. A codeplug read from or\n"
+       << "written to \"-\" is in the JSON form of to-json, since no channel file can go\n"
+       << "beside it; images, book files, CSV and PDF keep their own form.\n"
+       << "An option's value may follow it as the next word, joined with \"=\" (--output=F)\n"
+       << "or, for a short option, attached (-oF).\n"
+       << "\n"
+       << "Every command takes:\n"
+       << "  -h, --help   print the command's help\n"
+       << "  -q, --quiet  leave out the \"wrote ...\" and backup lines (errors are always\n"
+       << "               on standard error)\n"
+       << "\n"
        << "Exit status: 0 success, 1 failure (message on stderr), 2 usage error.\n";
 }
 
@@ -43,13 +63,13 @@ void PrintCommandHelp(const Command& rCommand, std::ostream& rOut) {
   if (!rCommand.Usage.ends_with('\n')) rOut << "\n";
 }
 
+namespace {
+
 // The "Usage:" lines of a command's help: everything up to the first blank line.
 std::string_view UsageLines(const Command& rCommand) {
   const std::size_t blank = rCommand.Usage.find("\n\n");
   return rCommand.Usage.substr(0, blank == std::string_view::npos ? rCommand.Usage.size() : blank + 1);
 }
-
-bool IsHelpWord(std::string_view rWord) { return rWord == "--help" || rWord == "-h"; }
 
 }  // namespace
 
@@ -102,12 +122,19 @@ ParsedArgs ParseArguments(const std::vector<std::string>& rArgs,
     if (const std::size_t eq = word.find('='); word.starts_with("--") && eq != std::string::npos) {
       name = word.substr(0, eq);
       inlineValue = word.substr(eq + 1);
+    } else if (!word.starts_with("--") && word.size() > 2) {
+      // "-oFILE": a short option with its value attached.
+      name = word.substr(0, 2);
+      inlineValue = word.substr(2);
     }
     const auto spec = std::find_if(rOptions.begin(), rOptions.end(), [&](const OptionSpec& o) {
       return o.Long == name || (!o.Short.empty() && o.Short == name);
     });
-    if (spec == rOptions.end()) throw UsageError("unknown option '" + name + "'");
+    if (spec == rOptions.end())
+      throw UsageError("unknown option '" + (word.starts_with("--") ? name : word) + "'");
     if (!spec->TakesValue) {
+      if (inlineValue && !word.starts_with("--"))
+        throw UsageError("unknown option '" + word + "' (" + name + " takes no value)");
       if (inlineValue) throw UsageError("option '" + std::string(spec->Long) + "' takes no value");
       parsed.Set(spec->Long, "");
       continue;
@@ -138,6 +165,10 @@ int RunCommandLine(const std::vector<std::string>& rArgs, const std::string& rPr
     return kExitUsage;
   }
   const std::string& first = rArgs[0];
+  if (first == "--version") {
+    rOut << "px4800 " << ProgramVersion() << "\n";
+    return kExitSuccess;
+  }
   if (IsHelpWord(first) || first == "help") {
     if (first == "help" && rArgs.size() > 1) {
       const Command* command = FindCommand(rArgs[1]);
@@ -157,13 +188,19 @@ int RunCommandLine(const std::vector<std::string>& rArgs, const std::string& rPr
     return kExitUsage;
   }
 
-  CommandContext ctx{rProgramFolder, {rArgs.begin() + 1, rArgs.end()}, rOut, rErr, rArgc, rArgv};
-  for (const std::string& word : ctx.Args) {
-    if (word == "--") break;
-    if (IsHelpWord(word)) {
+  CommandContext ctx{rProgramFolder, {}, rOut, rErr, rArgc, rArgv};
+  bool optionsEnded = false;
+  for (auto word = rArgs.begin() + 1; word != rArgs.end(); ++word) {
+    if (*word == "--") optionsEnded = true;
+    if (!optionsEnded && IsHelpWord(*word)) {
       PrintCommandHelp(*command, rOut);
       return kExitSuccess;
     }
+    if (!optionsEnded && IsQuietWord(*word)) {
+      ctx.Quiet = true;
+      continue;
+    }
+    ctx.Args.push_back(*word);
   }
   try {
     return command->Handler(ctx);

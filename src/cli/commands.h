@@ -9,7 +9,8 @@
 // main() dispatches on the first word. A handler returns an ExitStatus; it may also
 // throw UsageError (status 2, the message and a usage hint on stderr) or CommandError
 // (status 1, the message on stderr). "--help" anywhere after the command name prints
-// the command's usage instead of running it, as does "px4800 help NAME".
+// the command's usage instead of running it, as does "px4800 help NAME". "--quiet"
+// anywhere before "--" is taken by the tool itself and sets CommandContext::Quiet.
 
 #include <cstddef>
 #include <initializer_list>
@@ -42,6 +43,7 @@ struct CommandContext {
   std::ostream& Err;
   int& Argc;                       // main's arguments, for QCoreApplication
   char** Argv;
+  bool Quiet = false;              // --quiet: no "wrote ..." or backup lines
 };
 
 using CommandHandler = int (*)(CommandContext& rCtx);
@@ -83,16 +85,24 @@ class ParsedArgs {
   std::map<std::string, std::string> mValues;
 };
 
-// Splits rArgs into options and positionals ("--" ends the options; "--name=value" is
-// accepted for options with a value). Throws UsageError for an unknown option, a
+// Splits rArgs into options and positionals ("--" ends the options; "--name=value" and
+// "-oVALUE" are accepted for options with a value). Throws UsageError for an unknown option, a
 // missing option value, or a positional count outside rMinPositionals..rMaxPositionals.
 ParsedArgs ParseArguments(const std::vector<std::string>& rArgs,
                           std::initializer_list<OptionSpec> rOptions, std::size_t rMinPositionals,
                           std::size_t rMaxPositionals);
 
+// --json: what a script reads, in the shape the manual page documents.
+inline constexpr OptionSpec kJsonOption{"--json", "", false};
+
 // The language option shared by commands that print interface texts:
 // "--lang en" (default) gives 1, "--lang zh" gives 2; anything else is a UsageError.
 short LanguageIndexOf(const ParsedArgs& rArgs);
+
+// The tool's own help: the command list and what every command shares.
+void PrintToolHelp(std::ostream& rOut);
+// "px4800 NAME - summary", a blank line and the command's usage.
+void PrintCommandHelp(const Command& rCommand, std::ostream& rOut);
 
 // The whole tool: dispatch, help and exit status. rArgs are argv[1..].
 int RunCommandLine(const std::vector<std::string>& rArgs, const std::string& rProgramFolder,

@@ -26,6 +26,7 @@
 #include "codeplug/file_bytes.h"
 #include "link/radio_image.h"
 #include "link/radio_responder.h"
+#include "app/program_version.h"
 #include "sim/sim_options.h"
 
 namespace px::sim {
@@ -263,6 +264,10 @@ int main(int argc, char** argv) {
     const auto options = px::sim::ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (options.Help) {
       std::cout << px::sim::kSimUsage;
+      return 0;
+    }
+    if (options.Version) {
+      std::cout << "px4800-sim " << px::ProgramVersion() << "\n";
       return 0;
     }
     return px::sim::Run(options);

@@ -7,11 +7,13 @@ namespace px::sim {
 
 const char* const kSimUsage =
     "Usage: px4800-sim [options]\n"
+    "       px4800-sim --help | --version\n"
     "A virtual radio on a pseudo-terminal. The first line of output is the device path.\n"
     "  --image FILE.img      memory to answer from (16384 bytes; default a blank radio)\n"
     "  --save FILE.img       memory as it stands, written after END and on SIGTERM\n"
     "  --model TEXT          identification model (default PX-4800)\n"
-    "  --version TEXT        identification version (default V100)\n"
+    "  --radio-version TEXT  identification version (default V100; was --version TEXT,\n"
+    "                        which now prints the program's own version)\n"
     "  --band-code C         band code: a character such as 7, or a number such as 0x37\n"
     "  --killed, --stunned   the radio reports itself killed or stunned\n"
     "  --option-flag         bit 4 of the identification flags\n"
@@ -60,6 +62,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& rArgs) {
     };
     if (a == "--help" || a == "-h") {
       o.Help = true;
+    } else if (a == "--version") {
+      o.Version = true;
     } else if (a == "--image") {
       o.ImagePath = value();
     } else if (a == "--save") {
@@ -67,9 +71,9 @@ SimOptions ParseSimOptions(const std::vector<std::string>& rArgs) {
     } else if (a == "--model") {
       o.Profile.Model = value();
       if (o.Profile.Model.size() > 7) throw std::invalid_argument("--model holds 7 characters");
-    } else if (a == "--version") {
+    } else if (a == "--radio-version") {
       o.Profile.Version = value();
-      if (o.Profile.Version.size() > 4) throw std::invalid_argument("--version holds 4 characters");
+      if (o.Profile.Version.size() > 4) throw std::invalid_argument("--radio-version holds 4 characters");
     } else if (a == "--band-code") {
       const auto v = value();
       o.Profile.BandCode = static_cast<std::uint8_t>(

@@ -26,6 +26,7 @@ struct SimOptions {
   long SilentFor = -1;    // packets left unanswered then; -1 for good
   bool NoCts = false;     // the cable does not wire CTS: RTS/CTS handshaking sends nothing
   bool Help = false;
+  bool Version = false;   // --version: print the program's version and stop
 };
 
 // Throws std::invalid_argument with a message for the user.

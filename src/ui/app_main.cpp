@@ -40,7 +40,10 @@ int main(int argc, char** argv) {
   px::NameProgram();
 
   QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("The programming application for the PX-4800 hand-held FM radio."));
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the radio."),
                                 QStringLiteral("PATH"));
   const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("Log the link to FILE."),

@@ -2,6 +2,7 @@
 // code. Every child process runs under a deadline and is killed when it overstays.
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -282,7 +283,7 @@ TEST(LinkE2e, WrongModelAndVersionAreRefused) {
     EXPECT_EQ(r.Status, 1);
     EXPECT_TRUE(Contains(r.Err, "机型类型错误。")) << r.Err;
   }
-  Sim sim({"--version", "V101"});
+  Sim sim({"--radio-version", "V101"});
   const auto r = ws.Cli({"read", "--yes", "--port", sim.Device(), "-o", ws.File("x.dat")});
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(Contains(r.Err, "Version is wrong. Overwrite?")) << r.Err;
@@ -802,6 +803,25 @@ TEST(FleetE2e, ARadioThatStopsMidTransferIsNoCableProblem) {
   EXPECT_TRUE(Contains(w.Err, "It stopped answering at block 0x")) << w.Err;
   EXPECT_FALSE(Contains(w.Err, "clear-to-send")) << w.Err;
   EXPECT_FALSE(Contains(w.Err, "--flow none")) << w.Err;
+}
+
+TEST(LinkE2e, FleetSummaryAsJson) {
+  Workspace ws;
+  const auto full = MakeFullCodeplug(ws);
+  test::WriteBytes(ws.File("a.img"), full.Image);
+  Sim a({"--image", ws.File("a.img")});
+  const std::string missing = ws.File("no-such-port");
+  const auto r = ws.Cli({"read", "--port", a.Device(), "--port", missing, "-o", ws.File("fleet.dat"), "--json",
+                         "--yes"});
+  EXPECT_EQ(r.Status, 1) << r.Err << r.Out;
+  const auto json = nlohmann::json::parse(r.Out);
+  EXPECT_FALSE(json.at("succeeded").get<bool>());
+  ASSERT_EQ(json.at("radios").size(), 2u) << r.Out;
+  EXPECT_EQ(json["radios"][0].at("port"), a.Device());
+  EXPECT_TRUE(json["radios"][0].at("succeeded").get<bool>());
+  EXPECT_EQ(json["radios"][1].at("port"), missing);
+  EXPECT_FALSE(json["radios"][1].at("succeeded").get<bool>());
+  EXPECT_FALSE(json["radios"][1].at("detail").get<std::string>().empty()) << r.Out;
 }
 
 }  // namespace

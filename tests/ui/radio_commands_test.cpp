@@ -203,7 +203,7 @@ TEST_F(RadioCommands, WriteSendsTheCodeplugToTheRadio) {
 }
 
 TEST_F(RadioCommands, FailedReadLeavesTheCodeplugAsItWas) {
-  Sim sim({"--version", "V101"});
+  Sim sim({"--radio-version", "V101"});
   ASSERT_FALSE(sim.Device().empty());
   mRadio.PortPath = sim.Device();
   mState.Current.MaxRxFreq = 170;  // a change not yet saved

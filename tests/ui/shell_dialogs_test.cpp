@@ -14,6 +14,9 @@
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 #include "app/bands.h"
 #include "edit/startup.h"
@@ -294,6 +297,39 @@ TEST_F(ShellDialogs, TheProgramAddsNothingToWindowTitles) {
   frmAbout about(mState);
   EXPECT_TRUE(about.windowTitle().endsWith(QStringLiteral("NR_6240"))) << about.windowTitle().toStdString();
   EXPECT_EQ(Child<QLabel>(about, "lblTitle")->text(), "NR_6240");
+}
+
+// The version the project declares, read from its build file rather than the program.
+std::string DeclaredProjectVersion() {
+  std::ifstream file(std::string(PX_SOURCE_DIR) + "/CMakeLists.txt");
+  std::stringstream text;
+  text << file.rdbuf();
+  std::smatch match;
+  const std::string content = text.str();
+  return std::regex_search(content, match, std::regex(R"(project\(px4800-cps VERSION ([0-9.]+))")) ? match[1].str()
+                                                                                                  : "";
+}
+
+// About used to read "NR_6240 V100 ()": the program had no version, and no window icon.
+TEST_F(ShellDialogs, AboutShowsTheProgramsOwnVersionAndItsIcon) {
+  const std::string version = DeclaredProjectVersion();
+  ASSERT_FALSE(version.empty());
+  const QString before = QApplication::applicationName();
+  NameProgram();
+  EXPECT_EQ(QApplication::applicationVersion().toStdString(), version);
+  EXPECT_FALSE(QApplication::windowIcon().isNull());
+  for (const int language : {kEnglish, kChinese}) {
+    mState.LanguageIndex = static_cast<short>(language);
+    frmAbout about(mState);
+    const QString shown = Child<QLabel>(about, "lblProgramVersion")->text();
+    EXPECT_TRUE(shown.endsWith(QString::fromStdString(version))) << shown.toStdString();
+    EXPECT_GT(shown.size(), static_cast<qsizetype>(version.size()) + 1) << "no words before the version";
+    ScriptedMessages boxes;
+    QTest::mouseClick(Child<QPushButton>(about, "CommandSysInfo"), Qt::LeftButton);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find("V100 (" + version + ")"), std::string::npos) << boxes.Texts()[0];
+  }
+  QApplication::setApplicationName(before);
 }
 
 }  // namespace

@@ -58,7 +58,9 @@ frmAbout::frmAbout(const AppState& rState, QWidget* rParent) : QDialog(rParent),
 
   auto* icon = new QLabel(this);
   icon->setObjectName("Picture1");
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+  const QIcon programIcon = QApplication::windowIcon();
+  icon->setPixmap((programIcon.isNull() ? style()->standardIcon(QStyle::SP_MessageBoxInformation) : programIcon)
+                      .pixmap(48, 48));
   auto* title = new QLabel(ProgramTitle(), this);
   title->setObjectName("lblTitle");
   auto* model = new QLabel(ToQ(ProductNameOf(rState.ModelString)) + QStringLiteral("  (") +
@@ -66,11 +68,16 @@ frmAbout::frmAbout(const AppState& rState, QWidget* rParent) : QDialog(rParent),
   model->setObjectName("lblDescription");
   auto* version = new QLabel(ToQ(rState.VersionText), this);
   version->setObjectName("lblVersion");
+  // The radio firmware text above is the codeplug's; this is the program's own release.
+  auto* release = new QLabel(OwnQ(rState, OwnText{"Program version ", "程序版本 "}) +
+                                 QCoreApplication::applicationVersion(), this);
+  release->setObjectName("lblProgramVersion");
 
   auto* texts = new QVBoxLayout;
   texts->addWidget(title);
   texts->addWidget(model);
   texts->addWidget(version);
+  texts->addWidget(release);
   texts->addStretch();
   auto* body = new QHBoxLayout;
   body->addWidget(icon, 0, Qt::AlignTop);
