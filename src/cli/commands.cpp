@@ -41,6 +41,7 @@ void PrintToolHelp(std::ostream& rOut) {
 void PrintCommandHelp(const Command& rCommand, std::ostream& rOut) {
   rOut << "px4800 " << rCommand.Name << " - " << rCommand.Summary << "\n\n" << rCommand.Usage;
   if (!rCommand.Usage.ends_with('\n')) rOut << "\n";
+  if (rCommand.UsageMore) rOut << rCommand.UsageMore();
 }
 
 // The "Usage:" lines of a command's help: everything up to the first blank line.

@@ -27,6 +27,7 @@
 #include "link/image_file.h"
 #include "platform/backups.h"
 #include "ui/kit/apply_language.h"
+#include "ui/kit/qt_translations.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/channel_workbench.h"
@@ -249,6 +250,7 @@ QStringList FrmMain::AvailablePages() const {
 }
 
 void FrmMain::ApplyWindowLanguage() {
+  ApplyQtLanguage(mState.LanguageIndex);
   ApplyLanguage(this, mState);
   ApplyOwnMenuTexts(mMenus, mState);
   if (!mStatusSource) mStatusSource = [this] { return OwnQ(mState, kStatusReady); };

@@ -1,6 +1,7 @@
 #include "ui/print/report_render.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -13,6 +14,8 @@
 #include <QTextDocument>
 
 #include "app/language.h"
+#include "ui/print/pdf_text_map.h"
+#include "ui/print/report_paging.h"
 
 namespace px {
 namespace {
@@ -36,6 +39,41 @@ QFont ReportFont(int rLanguageIndex) {
 
 QString ToQ(const std::string& rText) { return QString::fromUtf8(rText.data(), static_cast<qsizetype>(rText.size())); }
 
+// Every text the report shows, page numbers included.
+QString ShownText(const Report& rReport) {
+  QString shown = QStringLiteral("0123456789 /") + ToQ(rReport.Title);
+  const auto rows = [&shown](const std::vector<ReportRow>& rRows) {
+    for (const ReportRow& row : rRows) shown += ToQ(row.Label) + ToQ(row.Value);
+  };
+  rows(rReport.Facts);
+  for (const ReportSection& section : rReport.Sections) {
+    shown += ToQ(section.Title);
+    rows(section.Rows);
+    for (const ReportTable& table : section.Tables) {
+      shown += ToQ(table.Title);
+      for (const std::string& head : table.Header) shown += ToQ(head);
+      for (const auto& row : table.Rows)
+        for (const std::string& cell : row) shown += ToQ(cell);
+    }
+  }
+  return shown;
+}
+
+// Each face the report draws with, regular and bold (the headings).
+std::vector<QFont> ReportFaces(int rLanguageIndex) {
+  std::vector<QFont> faces;
+  QStringList families = ReportFont(rLanguageIndex).families();
+  families.removeDuplicates();
+  for (const QString& family : families) {
+    for (const bool bold : {false, true}) {
+      QFont face(family);
+      face.setBold(bold);
+      faces.push_back(face);
+    }
+  }
+  return faces;
+}
+
 }  // namespace
 
 QPageSize PageSizeOf(ReportPaper rPaper) {
@@ -53,7 +91,6 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
   const QFont font = ReportFont(mLanguage);
   doc.setDefaultFont(font);
   doc.setDocumentMargin(0);
-  doc.setHtml(ToQ(ReportHtml(mReport)));
 
   const int dpi = rDevice.logicalDpiY();
   const QRectF paper = rDevice.pageLayout().paintRectPixels(dpi);
@@ -63,6 +100,7 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
   const double band = metrics.height() * 2.2;  // header and footer bands
   const QSizeF body(paper.width(), paper.height() - 2 * band);
   doc.setPageSize(body);
+  LayOutReportPages(doc, mReport);
   const int pages = std::max(1, doc.pageCount());
 
   const QString title = ToQ(mReport.Title);
@@ -107,8 +145,11 @@ bool WriteReportPdf(const Report& rReport, int rLanguageIndex, ReportPaper rPape
     return false;
   }
   int pages = 0;
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setPageLayout(QPageLayout(PageSizeOf(rPaper), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                      QPageLayout::Millimeter));
@@ -117,6 +158,11 @@ bool WriteReportPdf(const Report& rReport, int rLanguageIndex, ReportPaper rPape
     writer.setCreator(QStringLiteral("px4800-cps"));
     ReportDocument document(rReport, rLanguageIndex);
     pages = document.Paint(writer);
+  }
+  MendToUnicodeMaps(pdf, SharedGlyphMending(ShownText(rReport), ReportFaces(rLanguageIndex)));
+  if (file.write(pdf) != pdf.size()) {
+    rError = "cannot write " + rPath.toStdString() + ": " + file.errorString().toStdString();
+    return false;
   }
   if (!file.commit()) {
     rError = "cannot write " + rPath.toStdString() + ": " + file.errorString().toStdString();
