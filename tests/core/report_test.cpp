@@ -104,3 +104,65 @@ TEST(ReportFileName, LastPartOfEitherSeparator) {
 
 }  // namespace
 }  // namespace px
+
+namespace px {
+namespace {
+
+std::size_t Count(const std::string& rText, const std::string& rPart) {
+  std::size_t n = 0;
+  for (std::size_t at = rText.find(rPart); at != std::string::npos; at = rText.find(rPart, at + 1)) ++n;
+  return n;
+}
+
+// A split table goes on in a new table under its header; nothing is lost or doubled, and
+// a section with nothing to show keeps its heading.
+TEST(ReportSplits, PiecesAndHtmlOfSplitTables) {
+  Report report;
+  report.Title = "T";
+  report.Facts = {{"f1", "v1"}, {"f2", "v2"}};
+  ReportSection section;
+  section.Title = "Sec";
+  section.Rows = {{"r0", "a"}, {"r1", "b"}, {"r2", "c"}};
+  ReportTable table;
+  table.Title = "Tab";
+  table.Header = {"H"};
+  for (const char* cell : {"c0", "c1", "c2", "c3", "c4"}) table.Rows.push_back({cell});
+  section.Tables = {table, ReportTable{"", {"Empty"}, {}}};
+  report.Sections = {section, ReportSection{"", "Bare", {}, {}}};
+
+  const ReportSplits splits{{0, 0, 1}, {0, 1, 2}, {0, 1, 4}};
+  const std::vector<ReportPiece> pieces = ReportPieces(report, splits);
+  struct Expected {
+    std::size_t Section, Table, First, Count;
+    bool Header, Titled;
+  };
+  const Expected expected[] = {
+      {kReportFacts, 0, 0, 2, false, false}, {0, 0, 0, 1, false, false}, {0, 0, 1, 2, false, false},
+      {0, 1, 0, 2, true, true},             {0, 1, 2, 2, true, false},  {0, 1, 4, 1, true, false},
+      {0, 2, 0, 1, true, false},
+  };
+  ASSERT_EQ(pieces.size(), std::size(expected));
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(pieces[i].Section, expected[i].Section);
+    EXPECT_EQ(pieces[i].Table, expected[i].Table);
+    EXPECT_EQ(pieces[i].FirstRow, expected[i].First);
+    EXPECT_EQ(pieces[i].RowCount, expected[i].Count);
+    EXPECT_EQ(pieces[i].Header, expected[i].Header);
+    EXPECT_EQ(pieces[i].Titled, expected[i].Titled);
+  }
+
+  const std::string html = ReportHtml(report, splits);
+  EXPECT_EQ(Count(html, "<table"), std::size(expected));
+  EXPECT_EQ(Count(html, "<th>H</th>"), 3u);
+  EXPECT_EQ(Count(html, "<h3>Tab</h3>"), 1u);
+  EXPECT_EQ(Count(html, "<h2>"), 2u);
+  EXPECT_NE(html.find("<h2>Bare</h2>"), std::string::npos);
+  for (const char* cell : {"c0", "c1", "c2", "c3", "c4", ">r0<", ">r1<", ">r2<", ">f1<", ">f2<"})
+    EXPECT_EQ(Count(html, cell), 1u) << cell;
+  // Unsplit, the same report is one table each.
+  EXPECT_EQ(Count(ReportHtml(report), "<table"), 4u);
+}
+
+}  // namespace
+}  // namespace px
