@@ -109,7 +109,6 @@ std::vector<ReportPiece> ReportPieces(const Report& rReport, const ReportSplits&
   }
   return pieces;
 }
-}  // namespace
 
 const ReportPage* FindReportPage(std::string_view rKey) {
   for (const ReportPage& page : ReportPages())

@@ -190,13 +190,13 @@ TEST_F(ChineseWalk, QtsOwnDialogsFollowTheLanguage) {
     };
   };
   Walk("QFileDialog open", afterMainWindow([] {
-    auto dialog = std::make_unique<QFileDialog>(nullptr, QString(), QString(), QStringLiteral("*.dat"));
+    auto dialog = std::make_unique<QFileDialog>(nullptr, QString(), QStringLiteral("/"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     return dialog;
   }));
   Walk("QFileDialog save", afterMainWindow([] {
-    auto dialog = std::make_unique<QFileDialog>(nullptr, QString(), QString(), QStringLiteral("*.pdf"));
+    auto dialog = std::make_unique<QFileDialog>(nullptr, QString(), QStringLiteral("/"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     return dialog;

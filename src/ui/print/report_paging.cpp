@@ -7,6 +7,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <tuple>
@@ -93,7 +94,7 @@ void LayOutReportPages(QTextDocument& rDocument, const Report& rReport) {
     if (laid.Tables.size() != pieces.size() || pageHeight <= 0) return;
     for (std::size_t i = 0; i < pieces.size(); ++i)
       if (breaks.count(KeyOf(pieces[i])) != 0) BreakBefore(laid.Tables[i], laid.Leads[i]);
-    rDocument.pageCount();  // lays the document out
+    (void)rDocument.pageCount();  // lays the document out
 
     const Pager pager(rDocument, pageHeight);
     bool moved = false;
