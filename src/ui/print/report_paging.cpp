@@ -85,7 +85,8 @@ void BreakBefore(QTextTable* rTable, const QTextBlock& rLead) {
 void LayOutReportPages(QTextDocument& rDocument, const Report& rReport) {
   const double pageHeight = rDocument.pageSize().height();
   ReportSplits splits;
-  std::set<PieceKey> breaks;  // pieces (with their heading) that begin a page
+  std::set<PieceKey> breaks;   // pieces (with their heading) that begin a page
+  std::set<PieceKey> natural;  // pieces that begin a page without a break
   // Each round moves one break; a report has far fewer page ends than this.
   for (int round = 0; round < 1000; ++round) {
     const std::vector<ReportPiece> pieces = ReportPieces(rReport, splits);
@@ -98,12 +99,24 @@ void LayOutReportPages(QTextDocument& rDocument, const Report& rReport) {
 
     const Pager pager(rDocument, pageHeight);
     bool moved = false;
+    // A break before what would begin a page anyway leaves a blank page: it is taken back.
+    for (std::size_t i = 1; i < pieces.size() && !moved; ++i) {
+      if (breaks.count(KeyOf(pieces[i])) == 0) continue;
+      const QTextBlock& lead = laid.Leads[i];
+      const int starts = pager.PageOf(lead.isValid() ? pager.Top(lead) : pager.RowTop(laid.Tables[i], 0));
+      QTextTable* before = laid.Tables[i - 1];
+      if (starts > pager.PageOf(pager.RowTop(before, before->rows() - 1)) + 1) {
+        breaks.erase(KeyOf(pieces[i]));
+        natural.insert(KeyOf(pieces[i]));
+        moved = true;
+      }
+    }
     for (std::size_t i = 0; i < pieces.size() && !moved; ++i) {
       const ReportPiece& piece = pieces[i];
       QTextTable* table = laid.Tables[i];
       const int head = piece.Header ? 1 : 0;
       const int rows = table->rows();
-      const bool broken = breaks.count(KeyOf(piece)) != 0;
+      const bool broken = breaks.count(KeyOf(piece)) != 0 || natural.count(KeyOf(piece)) != 0;
       // A heading on the page of its first rows.
       if (laid.Leads[i].isValid() && !broken) {
         const int kept = std::min(rows, head + static_cast<int>(kKeptRows)) - 1;
@@ -129,7 +142,8 @@ void LayOutReportPages(QTextDocument& rDocument, const Report& rReport) {
         breaks.insert(KeyOf(piece));
       } else {
         splits.insert({piece.Section, piece.Table, piece.FirstRow + split});
-        breaks.insert({piece.Section, piece.Table, piece.FirstRow + split});
+        if (natural.count({piece.Section, piece.Table, piece.FirstRow + split}) == 0)
+          breaks.insert({piece.Section, piece.Table, piece.FirstRow + split});
       }
       moved = true;
     }
