@@ -1,7 +1,5 @@
 #include "edit/report.h"
 
-#include <algorithm>
-
 #include "app/bands.h"
 #include "edit/channel_rows.h"
 #include "edit/codeplug_ops.h"
@@ -49,20 +47,20 @@ void AppendCell(std::string& rOut, const char* rTag, std::string_view rText) {
   rOut += '>';
 }
 
-void AppendRows(std::string& rOut, const std::vector<ReportRow>& rRows, std::size_t rFirst, std::size_t rCount) {
+void AppendRows(std::string& rOut, const std::vector<ReportRow>& rRows) {
   rOut += "<table class=\"values\" cellspacing=\"0\" cellpadding=\"2\">";
-  for (std::size_t r = rFirst; r < rFirst + rCount; ++r) {
+  for (const ReportRow& row : rRows) {
     rOut += "<tr><td class=\"label\">";
-    AppendEscaped(rOut, rRows[r].Label);
+    AppendEscaped(rOut, row.Label);
     rOut += "</td><td>";
-    AppendEscaped(rOut, rRows[r].Value);
+    AppendEscaped(rOut, row.Value);
     rOut += "</td></tr>";
   }
   rOut += "</table>";
 }
 
-void AppendTable(std::string& rOut, const ReportTable& rTable, std::size_t rFirst, std::size_t rCount) {
-  if (rFirst == 0 && !rTable.Title.empty()) {
+void AppendTable(std::string& rOut, const ReportTable& rTable) {
+  if (!rTable.Title.empty()) {
     rOut += "<h3>";
     AppendEscaped(rOut, rTable.Title);
     rOut += "</h3>";
@@ -71,7 +69,7 @@ void AppendTable(std::string& rOut, const ReportTable& rTable, std::size_t rFirs
   rOut += "<thead><tr>";
   for (const std::string& head : rTable.Header) AppendCell(rOut, "th", head);
   rOut += "</tr></thead><tbody>";
-  for (std::size_t r = rFirst; r < rFirst + rCount && r < rTable.Rows.size(); ++r) {
+  for (std::size_t r = 0; r < rTable.Rows.size(); ++r) {
     rOut += r % 2 ? "<tr class=\"odd\">" : "<tr>";
     for (const std::string& cell : rTable.Rows[r]) AppendCell(rOut, "td", cell);
     rOut += "</tr>";
@@ -82,33 +80,7 @@ void AppendTable(std::string& rOut, const ReportTable& rTable, std::size_t rFirs
   rOut += "</tbody></table>";
 }
 
-// The pieces of one table of rRows rows, cut where rSplits says.
-void AddPieces(std::vector<ReportPiece>& rOut, const ReportSplits& rSplits, std::size_t rSection,
-               std::size_t rTable, std::size_t rRows, bool rHeader, bool rTitled) {
-  std::size_t first = 0;
-  const std::size_t rows = rHeader ? std::max<std::size_t>(rRows, 1) : rRows;
-  for (std::size_t row = 1; row <= rows; ++row) {
-    if (row < rows && rSplits.count({rSection, rTable, row}) == 0) continue;
-    rOut.push_back({rSection, rTable, first, row - first, rHeader, rTitled && first == 0});
-    first = row;
-  }
-}
-
 }  // namespace
-
-std::vector<ReportPiece> ReportPieces(const Report& rReport, const ReportSplits& rSplits) {
-  std::vector<ReportPiece> pieces;
-  AddPieces(pieces, rSplits, kReportFacts, 0, rReport.Facts.size(), false, false);
-  for (std::size_t s = 0; s < rReport.Sections.size(); ++s) {
-    const ReportSection& section = rReport.Sections[s];
-    if (!section.Rows.empty()) AddPieces(pieces, rSplits, s, 0, section.Rows.size(), false, false);
-    for (std::size_t t = 0; t < section.Tables.size(); ++t) {
-      const ReportTable& table = section.Tables[t];
-      AddPieces(pieces, rSplits, s, t + 1, table.Rows.size(), true, !table.Title.empty());
-    }
-  }
-  return pieces;
-}
 
 const ReportPage* FindReportPage(std::string_view rKey) {
   for (const ReportPage& page : ReportPages())
@@ -149,7 +121,7 @@ Report BuildReport(const AppState& rState, const EmbeddedInfo& rEmbedded,
   return report;
 }
 
-std::string ReportHtml(const Report& rReport, const ReportSplits& rSplits) {
+std::string ReportHtml(const Report& rReport) {
   std::string html =
       "<html><head><meta charset=\"utf-8\"/><style>"
       "h1 { font-size: 15pt; font-weight: bold; margin-bottom: 6px; }"
@@ -165,24 +137,13 @@ std::string ReportHtml(const Report& rReport, const ReportSplits& rSplits) {
   html += "<h1 align=\"center\">";
   AppendEscaped(html, rReport.Title);
   html += "</h1>";
-  const std::vector<ReportPiece> pieces = ReportPieces(rReport, rSplits);
-  const auto appendPiece = [&](const ReportPiece& rPiece) {
-    if (rPiece.Section == kReportFacts) {
-      AppendRows(html, rReport.Facts, rPiece.FirstRow, rPiece.RowCount);
-      return;
-    }
-    const ReportSection& section = rReport.Sections[rPiece.Section];
-    if (rPiece.Table == 0) AppendRows(html, section.Rows, rPiece.FirstRow, rPiece.RowCount);
-    else AppendTable(html, section.Tables[rPiece.Table - 1], rPiece.FirstRow, rPiece.RowCount);
-  };
-  for (const ReportPiece& piece : pieces)
-    if (piece.Section == kReportFacts) appendPiece(piece);
-  for (std::size_t s = 0; s < rReport.Sections.size(); ++s) {
+  AppendRows(html, rReport.Facts);
+  for (const ReportSection& section : rReport.Sections) {
     html += "<h2>";
-    AppendEscaped(html, rReport.Sections[s].Title);
+    AppendEscaped(html, section.Title);
     html += "</h2>";
-    for (const ReportPiece& piece : pieces)
-      if (piece.Section == s) appendPiece(piece);
+    if (!section.Rows.empty()) AppendRows(html, section.Rows);
+    for (const ReportTable& table : section.Tables) AppendTable(html, table);
   }
   html += "</body></html>";
   return html;

@@ -1,18 +1,9 @@
 // The report's PDF read back with poppler: every Chinese text copies out as the text
-// shown, and the pages break where a reader expects (headings with their first rows, no
-// lone last line, no table running over a page's foot).
+// shown.
 
 #include <gtest/gtest.h>
 
-#include <QAbstractTextDocumentLayout>
-#include <QPageSize>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
-
 #include <fstream>
-#include <set>
-#include <sstream>
 
 #include "app/bands.h"
 #include "app/language.h"
@@ -22,7 +13,6 @@
 #include "support/pdf_text.h"
 #include "support/temp_dir.h"
 #include "ui/print/pdf_text_map.h"
-#include "ui/print/report_paging.h"
 #include "ui/print/report_render.h"
 
 namespace px {
@@ -34,15 +24,6 @@ std::u32string Packed(const std::string& rText) {
   for (const char32_t c : QString::fromStdString(rText).toUcs4())
     if (!QChar::isSpace(c)) packed.push_back(c);
   return packed;
-}
-
-std::vector<std::string> Lines(const std::string& rText) {
-  std::vector<std::string> lines;
-  std::stringstream in(rText);
-  std::string line;
-  while (std::getline(in, line))
-    if (line.find_first_not_of(" \f\t\r") != std::string::npos) lines.push_back(line);
-  return lines;
 }
 
 // Every text of a language file's sections, as the file holds it.
@@ -160,75 +141,6 @@ TEST(ToUnicodeMending, ChangesOnlySingleGlyphNamesInMaps) {
     QByteArray pdf(c.In);
     EXPECT_EQ(MendToUnicodeMaps(pdf, mend), c.Changed) << c.In;
     EXPECT_EQ(pdf.toStdString(), c.Out);
-  }
-}
-
-// Page by page, as laid out on the paper: a section heading is followed on its page by at
-// least two lines, and the last page holds more than one line.
-TEST_F(ReportPdf, HeadingsKeepTheirFirstRowsAndNoLastPageHoldsOneLine) {
-  const struct {
-    int Language;
-    ReportPaper Paper;
-    const char* Name;
-  } cases[] = {{kEnglish, ReportPaper::A4, "en-a4.pdf"}, {kChinese, ReportPaper::Letter, "zh-letter.pdf"},
-               {kEnglish, ReportPaper::Letter, "en-letter.pdf"}, {kChinese, ReportPaper::A4, "zh-a4.pdf"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Name);
-    const Report report = FullReport(c.Language);
-    const std::string path = Write(report, c.Language, c.Paper, c.Name);
-    ASSERT_GE(mPages, 2);
-    for (int page = 1; page <= mPages; ++page) {
-      std::vector<std::string> lines = Lines(test::CommandOutput(
-          "pdftotext -layout -enc UTF-8 -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + path + "' -"));
-      ASSERT_GE(lines.size(), 3u) << "page " << page;
-      lines.erase(lines.begin());  // the header: title and file name
-      lines.pop_back();            // the footer: page n / N
-      if (page == mPages) EXPECT_GE(lines.size(), 2u) << "the last page holds a single line";
-      for (std::size_t l = 0; l < lines.size(); ++l) {
-        for (const ReportSection& section : report.Sections) {
-          if (Packed(lines[l]) != Packed(section.Title)) continue;
-          EXPECT_GE(lines.size() - l - 1, 2u) << section.Title << " stands at the foot of page " << page;
-        }
-      }
-    }
-  }
-}
-
-// The layout itself, on pages of many heights: no table runs over a page's foot, and each
-// heading (section or table title) stands on the page of its table's second data row.
-TEST_F(ReportPdf, NoTableRunsOverAPageAndHeadingsStayWithTheirRows) {
-  const Report report = FullReport(kEnglish);
-  for (const double height : {260.0, 333.0, 420.0, 517.0, 700.0, 911.0}) {
-    SCOPED_TRACE(height);
-    QTextDocument doc;
-    doc.setDocumentMargin(0);
-    doc.setPageSize(QSizeF(560, height));
-    LayOutReportPages(doc, report);
-    ASSERT_GE(doc.pageCount(), 2);
-    const auto pageOf = [&](const QTextBlock& rBlock) {
-      return static_cast<int>((doc.documentLayout()->blockBoundingRect(rBlock).top() + 0.01) / height);
-    };
-    const auto rowPage = [&](QTextTable* rTable, int rRow) {
-      return pageOf(rTable->cellAt(rRow, 0).firstCursorPosition().block());
-    };
-    int tables = 0;
-    QTextBlock heading;
-    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
-      if (QTextFrame* frame = it.currentFrame()) {
-        auto* table = qobject_cast<QTextTable*>(frame);
-        if (table == nullptr) continue;
-        ++tables;
-        EXPECT_EQ(rowPage(table, 0), rowPage(table, table->rows() - 1)) << "table " << tables << " runs over a page";
-        if (heading.isValid()) {
-          const int second = std::min(table->rows() - 1, table->format().headerRowCount() + 1);
-          EXPECT_EQ(pageOf(heading), rowPage(table, second)) << heading.text().toStdString();
-        }
-        heading = QTextBlock();
-      } else if (it.currentBlock().blockFormat().headingLevel() >= 2) {
-        if (!heading.isValid() || it.currentBlock().blockFormat().headingLevel() == 2) heading = it.currentBlock();
-      }
-    }
-    EXPECT_GT(tables, 10);
   }
 }
 

@@ -15,7 +15,6 @@
 
 #include "app/language.h"
 #include "ui/print/pdf_text_map.h"
-#include "ui/print/report_paging.h"
 
 namespace px {
 namespace {
@@ -91,6 +90,7 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
   const QFont font = ReportFont(mLanguage);
   doc.setDefaultFont(font);
   doc.setDocumentMargin(0);
+  doc.setHtml(ToQ(ReportHtml(mReport)));
 
   const int dpi = rDevice.logicalDpiY();
   const QRectF paper = rDevice.pageLayout().paintRectPixels(dpi);
@@ -100,7 +100,6 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
   const double band = metrics.height() * 2.2;  // header and footer bands
   const QSizeF body(paper.width(), paper.height() - 2 * band);
   doc.setPageSize(body);
-  LayOutReportPages(doc, mReport);
   const int pages = std::max(1, doc.pageCount());
 
   const QString title = ToQ(mReport.Title);
