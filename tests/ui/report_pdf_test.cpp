@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QList>
+#include <QString>
+
 #include <fstream>
 
 #include "app/bands.h"
