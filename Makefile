@@ -16,7 +16,7 @@ PACKAGES = build-essential cmake pkg-config clang libclang-rt-dev locales \
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev \
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev \
   qt6-l10n-tools fonts-noto-cjk fonts-dejavu-core xvfb xauth imagemagick \
-  libqt6svg6 qt6-qpa-plugins poppler-utils \
+  libqt6svg6 qt6-qpa-plugins poppler-utils qt6-translations-l10n \
   lintian appstream desktop-file-utils man-db
 
 .PHONY: setup configure build run test test-core test-asan fuzz bench clean install package

@@ -71,9 +71,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window icon is an SVG; the Chinese texts need a CJK font, but the program runs
-# without one (91 MB), so that is only recommended.
+# without one (91 MB), so that is only recommended; so are Qt's own translations.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, poppler-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, poppler-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -26,24 +26,28 @@ constexpr OptionSpec kPages{"--pages", "", true};
 constexpr OptionSpec kLang{"--lang", "", true};
 constexpr OptionSpec kPaper{"--paper", "", true};
 
-std::string PrintUsage() {
+constexpr std::string_view kPrintUsage =
+    "Usage: px4800 print FILE.dat -o REPORT.pdf [--pages LIST] [--lang en|zh] [--paper a4|letter]\n"
+    "                         [--yes]\n"
+    "\n"
+    "Writes the printed report of FILE.dat, as the desktop program's print dialog\n"
+    "makes it, to a PDF file. The embedded information is the program's start-up\n"
+    "values, as before a radio is read. FILE.dat \"-\" reads the JSON form from\n"
+    "standard input.\n"
+    "\n"
+    "  -o, --output REPORT.pdf  the PDF file to write (\"-\": standard output)\n"
+    "  -y, --yes                overwrite an existing file (needed without a terminal)\n"
+    "  --pages LIST             comma-separated pages (default: all), named below\n"
+    "  --lang en|zh             language of the report (default en)\n"
+    "  --paper a4|letter        paper size (default a4)\n";
+
+std::string PageKeyList() {
   std::string keys;
   for (const std::string& key : AllReportPageKeys()) keys += (keys.empty() ? "" : ",") + key;
-  return "Usage: px4800 print FILE.dat -o REPORT.pdf [--pages LIST] [--lang en|zh] [--paper a4|letter]\n"
-         "                         [--yes]\n"
-         "\n"
-         "Writes the printed report of FILE.dat, as the desktop program's print dialog\n"
-         "makes it, to a PDF file. The embedded information is the program's start-up\n"
-         "values, as before a radio is read. FILE.dat \"-\" reads the JSON form from\n"
-         "standard input.\n"
-         "\n"
-         "  -o, --output REPORT.pdf  the PDF file to write (\"-\": standard output)\n"
-         "  -y, --yes                overwrite an existing file (needed without a terminal)\n"
-         "  --pages LIST             comma-separated pages (default: all): " + keys + "\n"
-         "  --lang en|zh             language of the report (default en)\n"
-         "  --paper a4|letter        paper size (default a4)\n";
+  return keys;
 }
-const std::string kPrintUsage = PrintUsage();
+
+std::string PrintUsagePages() { return "\nPages: " + PageKeyList() + "\n"; }
 
 std::vector<std::string> PagesOf(const ParsedArgs& rArgs) {
   const auto list = rArgs.Value(kPages.Long);
@@ -53,7 +57,7 @@ std::vector<std::string> PagesOf(const ParsedArgs& rArgs) {
   std::string key;
   while (std::getline(words, key, ',')) {
     if (key.empty()) continue;
-    if (!FindReportPage(key)) throw UsageError("unknown page '" + key + "' for --pages");
+    if (!FindReportPage(key)) throw UsageError("unknown page '" + key + "' for --pages; the pages are " + PageKeyList());
     keys.push_back(key);
   }
   if (keys.empty()) throw UsageError("--pages names no page");
@@ -105,7 +109,7 @@ int RunPrint(CommandContext& rCtx) {
 }
 
 const CommandRegistrar kPrintCommands(40, {
-    {"print", "write the printed report of a codeplug as a PDF file", kPrintUsage, RunPrint},
+    {"print", "write the printed report of a codeplug as a PDF file", kPrintUsage, RunPrint, PrintUsagePages},
 });
 
 }  // namespace

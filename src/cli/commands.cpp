@@ -61,6 +61,7 @@ void PrintToolHelp(std::ostream& rOut) {
 void PrintCommandHelp(const Command& rCommand, std::ostream& rOut) {
   rOut << "px4800 " << rCommand.Name << " - " << rCommand.Summary << "\n\n" << rCommand.Usage;
   if (!rCommand.Usage.ends_with('\n')) rOut << "\n";
+  if (rCommand.UsageMore) rOut << rCommand.UsageMore();
 }
 
 namespace {

@@ -53,6 +53,9 @@ struct Command {
   std::string_view Summary;  // one line for the command list
   std::string_view Usage;    // "Usage: px4800 ..." line(s), then the options, for --help
   CommandHandler Handler;
+  // Help lines made when help is shown, after Usage: texts drawn from tables that other
+  // files fill, which do not exist yet while the registrars run.
+  std::string (*UsageMore)() = nullptr;
 };
 
 class CommandRegistrar {

@@ -13,6 +13,7 @@
 #include "ui/main/frm_main.h"
 #include "ui/kit/message_service.h"
 #include "ui/kit/program_identity.h"
+#include "ui/kit/qt_translations.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   options.ExecutablePath = QApplication::applicationFilePath().toStdString();
   options.PresentPorts = [] { return px::PresentPortNumbers(px::DiscoverSerialPorts()); };
   px::StartProgram(state, messages, options);
+  px::ApplyQtLanguage(state.LanguageIndex);
 
   px::FrmMain window(state);
   window.Radio().PortPath = parser.value(port).toStdString();

@@ -67,5 +67,19 @@ TEST_F(CliPrint, BadArgumentsWriteNothing) {
   EXPECT_EQ(Run("print full.dat -o no/dir/x.pdf").Status, 1);
 }
 
+// Every page the report can print, by the names the tool takes.
+TEST_F(CliPrint, HelpAndAnUnknownPageNameEveryPage) {
+  const test::CliResult help = Run("print --help");
+  ASSERT_EQ(help.Status, 0) << help.Err;
+  const test::CliResult wrong = Run("print full.dat -o x.pdf --pages channels,nosuch");
+  ASSERT_EQ(wrong.Status, 2);
+  EXPECT_NE(wrong.Err.find("nosuch"), std::string::npos) << wrong.Err;
+  for (const char* page :
+       {"channels", "options", "keys", "dtmf", "twotone", "fivetone", "scan", "alert", "book", "embedded"}) {
+    EXPECT_NE(help.Out.find(page), std::string::npos) << "help lacks " << page << "\n" << help.Out;
+    EXPECT_NE(wrong.Err.find(page), std::string::npos) << "error lacks " << page << "\n" << wrong.Err;
+  }
+}
+
 }  // namespace
 }  // namespace px

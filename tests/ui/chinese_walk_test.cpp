@@ -7,10 +7,15 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTableWidget>
@@ -172,6 +177,48 @@ TEST_F(ChineseWalk, NoWindowShowsAnEnglishTextInChinese) {
   Walk("FrmSpecial", [this, &five] { return std::make_unique<FrmSpecial>(mState, five, SpecialCallTarget::CodeRow, 1); });
   Walk("Frm5ToneDefTS", [this, &five] { return std::make_unique<Frm5ToneDefTS>(mState, five.Five); });
   Walk("HelpWindow", [this] { return std::make_unique<HelpWindow>(mState, nullptr); });
+}
+
+// The windows Qt draws itself follow the program's language: its Chinese translations
+// are loaded with the language the main window applies, at start and on each change.
+TEST_F(ChineseWalk, QtsOwnDialogsFollowTheLanguage) {
+  QPrinter printer;
+  const auto afterMainWindow = [this](const std::function<std::unique_ptr<QWidget>()>& rMake) {
+    return [this, rMake] {
+      FrmMain window(mState);
+      return rMake();
+    };
+  };
+  Walk("QFileDialog open", afterMainWindow([] {
+    auto dialog = std::make_unique<QFileDialog>(nullptr, QString(), QStringLiteral("/"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    return dialog;
+  }));
+  Walk("QFileDialog save", afterMainWindow([] {
+    auto dialog = std::make_unique<QFileDialog>(nullptr, QString(), QStringLiteral("/"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    return dialog;
+  }));
+  Walk("QMessageBox", afterMainWindow([] {
+    return std::make_unique<QMessageBox>(QMessageBox::Question, QString(), QString(),
+                                         QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes |
+                                             QMessageBox::No | QMessageBox::Retry);
+  }));
+  Walk("QPrintDialog", afterMainWindow([&printer] { return std::make_unique<QPrintDialog>(&printer); }));
+  Walk("QPrintPreviewDialog", afterMainWindow([&printer] { return std::make_unique<QPrintPreviewDialog>(&printer); }));
+
+  // Switched at run time: the main window applies the new language to Qt's texts too.
+  FrmMain window(mState);
+  SetLanguage(mState, kChinese);
+  window.ApplyWindowLanguage();
+  QMessageBox chinese(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+  EXPECT_EQ(chinese.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("取消"));
+  SetLanguage(mState, kEnglish);
+  window.ApplyWindowLanguage();
+  QMessageBox english(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+  EXPECT_EQ(english.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Cancel"));
 }
 
 }  // namespace

@@ -28,6 +28,7 @@
 #include "ui/kit/guarded_command.h"
 #include "platform/settings_store.h"
 #include "ui/kit/apply_language.h"
+#include "ui/kit/qt_translations.h"
 #include "ui/kit/help_window.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/channel_edit_menu.h"
@@ -247,6 +248,7 @@ void FrmMain::ReShowFun() {
 }
 
 void FrmMain::ApplyWindowLanguage() {
+  ApplyQtLanguage(mState.LanguageIndex);
   ApplyLanguage(this, mState);
   ApplyOwnMenuTexts(mMenus, mState);
   if (mEditMenu) mEditMenu->UpdateTexts();

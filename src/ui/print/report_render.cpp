@@ -1,6 +1,7 @@
 #include "ui/print/report_render.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -14,6 +15,7 @@
 
 #include "app/language.h"
 #include "codeplug/output_file.h"
+#include "ui/print/pdf_text_map.h"
 
 namespace px {
 namespace {
@@ -36,6 +38,41 @@ QFont ReportFont(int rLanguageIndex) {
 }
 
 QString ToQ(const std::string& rText) { return QString::fromUtf8(rText.data(), static_cast<qsizetype>(rText.size())); }
+
+// Every text the report shows, page numbers included.
+QString ShownText(const Report& rReport) {
+  QString shown = QStringLiteral("0123456789 /") + ToQ(rReport.Title);
+  const auto rows = [&shown](const std::vector<ReportRow>& rRows) {
+    for (const ReportRow& row : rRows) shown += ToQ(row.Label) + ToQ(row.Value);
+  };
+  rows(rReport.Facts);
+  for (const ReportSection& section : rReport.Sections) {
+    shown += ToQ(section.Title);
+    rows(section.Rows);
+    for (const ReportTable& table : section.Tables) {
+      shown += ToQ(table.Title);
+      for (const std::string& head : table.Header) shown += ToQ(head);
+      for (const auto& row : table.Rows)
+        for (const std::string& cell : row) shown += ToQ(cell);
+    }
+  }
+  return shown;
+}
+
+// Each face the report draws with, regular and bold (the headings).
+std::vector<QFont> ReportFaces(int rLanguageIndex) {
+  std::vector<QFont> faces;
+  QStringList families = ReportFont(rLanguageIndex).families();
+  families.removeDuplicates();
+  for (const QString& family : families) {
+    for (const bool bold : {false, true}) {
+      QFont face(family);
+      face.setBold(bold);
+      faces.push_back(face);
+    }
+  }
+  return faces;
+}
 
 }  // namespace
 
@@ -113,8 +150,11 @@ bool WriteReportPdf(const Report& rReport, int rLanguageIndex, ReportPaper rPape
     return false;
   }
   int pages = 0;
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setPageLayout(QPageLayout(PageSizeOf(rPaper), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                      QPageLayout::Millimeter));
@@ -123,6 +163,11 @@ bool WriteReportPdf(const Report& rReport, int rLanguageIndex, ReportPaper rPape
     writer.setCreator(QStringLiteral("px4800-cps"));
     ReportDocument document(rReport, rLanguageIndex);
     pages = document.Paint(writer);
+  }
+  MendToUnicodeMaps(pdf, SharedGlyphMending(ShownText(rReport), ReportFaces(rLanguageIndex)));
+  if (file.write(pdf) != pdf.size()) {
+    rError = "cannot write " + rPath.toStdString() + ": " + file.errorString().toStdString();
+    return false;
   }
   if (!file.commit()) {
     rError = "cannot write " + rPath.toStdString() + ": " + file.errorString().toStdString();
