@@ -84,7 +84,7 @@ void ReadCodeplugJsonInto(const std::string& rJson, const std::string& rName, Ap
 
 void ReadCodeplugInto(const std::string& rPath, AppState& rState, std::ostream& rErr) {
   if (IsStandardStream(rPath)) {
-    ReadCodeplugJsonInto(ReadTextFile(rPath), "standard input", rState);
+    ReadCodeplugJsonInto(ReadTextFile(rPath, kJsonCeiling), "standard input", rState);
     return;
   }
   std::string error;
@@ -163,7 +163,7 @@ RadioImage RequireImageBytes(const std::string& rBytes, const std::string& rName
 }
 
 RadioImage RequireImageFile(const std::string& rPath) {
-  if (IsStandardStream(rPath)) return RequireImageBytes(ReadTextFile(rPath), "standard input");
+  if (IsStandardStream(rPath)) return RequireImageBytes(ReadTextFile(rPath, kImageSize), "standard input");
   const ImageFileResult file = ReadImageFile(rPath);
   if (!file.Image) throw CommandError(ImageFileProblem(rPath, file));
   return *file.Image;

@@ -49,7 +49,7 @@ int RunImport(CommandContext& rCtx, const std::vector<std::string>& rArgs) {
   ReadCodeplugInto(target, state, rCtx.Err);
   std::string error;
   if (IsStandardStream(args.Positionals[1])) {
-    const std::string text = ReadTextFile(args.Positionals[1]);
+    const std::string text = ReadTextFile(args.Positionals[1], kBookFileSize);
     if (!ParseBook(std::vector<Byte>(text.begin(), text.end()), state.Current.Book))
       throw CommandError("standard input is not a book file: it holds " + std::to_string(text.size()) +
                          " bytes, a book file " + std::to_string(kBookFileSize) + "; " + target + " is unchanged");

@@ -88,7 +88,7 @@ int Finish(CommandContext& rCtx, Job& rJob, const ChannelOpResult& rResult) {
   if (!rResult.Refusal.empty()) throw CommandError(rResult.Refusal + "; nothing written");
   if (rJob.Out != rJob.In) ConfirmOverwrite(rCtx, rJob.Args, {rJob.Out, SideFilePath(rJob.Out)});
   CopyToSaved(rJob.State);
-  WritePair(rJob.Out, rJob.State.SavedCodeplug, rJob.State.SavedChannels, rCtx.Err);
+  WritePair(rCtx, rJob.Out, rJob.State.SavedCodeplug, rJob.State.SavedChannels);
   return kExitSuccess;
 }
 

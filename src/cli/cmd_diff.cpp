@@ -6,6 +6,7 @@
 #include "app/language.h"
 #include "cli/cli_files.h"
 #include "cli/commands.h"
+#include "codeplug/input_file.h"
 #include "edit/codeplug_diff.h"
 #include "link/codec.h"
 #include "link/codeplug_source.h"
@@ -36,7 +37,7 @@ AppState LoadCodeplug(const CommandContext& rCtx, const std::string& rPath, int 
   state.ProgramFolder = rCtx.ProgramFolder;
   SetLanguage(state, rLanguage);
   if (IsStandardStream(rPath)) {
-    const std::string bytes = ReadTextFile(rPath);
+    const std::string bytes = ReadTextFile(rPath, kJsonCeiling);
     if (bytes.size() == kImageSize && !bytes.starts_with('{')) {
       DecodeCodeplug(state, RequireImageBytes(bytes, "standard input"));
     } else {

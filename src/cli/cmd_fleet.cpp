@@ -16,6 +16,7 @@
 #include "cli/fleet.h"
 #include "cli/terminal_ui.h"
 #include "codeplug/codeplug_file.h"
+#include "codeplug/input_file.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "edit/fleet_identity.h"
@@ -232,7 +233,7 @@ void TakeIdentityOptions(const ParsedArgs& rArgs, FleetPlan& rPlan) {
   if (dtmf || five) rPlan.Identities = FleetIdentities::Numbered;
   if (reg) {
     std::vector<std::string> errors;
-    const auto parsed = ParseRegister(ReadTextFile(*reg), errors);
+    const auto parsed = ParseRegister(ReadTextFile(*reg, kCsvCeiling), errors);
     if (!parsed) {
       std::string all;
       for (const std::string& e : errors) all += "\n  " + *reg + ": " + e;

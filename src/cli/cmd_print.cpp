@@ -20,6 +20,9 @@
 namespace px {
 namespace {
 
+// A report of every page is a few megabytes; anything near this is no report of ours.
+constexpr std::size_t kReportCeiling = 256u << 20;
+
 constexpr OptionSpec kOutput = kOutputOption;
 constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kPages{"--pages", "", true};
@@ -97,7 +100,7 @@ int RunPrint(CommandContext& rCtx) {
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     std::vector<Byte> bytes;
     if (!folder.isValid() || !WriteReportPdf(report, state.LanguageIndex, paper, pdf, error, &count) ||
-        ReadFileBytes(pdf.toStdString(), bytes, error) != FileRead::Read)
+        ReadFileBytes(pdf.toStdString(), bytes, error, kReportCeiling) != FileRead::Read)
       throw CommandError(error.empty() ? "cannot make a temporary folder for the report" : error);
     WriteBytesOutput(rCtx, args, *out, bytes);
     return kExitSuccess;

@@ -252,7 +252,7 @@ TEST_F(Cli, ShowPrintsTheGridRowsAndEveryPage) {
     std::vector<std::string> Parts;
   } cases[] = {
       {"en",
-       {"BandIndex: 7", "136 - 174 MHz", "VFO  155.00000  155.00000", "\nProgrammable Keys:\n",
+       {"BandIndex: 7", "136 - 174 MHz", "VFO  155.00000     155.00000", "\nProgrammable Keys:\n",
         "\n  P1 Short Press: ", "\nScan:\n", "\n  Scan Mode: ", "\n  Scan.Group1: ", "\n  Scan.Group2: ",
         "\n  Battery Save: 1:", "Welcome", "\n  Lone Worker: Automatic Detection: "}},
       {"zh", {"\n扫描:\n", "\n  扫描模式: "}},

@@ -6,6 +6,7 @@
 // taken from the program, and every value differs from the one the full codeplug holds,
 // so that a list writing into the wrong field, or writing the wrong value, is caught.
 
+#include <string_view>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -272,7 +273,9 @@ TEST_F(PageFieldMappingTest, EachListAndSwitchWritesExactlyItsOwnField) {
       field(expected);
     }
 
-    const PageRow* page = PageByKey(QString::fromLatin1(mapping.Page));
+    const PageRow* page = nullptr;
+    for (const PageRow& row : PageCatalogue())
+      if (std::string_view(row.Key) == mapping.Page) page = &row;
     ASSERT_NE(page, nullptr) << where;
     ASSERT_NE(page->Make, nullptr) << where;
     const std::unique_ptr<QDialog> dialog(page->Make(mState, nullptr));
