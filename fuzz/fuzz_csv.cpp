@@ -10,6 +10,7 @@
 #include "app/bands.h"
 #include "edit/channel_csv.h"
 #include "edit/codeplug_ops.h"
+#include "edit/file_commands.h"
 #include "edit/import_report.h"
 
 namespace {
