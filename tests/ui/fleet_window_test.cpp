@@ -19,7 +19,7 @@
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "link/codec.h"
-#include "support/sim_process.h"
+#include "support/virtual_radio.h"
 #include "support/temp_dir.h"
 #include "ui/main/frm_fleet.h"
 #include "ui/main/radio_commands.h"
@@ -90,8 +90,8 @@ class FleetWindowTest : public ::testing::Test {
 };
 
 TEST_F(FleetWindowTest, TwoRadiosGetTheirOwnIdentitiesAndARecord) {
-  test::SimProcess a({"--image", RadioWithSerial(mDir, "SN-W1"), "--save", mDir.File("a.img")});
-  test::SimProcess b({"--image", RadioWithSerial(mDir, "SN-W2"), "--save", mDir.File("b.img")});
+  test::VirtualRadio a(PX_SIM, {"--image", RadioWithSerial(mDir, "SN-W1"), "--save", mDir.File("a.img")});
+  test::VirtualRadio b(PX_SIM, {"--image", RadioWithSerial(mDir, "SN-W2"), "--save", mDir.File("b.img")});
   FrmFleet window(mState, mRadio);
   window.show();
   AddPort(window, a.Device());
