@@ -1,6 +1,8 @@
 // The fleet window driving two virtual radios over real pseudo-terminals: the same
 // engine as the command line, with a row per radio.
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -142,6 +144,22 @@ TEST_F(FleetWindowTest, TwoRadiosGetTheirOwnIdentitiesAndARecord) {
   EXPECT_NE(log.find(",SN-W2,102,24681,verified,"), std::string::npos) << log;
   // The codeplug in the program is the file's, not a radio's.
   EXPECT_EQ(mState.Current.Settings.Dtmf.SelfId.Display(), "345");
+}
+
+// A register that is a named pipe is refused at once, naming it; the window never waits
+// for a writer that will not come.
+TEST_F(FleetWindowTest, ARegisterThatIsAPipeIsRefusedNotWaitedOn) {
+  const std::string fifo = mDir.File("radios.csv");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  FrmFleet window(mState, mRadio);
+  window.show();
+  AddPort(window, mDir.File("no-such-port"));
+  Child<QRadioButton>(window, "OptionRegisterIds")->setChecked(true);
+  Child<QLineEdit>(window, "TextRegister")->setText(QString::fromStdString(fifo));
+  QTest::mouseClick(Child<QPushButton>(window, "CommandStart"), Qt::LeftButton);
+  EXPECT_EQ(window.Engine(), nullptr);
+  const QString status = Child<QLabel>(window, "LabelStatus")->text();
+  EXPECT_TRUE(status.contains("radios.csv is not a regular file")) << status.toStdString();
 }
 
 }  // namespace

@@ -17,11 +17,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "app/language.h"
+#include "app/reason_text.h"
+#include "codeplug/input_file.h"
 #include "link/ports.h"
 #include "platform/port_discovery.h"
 #include "ui/kit/apply_language.h"
@@ -67,14 +67,6 @@ constexpr OwnText kStepRead{"reading", "读取中"};
 constexpr OwnText kFailed{"FAILED: ", "失败："};
 
 enum Column { kPortColumn, kProgressColumn, kSerialColumn, kDtmfColumn, kFiveToneColumn, kResultColumn, kColumns };
-
-std::string ReadWholeFile(const std::string& rPath, bool& rOk) {
-  std::ifstream in(rPath, std::ios::binary);
-  rOk = static_cast<bool>(in);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 }  // namespace
 
@@ -311,11 +303,13 @@ bool FrmFleet::StartFleet() {
       Refuse(OwnQ(mState, kNoRegister));
       return false;
     }
-    bool readable = false;
-    const std::string text = ReadWholeFile(path, readable);
+    // Opened as every input is: a pipe or a device in its place is refused, not waited on.
+    const InputFile file = ReadInputFile(path, kCsvCeiling);
+    const bool readable = file.Result == InputRead::Read;
     std::vector<std::string> errors;
-    const auto reg = readable ? ParseRegister(text, errors) : std::nullopt;
-    if (!readable) errors.push_back("cannot read " + path);
+    const auto reg = readable ? ParseRegister(std::string(file.Bytes.begin(), file.Bytes.end()), errors)
+                              : std::nullopt;
+    if (!readable) errors.push_back(LocalReason(mState, file.Error));
     if (!reg) {
       QString why = OwnQ(mState, kRegisterRefused);
       for (const std::string& e : errors) why += QStringLiteral("\n") + ToQ(e);
