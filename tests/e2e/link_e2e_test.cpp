@@ -33,6 +33,7 @@
 #include "link/codec.h"
 #include "link/embedded_info.h"
 #include "link/radio_image.h"
+#include "support/fleet_radios.h"
 #include "support/full_codeplug.h"
 // The e2e binary is built from tests/e2e alone, so the helper comes in as source.
 #include "support/temp_dir.h"
@@ -575,19 +576,7 @@ TEST(LinkE2e, FleetReadGivesOneFilePerPort) {
 std::string MakeSignallingPlan(Workspace& rWs) {
   AppState state;
   CreateNewCodeplug(state);
-  DtmfSettings& dtmf = state.Current.Settings.Dtmf;
-  dtmf.SelfId.Assign("345");
-  dtmf.SeparatorDigit = 14;
-  dtmf.CodeMemory[0].Digits.Assign("012E345");
-  dtmf.CodeMemory[0].Length = 7;
-  dtmf.PttIdBeginCode.Digits.Assign("E345");
-  dtmf.PttIdBeginCode.Length = 4;
-  FiveToneSettings& five = state.Current.Settings.FiveTone;
-  five.PageText.Assign("12345");
-  five.PageBytes[3] = 5;
-  five.Codes[0].Empty = 0;
-  five.Codes[0].Digits.Assign("E612345");
-  five.Codes[0].CodeBytes[2] = 7;
+  test::GiveCarriedOwnIds(state);
   const std::string dat = rWs.File("plan.dat");
   std::string error;
   EXPECT_TRUE(WriteCodeplugFiles(dat, state.Current, state.Channels, error)) << error;
@@ -596,10 +585,8 @@ std::string MakeSignallingPlan(Workspace& rWs) {
 
 // A radio memory holding serial number rSerial at 0x0020 and no password.
 std::string RadioWithSerial(Workspace& rWs, const std::string& rSerial) {
-  Bytes image(kImageSize, 0xFF);
-  for (std::size_t i = 0; i < 16; ++i) image[0x20 + i] = i < rSerial.size() ? static_cast<unsigned char>(rSerial[i]) : 0;
   const std::string path = rWs.File("radio-" + rSerial + ".img");
-  test::WriteBytes(path, image);
+  test::WriteBytes(path, test::ImageWithSerial(rSerial));
   return path;
 }
 

@@ -21,6 +21,7 @@
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "link/codec.h"
+#include "support/fleet_radios.h"
 #include "support/virtual_radio.h"
 #include "support/temp_dir.h"
 #include "ui/main/frm_fleet.h"
@@ -38,10 +39,8 @@ std::string ReadText(const std::string& rPath) {
 
 // A memory with serial number rSerial at 0x0020 and no password.
 std::string RadioWithSerial(const test::TempDir& rDir, const std::string& rSerial) {
-  std::vector<unsigned char> image(kImageSize, 0xFF);
-  for (std::size_t i = 0; i < 16; ++i) image[0x20 + i] = i < rSerial.size() ? static_cast<unsigned char>(rSerial[i]) : 0;
   const std::string path = rDir.File(rSerial + ".img");
-  test::WriteBytes(path, image);
+  test::WriteBytes(path, test::ImageWithSerial(rSerial));
   return path;
 }
 
@@ -50,17 +49,7 @@ class FleetWindowTest : public ::testing::Test {
   FleetWindowTest() {
     mState.ProgramFolder = "/nonexistent-px4800-folder";
     CreateNewCodeplug(mState);
-    DtmfSettings& dtmf = mState.Current.Settings.Dtmf;
-    dtmf.SelfId.Assign("345");
-    dtmf.SeparatorDigit = 14;
-    dtmf.CodeMemory[0].Digits.Assign("012E345");
-    dtmf.CodeMemory[0].Length = 7;
-    FiveToneSettings& five = mState.Current.Settings.FiveTone;
-    five.PageText.Assign("12345");
-    five.PageBytes[3] = 5;
-    five.Codes[0].Empty = 0;
-    five.Codes[0].Digits.Assign("E612345");
-    five.Codes[0].CodeBytes[2] = 7;
+    test::GiveCarriedOwnIds(mState);
     CopyToSaved(mState);
     mRadio.PresentPorts = [] { return std::vector<PresentPort>{}; };
   }
