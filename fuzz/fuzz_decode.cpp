@@ -1,6 +1,7 @@
 // DecodeCodeplug and DecodeEmbeddedInfo over arbitrary radio images; shorter inputs are
 // padded with zeros, longer ones cut. The image lives in a heap block of exactly its
-// size, so any read past it is reported.
+// size, so any read past it is reported; the block is kept for the process, since a
+// fresh one per input cost more page faults than the decoding itself.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +11,7 @@
 #include "link/codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* rData, std::size_t rSize) {
-  auto image = std::make_unique<px::RadioImage>();
+  static const auto image = std::make_unique<px::RadioImage>();
   image->fill(0);
   std::memcpy(image->data(), rData, rSize < image->size() ? rSize : image->size());
 

@@ -6,7 +6,7 @@
 namespace px {
 
 std::vector<Byte> SerializeBook(const BookEntries& rBook) {
-  ByteWriter writer;
+  ByteWriter writer(kBookFileSize);
   writer.Put(rBook);
   return writer.Take();
 }

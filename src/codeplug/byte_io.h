@@ -14,6 +14,8 @@ namespace px {
 
 class ByteWriter {
  public:
+  // rSize: the record's size when known, so the bytes are not moved as they grow.
+  explicit ByteWriter(std::size_t rSize = 0) { mBytes.reserve(rSize); }
   void Put(Byte rValue) { mBytes.push_back(rValue); }
   void Put(Int16 rValue) {
     const auto u = static_cast<std::uint16_t>(rValue);
@@ -26,7 +28,7 @@ class ByteWriter {
   }
   template <std::size_t N>
   void Put(const FixedText<N>& rText) {
-    for (char c : rText.Bytes) mBytes.push_back(static_cast<Byte>(c));
+    mBytes.insert(mBytes.end(), rText.Bytes.begin(), rText.Bytes.end());
   }
   // Records and arrays, member by member in file order.
   template <class T>
@@ -64,6 +66,12 @@ class ByteReader {
   }
   template <std::size_t N>
   void Get(FixedText<N>& r) {
+    // Texts are most of a codeplug's bytes: copied whole where the buffer holds them.
+    if (mPos <= mBytes.size() && mBytes.size() - mPos >= N) {
+      std::memcpy(r.Bytes.data(), mBytes.data() + mPos, N);
+      mPos += N;
+      return;
+    }
     for (char& c : r.Bytes) c = static_cast<char>(Next());
   }
   template <class T>

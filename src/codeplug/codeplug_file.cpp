@@ -10,7 +10,7 @@
 namespace px {
 
 std::vector<Byte> SerializeCodeplug(const Codeplug& rPlug) {
-  ByteWriter writer;
+  ByteWriter writer(kCodeplugFileSize);
   writer.Put(rPlug);
   return writer.Take();
 }
@@ -25,7 +25,7 @@ bool ParseCodeplug(const std::vector<Byte>& rBytes, Codeplug& rPlug) {
 }
 
 std::vector<Byte> SerializeChannel(const ChannelRecord& rChannel) {
-  ByteWriter writer;
+  ByteWriter writer(kChannelRecordSize);
   writer.Put(rChannel);
   return writer.Take();
 }

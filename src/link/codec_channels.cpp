@@ -157,8 +157,8 @@ void DecodeChannelRecord(const RadioImage& rImage, std::size_t rAt, ChannelRecor
   rCh.TwoToneEntryNumber = at(17);
   rCh.FiveToneEntryNumber = at(18);
 
-  std::string name;
-  for (std::size_t i = 0; i < 7; ++i) name.push_back(static_cast<char>(at(19 + i)));
+  std::string name(7, '\0');
+  for (std::size_t i = 0; i < name.size(); ++i) name[i] = static_cast<char>(at(19 + i));
   AssignWithNul(rCh.Name, TrimRight(name.substr(0, name.find('\0'))));
   rCh.BusyLockIndex = at(26);
   rCh.Spare8 = at(27);
@@ -168,11 +168,13 @@ void DecodeChannelRecord(const RadioImage& rImage, std::size_t rAt, ChannelRecor
   rCh.ScramblerIndex = at(30);
 }
 
+// One hex digit per byte; a byte above 0F is no digit the radio sends and reads as 0.
 std::string DecodePttIdCode(const RadioImage& rImage, std::size_t rAt) {
-  std::string code;
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string code(kPttIdCodeBytes, '0');
   for (std::size_t i = 0; i < kPttIdCodeBytes; ++i) {
     const Byte b = rImage[rAt + i];
-    code += HexDigits(b > 0x0F ? Byte{0} : b);
+    code[i] = kDigits[b > 0x0F ? 0 : b];
   }
   return code;
 }

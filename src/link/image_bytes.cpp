@@ -68,8 +68,9 @@ std::string HexPair(Byte rValue) {
 }
 
 std::string HexDigits(Byte rValue) {
-  std::string pair = HexPair(rValue);
-  return rValue < 0x10 ? pair.substr(1) : pair;
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  if (rValue < 0x10) return std::string(1, kDigits[rValue]);
+  return HexPair(rValue);
 }
 
 std::string TrimRight(std::string rText) {

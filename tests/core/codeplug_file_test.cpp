@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "codeplug/byte_io.h"
 #include "codeplug/codeplug_file.h"
 #include "edit/codeplug_ops.h"
 #include "support/temp_dir.h"
@@ -29,6 +30,29 @@ TEST(CodeplugFile, RecordSizesMatchTheFileLayout) {
 }
 
 // Each row of the layout: a field set to a marker must land at its offset.
+// Texts are read whole where the buffer holds them and byte by byte where it runs out:
+// both must give the same bytes and leave the reader at the same place.
+TEST(CodeplugFile, TextsReadTheSameWholeOrAtTheBufferEnd) {
+  const std::vector<Byte> bytes = {'A', 'B', 'C', 0x34, 0x12, 'x', 'y'};
+  ByteReader reader(bytes);
+  FixedText<3> whole;
+  Int16 number = 0;
+  FixedText<4> cut;
+  reader.Get(whole);
+  reader.Get(number);
+  reader.Get(cut);
+  EXPECT_EQ(std::string(whole.Bytes.data(), 3), "ABC");
+  EXPECT_EQ(number, 0x1234);
+  EXPECT_EQ(std::string(cut.Bytes.data(), 4), std::string("xy\0\0", 4));
+  EXPECT_EQ(reader.Position(), 9u);
+
+  ByteWriter writer(9);
+  writer.Put(whole);
+  writer.Put(number);
+  writer.Put(cut);
+  EXPECT_EQ(writer.Bytes(), (std::vector<Byte>{'A', 'B', 'C', 0x34, 0x12, 'x', 'y', 0, 0}));
+}
+
 TEST(CodeplugFile, EveryFieldLandsAtItsOffset) {
   Codeplug p = DefaultCodeplug();
   p.BandIndex = 0x1234;

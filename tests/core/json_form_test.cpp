@@ -40,7 +40,7 @@ class Filler {
     } else if constexpr (std::same_as<T, Byte>) {
       rValue = static_cast<Byte>(mCounter % 5 == 0 ? 255 : mCounter * 13 + 1);
     } else {
-      VisitFields([this](const char*, auto& rField) { Fill(rField); }, rValue);
+      VisitFields([&](const char*, auto& rField) { Fill(rField); }, rValue);
     }
   }
 
