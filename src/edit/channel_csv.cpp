@@ -284,11 +284,12 @@ struct ColumnMap {
 
 std::optional<ColumnMap> MapHeader(const CsvRecord& rHeader) {
   ColumnMap map;
-  const auto& names = ChannelCsvHeader();
+  std::vector<std::string> names;
+  for (const auto& column : ChannelCsvHeader()) names.push_back(Lower(column));
   for (std::size_t p = 0; p < rHeader.Fields.size(); ++p) {
     const std::string name = Lower(Trimmed(rHeader.Fields[p]));
     for (std::size_t c = 0; c < names.size(); ++c)
-      if (Lower(names[c]) == name && !map.Position.count(static_cast<int>(c)))
+      if (names[c] == name && !map.Position.count(static_cast<int>(c)))
         map.Position[static_cast<int>(c)] = p;
   }
   if (!map.Position.count(kLocation) || !map.Position.count(kFrequency)) return std::nullopt;
