@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "app/bands.h"
@@ -24,6 +25,8 @@ namespace {
 
 // The rows a heading keeps on its page (all of them when there are fewer).
 constexpr std::size_t kFirstRows = 3;
+// Points under a row's text that hold its padding and the rule closing its table.
+constexpr double kRuleRoom = 4;
 
 // rText without white space: pdftotext spaces cells and characters out as their places
 // on the page suggest.
@@ -73,6 +76,60 @@ std::vector<Item> ItemsOf(const Report& rReport) {
     }
   }
   return items;
+}
+
+// The lowest text of page rPage above its page number, and its page number's top, in
+// points from the top of the page (pdftotext's word boxes).
+struct TextFoot {
+  double LastText = 0;
+  double Number = 0;
+};
+
+TextFoot TextFootOf(const std::string& rPath, int rPage) {
+  const std::string page = std::to_string(rPage);
+  const std::string boxes =
+      test::CommandOutput("pdftotext -bbox -f " + page + " -l " + page + " '" + rPath + "' - 2>&1");
+  std::vector<std::pair<double, double>> words;  // yMin, yMax
+  for (std::size_t at = boxes.find("<word "); at != std::string::npos; at = boxes.find("<word ", at + 1)) {
+    const auto value = [&](const char* rName) {
+      const std::size_t from = boxes.find(rName, at) + std::string(rName).size();
+      return std::stod(boxes.substr(from, boxes.find('"', from) - from));
+    };
+    words.emplace_back(value("yMin=\""), value("yMax=\""));
+  }
+  TextFoot foot;
+  for (const auto& word : words) foot.Number = std::max(foot.Number, word.first);
+  for (const auto& word : words)
+    if (word.second < foot.Number) foot.LastText = std::max(foot.LastText, word.second);
+  return foot;
+}
+
+// The first pixel row with ink between rFrom and rTo on page rPage drawn at 72 dpi (one
+// pixel a point), short of a rule across half the page; -1 when there is none.
+int InkBetween(const std::string& rPath, int rPage, double rFrom, double rTo, const std::string& rScratch) {
+  const std::string page = std::to_string(rPage);
+  test::CommandOutput("pdftoppm -gray -r 72 -singlefile -f " + page + " -l " + page + " '" + rPath + "' '" +
+                      rScratch + "' 2>&1");
+  const std::vector<unsigned char> image = test::ReadBytes(rScratch + ".pgm");
+  // "P5\nW H\n255\n" then one byte a pixel.
+  std::size_t at = 2;  // past "P5"
+  std::vector<int> header;
+  while (header.size() < 3 && at < image.size()) {
+    while (at < image.size() && !std::isdigit(image[at])) ++at;
+    int number = 0;
+    while (at < image.size() && std::isdigit(image[at])) number = number * 10 + (image[at++] - '0');
+    header.push_back(number);
+  }
+  ++at;
+  if (header.size() < 3 || image.size() < at + static_cast<std::size_t>(header[0]) * header[1]) return -2;
+  const int width = header[0];
+  for (int y = static_cast<int>(rFrom); y < static_cast<int>(rTo) && y < header[1]; ++y) {
+    int ink = 0;
+    for (int x = 0; x < width; ++x) ink += image[at + static_cast<std::size_t>(y) * width + x] < 240;  // a faint rule too
+    if (ink * 2 > width) return -1;  // the rule over the page number: the foot of the body
+    if (ink > 0) return y;
+  }
+  return -1;
 }
 
 class ReportBreaks : public ::testing::Test {
@@ -147,6 +204,14 @@ TEST_F(ReportBreaks, HeadingsKeepTheirRowsAndEveryRowComesOnceInOrder) {
       }
       for (const auto& [text, count] : expected)
         EXPECT_EQ(printed[text], count) << QString::fromStdU32String(text).toStdString();
+
+      // Under each page's last line of text at most the rule closing its table: no band of
+      // empty bordered cells down to the page's foot.
+      for (int p = 1; p <= pages; ++p) {
+        const TextFoot foot = TextFootOf(path, p);
+        EXPECT_EQ(InkBetween(path, p, foot.LastText + kRuleRoom, foot.Number, mDir.File("page")), -1)
+            << "drawing under the last text of page " << p;
+      }
 
       // The last page: its page header and number, and at least the lines a table keeps
       // together.
