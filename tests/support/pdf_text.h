@@ -26,10 +26,10 @@ inline std::string PdfText(const std::string& rPath, int rFirst = 0, int rLast =
   return CommandOutput("pdftotext -enc UTF-8" + range + " '" + rPath + "' - 2>&1");
 }
 
-// The text of page rPage with each printed line on a line of its own, cells spaced out.
-inline std::string PdfPageLines(const std::string& rPath, int rPage) {
-  const std::string page = std::to_string(rPage);
-  return CommandOutput("pdftotext -enc UTF-8 -layout -f " + page + " -l " + page + " '" + rPath + "' - 2>&1");
+// The text of every page with each printed line on a line of its own, cells spaced out,
+// pages ending in a form feed.
+inline std::string PdfLayoutText(const std::string& rPath) {
+  return CommandOutput("pdftotext -enc UTF-8 -layout '" + rPath + "' - 2>&1");
 }
 
 inline std::string PdfInfo(const std::string& rPath) { return CommandOutput("pdfinfo '" + rPath + "' 2>&1"); }

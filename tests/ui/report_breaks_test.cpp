@@ -78,39 +78,41 @@ std::vector<Item> ItemsOf(const Report& rReport) {
   return items;
 }
 
-// The lowest text of page rPage above its page number, and its page number's top, in
-// points from the top of the page (pdftotext's word boxes).
+// The lowest text of a page above its page number, and its page number's top, in points
+// from the top of the page (pdftotext's word boxes), for every page of rPath.
 struct TextFoot {
   double LastText = 0;
   double Number = 0;
 };
 
-TextFoot TextFootOf(const std::string& rPath, int rPage) {
-  const std::string page = std::to_string(rPage);
-  const std::string boxes =
-      test::CommandOutput("pdftotext -bbox -f " + page + " -l " + page + " '" + rPath + "' - 2>&1");
-  std::vector<std::pair<double, double>> words;  // yMin, yMax
-  for (std::size_t at = boxes.find("<word "); at != std::string::npos; at = boxes.find("<word ", at + 1)) {
-    const auto value = [&](const char* rName) {
-      const std::size_t from = boxes.find(rName, at) + std::string(rName).size();
-      return std::stod(boxes.substr(from, boxes.find('"', from) - from));
-    };
-    words.emplace_back(value("yMin=\""), value("yMax=\""));
+std::vector<TextFoot> TextFeetOf(const std::string& rPath) {
+  const std::string boxes = test::CommandOutput("pdftotext -bbox '" + rPath + "' - 2>&1");
+  std::vector<TextFoot> feet;
+  for (std::size_t page = boxes.find("<page "); page != std::string::npos;) {
+    const std::size_t next = boxes.find("<page ", page + 1);
+    std::vector<std::pair<double, double>> words;  // yMin, yMax
+    for (std::size_t at = boxes.find("<word ", page); at < next; at = boxes.find("<word ", at + 1)) {
+      const auto value = [&](const char* rName) {
+        const std::size_t from = boxes.find(rName, at) + std::string(rName).size();
+        return std::stod(boxes.substr(from, boxes.find('"', from) - from));
+      };
+      words.emplace_back(value("yMin=\""), value("yMax=\""));
+    }
+    TextFoot foot;
+    for (const auto& word : words) foot.Number = std::max(foot.Number, word.first);
+    for (const auto& word : words)
+      if (word.second < foot.Number) foot.LastText = std::max(foot.LastText, word.second);
+    feet.push_back(foot);
+    page = next;
   }
-  TextFoot foot;
-  for (const auto& word : words) foot.Number = std::max(foot.Number, word.first);
-  for (const auto& word : words)
-    if (word.second < foot.Number) foot.LastText = std::max(foot.LastText, word.second);
-  return foot;
+  return feet;
 }
 
-// The first pixel row with ink between rFrom and rTo on page rPage drawn at 72 dpi (one
-// pixel a point), short of a rule across half the page; -1 when there is none.
-int InkBetween(const std::string& rPath, int rPage, double rFrom, double rTo, const std::string& rScratch) {
-  const std::string page = std::to_string(rPage);
-  test::CommandOutput("pdftoppm -gray -r 72 -singlefile -f " + page + " -l " + page + " '" + rPath + "' '" +
-                      rScratch + "' 2>&1");
-  const std::vector<unsigned char> image = test::ReadBytes(rScratch + ".pgm");
+// The first pixel row with ink between rFrom and rTo of a page drawn by pdftoppm at 72 dpi
+// (one pixel a point) into the file rImage, short of a rule across half the page; -1 when
+// there is none.
+int InkBetween(const std::string& rImage, double rFrom, double rTo) {
+  const std::vector<unsigned char> image = test::ReadBytes(rImage);
   // "P5\nW H\n255\n" then one byte a pixel.
   std::size_t at = 2;  // past "P5"
   std::vector<int> header;
@@ -165,8 +167,10 @@ TEST_F(ReportBreaks, HeadingsKeepTheirRowsAndEveryRowComesOnceInOrder) {
       // The printed lines of every page; the counts of every line in the whole file.
       std::vector<std::vector<std::u32string>> lines(static_cast<std::size_t>(pages));
       std::map<std::u32string, int> printed;
+      const QStringList pageTexts = QString::fromStdString(test::PdfLayoutText(path)).split(QLatin1Char('\f'));
+      ASSERT_GE(pageTexts.size(), pages);
       for (int page = 1; page <= pages; ++page) {
-        const QStringList texts = QString::fromStdString(test::PdfPageLines(path, page)).split(QLatin1Char('\n'));
+        const QStringList texts = pageTexts[page - 1].split(QLatin1Char('\n'));
         std::vector<std::u32string>& on = lines[static_cast<std::size_t>(page - 1)];
         for (const QString& text : texts)
           if (std::u32string line = Packed(text.toStdString()); !line.empty()) on.push_back(line);
@@ -207,9 +211,14 @@ TEST_F(ReportBreaks, HeadingsKeepTheirRowsAndEveryRowComesOnceInOrder) {
 
       // Under each page's last line of text at most the rule closing its table: no band of
       // empty bordered cells down to the page's foot.
+      const std::vector<TextFoot> feet = TextFeetOf(path);
+      ASSERT_EQ(feet.size(), lines.size());
+      test::CommandOutput("pdftoppm -gray -r 72 '" + path + "' '" + mDir.File("page") + "' 2>&1");
+      const int digits = static_cast<int>(std::to_string(pages).size());
       for (int p = 1; p <= pages; ++p) {
-        const TextFoot foot = TextFootOf(path, p);
-        EXPECT_EQ(InkBetween(path, p, foot.LastText + kRuleRoom, foot.Number, mDir.File("page")), -1)
+        const TextFoot& foot = feet[static_cast<std::size_t>(p - 1)];
+        const QString image = QStringLiteral("%1-%2.pgm").arg(QString::fromStdString(mDir.File("page"))).arg(p, digits, 10, QLatin1Char('0'));
+        EXPECT_EQ(InkBetween(image.toStdString(), foot.LastText + kRuleRoom, foot.Number), -1)
             << "drawing under the last text of page " << p;
       }
 
