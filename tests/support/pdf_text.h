@@ -26,6 +26,12 @@ inline std::string PdfText(const std::string& rPath, int rFirst = 0, int rLast =
   return CommandOutput("pdftotext -enc UTF-8" + range + " '" + rPath + "' - 2>&1");
 }
 
+// The text of every page with each printed line on a line of its own, cells spaced out,
+// pages ending in a form feed.
+inline std::string PdfLayoutText(const std::string& rPath) {
+  return CommandOutput("pdftotext -enc UTF-8 -layout '" + rPath + "' - 2>&1");
+}
+
 inline std::string PdfInfo(const std::string& rPath) { return CommandOutput("pdfinfo '" + rPath + "' 2>&1"); }
 inline std::string PdfFonts(const std::string& rPath) { return CommandOutput("pdffonts '" + rPath + "' 2>&1"); }
 

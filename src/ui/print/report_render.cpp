@@ -11,11 +11,17 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+
+#include <limits>
 
 #include "app/language.h"
 #include "codeplug/output_file.h"
 #include "ui/print/pdf_text_map.h"
+#include "ui/print/report_paging.h"
 
 namespace px {
 namespace {
@@ -74,6 +80,91 @@ std::vector<QFont> ReportFaces(int rLanguageIndex) {
   return faces;
 }
 
+// The rows of rTable as pieces. A row runs from just under the rule above it to the foot
+// of the rule under it, so that a page ending with a row closes the table and a page
+// continuing it draws no rule twice under the repeated header row. The rows' places come
+// from their cells' text, one padding under the rule above: the table's frame rectangle
+// leaves out its outer rule and padding.
+void AddTableRows(QAbstractTextDocumentLayout& rLayout, QTextTable& rTable, double rDeviceScale,
+                  std::vector<PagePiece>& rPieces) {
+  const int rows = rTable.rows();
+  if (rows == 0) return;
+  const QTextTableFormat format = rTable.format();
+  const auto count = static_cast<std::size_t>(rows);
+  std::vector<double> textTops(count, std::numeric_limits<double>::max());
+  double lastTextBottom = 0;
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < rTable.columns(); ++c) {
+      const QTextTableCell cell = rTable.cellAt(r, c);
+      if (cell.row() != r) continue;  // spanned from a row above
+      double& top = textTops[static_cast<std::size_t>(r)];
+      top = std::min(top, rLayout.blockBoundingRect(cell.firstCursorPosition().block()).top());
+      if (r == rows - 1)
+        lastTextBottom = std::max(lastTextBottom, rLayout.blockBoundingRect(cell.lastCursorPosition().block()).bottom());
+    }
+  }
+  const double padding = format.cellPadding() * rDeviceScale;
+  const double rule = format.border() * rDeviceScale;
+  std::vector<double> edges(count + 1);
+  edges.front() = textTops.front() - padding - rule;
+  edges.back() = lastTextBottom + padding + rule;
+  for (std::size_t r = 1; r < count; ++r) edges[r] = textTops[r] - padding;
+
+  const int headerRows = std::min(format.headerRowCount(), rows);
+  const double headerBottom = edges[static_cast<std::size_t>(headerRows)];
+  for (int r = 0; r < rows; ++r) {
+    PagePiece piece;
+    piece.Top = edges[static_cast<std::size_t>(r)];
+    piece.Bottom = edges[static_cast<std::size_t>(r) + 1];
+    if (r < headerRows) {
+      piece.Kind = PieceKind::HeaderRow;
+    } else {
+      piece.Kind = PieceKind::Row;
+      piece.Row = r - headerRows;
+      piece.Rows = rows - headerRows;
+      piece.HeaderTop = edges.front();
+      piece.HeaderBottom = headerBottom;
+    }
+    rPieces.push_back(piece);
+  }
+}
+
+// The laid-out report as the pieces its pages may break between, top to bottom.
+std::vector<PagePiece> PiecesOf(QTextDocument& rDocument, double rDeviceScale) {
+  QAbstractTextDocumentLayout& layout = *rDocument.documentLayout();
+  std::vector<PagePiece> pieces;
+  for (QTextFrame::iterator it = rDocument.rootFrame()->begin(); !it.atEnd(); ++it) {
+    if (QTextFrame* frame = it.currentFrame()) {
+      if (auto* table = qobject_cast<QTextTable*>(frame)) {
+        AddTableRows(layout, *table, rDeviceScale, pieces);
+      } else {
+        const QRectF rect = layout.frameBoundingRect(frame);
+        pieces.push_back({PieceKind::Paragraph, rect.top(), rect.bottom()});
+      }
+      continue;
+    }
+    const QTextBlock block = it.currentBlock();
+    if (block.text().trimmed().isEmpty()) continue;  // the empty paragraphs around tables
+    const QRectF rect = layout.blockBoundingRect(block);
+    pieces.push_back({block.blockFormat().headingLevel() > 0 ? PieceKind::Heading : PieceKind::Paragraph,
+                      rect.top(), rect.bottom()});
+  }
+  return pieces;
+}
+
+// Paints the band rTop..rBottom of the laid-out report with its top at rAt.
+void PaintBand(QPainter& rPainter, QAbstractTextDocumentLayout& rLayout, double rWidth, double rTop,
+               double rBottom, double rAt) {
+  rPainter.save();
+  rPainter.translate(0, rAt - rTop);
+  QAbstractTextDocumentLayout::PaintContext context;
+  context.clip = QRectF(0, rTop, rWidth, rBottom - rTop);
+  rPainter.setClipRect(context.clip);
+  context.palette.setColor(QPalette::Text, Qt::black);
+  rLayout.draw(&rPainter, context);
+  rPainter.restore();
+}
+
 }  // namespace
 
 QPageSize PageSizeOf(ReportPaper rPaper) {
@@ -100,8 +191,11 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
   const QFontMetricsF metrics(small, &rDevice);
   const double band = metrics.height() * 2.2;  // header and footer bands
   const QSizeF body(paper.width(), paper.height() - 2 * band);
-  doc.setPageSize(body);
-  const int pages = std::max(1, doc.pageCount());
+  // One tall column, laid out once; the pages are cut from it between rows.
+  doc.setPageSize(QSizeF(body.width(), -1));
+  const std::vector<PagePiece> pieces = PiecesOf(doc, dpi / 96.0);
+  const std::vector<PageSlice> slices = BreakPages(pieces, body.height());
+  const int pages = static_cast<int>(slices.size());
 
   const QString title = ToQ(mReport.Title);
   const QString file = mReport.Facts.empty() ? QString() : ToQ(mReport.Facts.front().Value);
@@ -124,14 +218,15 @@ int ReportDocument::Paint(QPagedPaintDevice& rDevice) {
     painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
                      QStringLiteral("%1 / %2").arg(page + 1).arg(pages));
 
-    painter.save();
-    painter.translate(0, band - page * body.height());
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = QRectF(0, page * body.height(), body.width(), body.height());
-    painter.setClipRect(context.clip);
-    context.palette.setColor(QPalette::Text, Qt::black);
-    doc.documentLayout()->draw(&painter, context);
-    painter.restore();
+    const PageSlice& slice = slices[static_cast<std::size_t>(page)];
+    if (slice.First == slice.End) continue;
+    const PagePiece& first = pieces[slice.First];
+    double at = band;
+    if (slice.Header) {
+      PaintBand(painter, *doc.documentLayout(), body.width(), first.HeaderTop, first.HeaderBottom, at);
+      at += first.HeaderBottom - first.HeaderTop;
+    }
+    PaintBand(painter, *doc.documentLayout(), body.width(), first.Top, pieces[slice.End - 1].Bottom, at);
   }
   painter.end();
   return pages;

@@ -1,6 +1,7 @@
 #pragma once
-// The report laid out once as a document and painted page by page, with a header (title
-// and file name) and a footer (page n of N), onto a printer, a preview or a PDF file.
+// The report laid out once as one tall document, cut into pages between its rows
+// (report_paging.h) and painted page by page, with a header (title and file name) and a
+// footer (page n of N), onto a printer, a preview or a PDF file.
 
 #include <QString>
 
@@ -26,7 +27,7 @@ class ReportDocument {
   ReportDocument(const Report& rReport, int rLanguageIndex);
   ~ReportDocument();
 
-  // Lays out for rDevice and paints every page; returns the number of pages.
+  // Lays out for rDevice, breaks the pages and paints every one; returns their number.
   int Paint(QPagedPaintDevice& rDevice);
 
  private:
