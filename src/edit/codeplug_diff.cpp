@@ -183,7 +183,8 @@ std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const App
     const auto shown = [&](std::string_view rPrefix) { return fieldsA[i].Path.rfind(rPrefix, 0) == 0; };
     const bool carried = field != nullptr && field->Control == FieldControl::Carried;
     if (!carried && std::any_of(worded.begin(), worded.end(), shown)) continue;
-    out.push_back({field != nullptr ? std::string(field->Name) : fieldsA[i].Path, fieldsA[i].Value, fieldsB[i].Value});
+    out.push_back({field != nullptr ? std::string(field->Name) : FieldNameOfPath(fieldsA[i].Path), fieldsA[i].Value,
+                   fieldsB[i].Value});
   }
   return out;
 }
