@@ -14,6 +14,7 @@
 #include "codeplug/text_formats.h"
 #include "edit/choice_table.h"
 #include "edit/five_tone_codes.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
@@ -35,12 +36,24 @@ inline constexpr int kFiveToneLastToneList = 11;
 inline constexpr int kFiveToneDecodeHoldList = 12;
 inline constexpr int kFiveTonePageLists = 12;
 
+// The page's plain settings by slot: the lists by their index, then the side tone. Their
+// values lie in the page's byte and word arrays and in the codeplug's last tone byte.
+namespace FiveToneSlot {
+enum : std::size_t { SideTone = kFiveTonePageLists + 1, Count };
+}  // namespace FiveToneSlot
+using FiveToneValues = std::array<int, FiveToneSlot::Count>;  // slot 0 unused
+FiveToneValues FiveToneValuesOf(const FiveToneSettings& rFive, Byte rLastOption);
+void SetFiveToneValues(const FiveToneValues& rValues, FiveToneSettings& rFive, Byte& rLastOption);
+
+// The rows of the plain settings, in slot order.
+PageFields FiveToneFields();
+
 struct FiveToneList {
   int Index = 0;    // n of Combo1(n)
   int LabelId = 0;  // section "OPTION"
   ChoiceTable Choices;
 };
-// The twelve lists in index order.
+// The twelve lists in index order, from the page's rows.
 std::span<const FiveToneList> FiveTonePageListTable();
 ChoiceTable FiveTonePageChoices(int rIndex);
 

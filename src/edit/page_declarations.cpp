@@ -1,12 +1,15 @@
 // The pages whose settings are declared as field rows, under the record path of the
-// array their rows index. A page declared in its rules module gets its row here.
+// array their rows index (or of the record whose members they are). A page declared in
+// its rules module gets its row here.
 
 #include "edit/alert_rules.h"
 #include "edit/dtmf_rules.h"
+#include "edit/five_tone_rules.h"
 #include "edit/key_rules.h"
 #include "edit/option_rules.h"
 #include "edit/page_fields.h"
 #include "edit/scan_rules.h"
+#include "edit/two_tone_rules.h"
 
 #include <type_traits>
 
@@ -23,6 +26,20 @@ template <auto Member>
 void StoreOf(Codeplug& rPlug, std::size_t rSlot, int rValue) {
   auto& values = rPlug.Settings.*Member;
   values[rSlot] = static_cast<typename std::remove_reference_t<decltype(values)>::value_type>(rValue);
+}
+
+int TwoToneValueOf(const Codeplug& rPlug, std::size_t rSlot) { return rPlug.Settings.TwoTone.Header[rSlot]; }
+void StoreTwoToneValue(Codeplug& rPlug, std::size_t rSlot, int rValue) {
+  rPlug.Settings.TwoTone.Header[rSlot] = static_cast<Byte>(rValue);
+}
+
+int FiveToneValueOf(const Codeplug& rPlug, std::size_t rSlot) {
+  return FiveToneValuesOf(rPlug.Settings.FiveTone, rPlug.FiveToneLastOption)[rSlot];
+}
+void StoreFiveToneValue(Codeplug& rPlug, std::size_t rSlot, int rValue) {
+  FiveToneValues values = FiveToneValuesOf(rPlug.Settings.FiveTone, rPlug.FiveToneLastOption);
+  values[rSlot] = rValue;
+  SetFiveToneValues(values, rPlug.Settings.FiveTone, rPlug.FiveToneLastOption);
 }
 
 int OptionValueOf(const Codeplug& rPlug, std::size_t rSlot) { return rPlug.Settings.Options.OptionValues[rSlot]; }
@@ -47,6 +64,8 @@ std::span<const DeclaredPage> DeclaredPages() {
        StoreOf<&RadioSettings::KeyFunctions>},
       {"options", "Settings.Options.OptionValues", OptionFields(), OptionValueOf, StoreOptionValue},
       {"dtmf", "Settings.Dtmf", DtmfFields(), DtmfValueOf, StoreDtmfValue},
+      {"twotone", "Settings.TwoTone.Header", TwoToneFields(), TwoToneValueOf, StoreTwoToneValue},
+      {"fivetone", "Settings.FiveTone", FiveToneFields(), FiveToneValueOf, StoreFiveToneValue},
   };
   return pages;
 }

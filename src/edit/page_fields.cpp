@@ -38,11 +38,17 @@ std::string FieldPath(const DeclaredPage& rPage, const PageField& rField) {
 }
 
 const PageField* FieldOfPath(std::string_view rPath) {
-  for (const DeclaredPage& page : DeclaredPages()) {
-    if (!rPath.starts_with(page.RecordPath)) continue;
+  const DeclaredPage* page = PageOfPath(rPath);
+  if (page == nullptr) return nullptr;
+  for (const PageField& field : page->Fields)
+    if (FieldPath(*page, field) == rPath) return &field;
+  return nullptr;
+}
+
+const DeclaredPage* PageOfPath(std::string_view rPath) {
+  for (const DeclaredPage& page : DeclaredPages())
     for (const PageField& field : page.Fields)
-      if (FieldPath(page, field) == rPath) return &field;
-  }
+      if (FieldPath(page, field) == rPath) return &page;
   return nullptr;
 }
 

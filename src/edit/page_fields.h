@@ -117,5 +117,7 @@ std::span<const DeclaredPage> DeclaredPages();
 
 // The flattened record path of a declared field ("Settings.Scan[10]", "Settings.Dtmf.AniOn").
 std::string FieldPath(const DeclaredPage& rPage, const PageField& rField);
+// The page that declares a record path, or null.
+const DeclaredPage* PageOfPath(std::string_view rPath);
 
 }  // namespace px

@@ -98,7 +98,7 @@ TEST(FieldNameOfPath, NumbersElementsFromOneAfterTheirArraysSingular) {
     const char* Path;
     const char* Name;
   } cases[] = {
-      {"Settings.TwoTone.Header[4]", "TwoTone.Header5"},
+      {"Settings.TwoTone.Header[0]", "TwoTone.Header1"},
       {"Settings.TwoTone.Entries[0].ToneBytes[7]", "TwoTone.Entry1.ToneByte8"},
       {"Settings.FiveTone.Codes[7].CodeBytes[1]", "FiveTone.Code8.CodeByte2"},
       {"Settings.FiveTone.InfoCodes[7].Name", "FiveTone.InfoCode8.Name"},
@@ -110,6 +110,10 @@ TEST(FieldNameOfPath, NumbersElementsFromOneAfterTheirArraysSingular) {
       {"MaxTxFreq", "MaxTxFreq"},
       // Declared fields go by their own names.
       {"Settings.Scan[10]", "Scan.Group1"},
+      {"Settings.TwoTone.Header[4]", "TwoTone.Format"},
+      {"Settings.Dtmf.AniOn", "Dtmf.Ani"},
+      {"Settings.FiveTone.PageWords[1]", "FiveTone.PauseTime"},
+      {"FiveToneLastOption", "FiveTone.LastToneDuration"},
       // Whatever a path holds, no bracket comes out.
       {"Odd[x]", "Oddx"},
       {"Open[3", "Open_3"},

@@ -29,7 +29,7 @@ TEST(SignallingPagesImage, EditedPagesReachTheImageAndReadBack) {
   TwoTonePage twoTone = OpenTwoTonePage(state);
   CommitTwoToneCell(twoTone.Scratch.Entries[3], twoTone.Rows[3], kTwoToneColumnFirst, "1000");
   CommitTwoToneCell(twoTone.Scratch.Entries[3], twoTone.Rows[3], kTwoToneColumnName, "AB");
-  twoTone.Inputs.Format = 13;  // Long B
+  twoTone.Scratch.Header[TwoToneSlot::Format] = 13;  // Long B
   twoTone.Inputs.Tones[1] = "1000";
   ApplyTwoTonePage(state, twoTone);
 
