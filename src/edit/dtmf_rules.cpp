@@ -14,7 +14,6 @@ namespace px {
 namespace {
 
 constexpr int kTextMs = 1780;
-constexpr int kTextOwnId = 3002;
 constexpr int kSeparatorStoredFirst = 10;  // "A"
 constexpr int kSeparatorDefault = 14;      // "*"
 constexpr int kGroupOff = 255;
@@ -277,7 +276,7 @@ ReportSection DescribeDtmfPage(const AppState& rState) {
   // The own ID sits between the PTT ID mode and the separator, as in the dialog.
   const PageFields fields = DtmfFields();
   DescribeFields(rState, fields.first(DtmfSlot::Separator), in.Values, section);
-  section.Rows.push_back({LangText(rState, kTextOwnId), in.OwnId});
+  section.Rows.push_back({LangText(rState, kTextDtmfOwnId), in.OwnId});
   DescribeFields(rState, fields.subspan(DtmfSlot::Separator), in.Values, section);
 
   ReportTable codes;

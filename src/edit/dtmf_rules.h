@@ -26,6 +26,7 @@ inline constexpr int kDtmfStunBox = 19;
 inline constexpr int kDtmfLastSpecialCallBox = 17;  // kill and stun take no special call
 inline constexpr int kDtmfOwnIdLength = 3;
 inline constexpr int kTextKillEqualsStun = 3001;
+inline constexpr int kTextDtmfOwnId = 3002;
 
 // 24 digits for the code memories and PTT ID codes, 14 for kill and stun.
 int DtmfCodeMaxLength(int rBox);

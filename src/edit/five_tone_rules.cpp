@@ -9,28 +9,13 @@
 #include "edit/codeplug_ops.h"
 #include "edit/five_tone_standards.h"
 #include "edit/generated_choices.h"
+#include "edit/option_rules.h"
 
 namespace px {
 namespace {
 
-constexpr int kTextOff = 1755;
-constexpr int kTextOn = 1756;
-constexpr int kTextOwnId = 3002;
-constexpr int kTextPage = 60052;
-constexpr int kTextNumber = 60053;
-constexpr int kTextSpecialCall = 60062;
-constexpr int kTextCode = 60079;
-constexpr int kTextStandard = 60061;
-constexpr int kTextDuration = 60080;
-constexpr int kTextName = 60305;
 constexpr int kTextPttIdBegin = 60302;
 constexpr int kTextPttIdEnd = 60303;
-constexpr int kTextInfoFrame = 60095;
-constexpr int kTextDecodeFunction = 60306;
-constexpr int kTextDecodeResponse = 60097;
-constexpr int kTextInfoName = 60096;
-constexpr int kTextToneFrequency = 60085;
-constexpr int kTextUserToneTable = 3103;
 constexpr int kTextKillWithoutWakeUp = 60300;
 constexpr int kTextInfoCodeTwice = 60301;
 constexpr const char* kOwnIdMessage = "900C";
@@ -52,7 +37,7 @@ const GeneratedChoices& ResetList() {  // "0.0" .. "25.0"
 }
 const GeneratedChoices& RepeatList() {  // off, "5" .. "75"
   static const GeneratedChoices list(71, [](int i) { return std::to_string(i + 5); }, [](int i) { return i + 5; },
-                                     {Choice{kTextOff, "OFF", 0, kSectionOther}});
+                                     {Choice{kTextOptionOff, "OFF", 0, kSectionOther}});
   return list;
 }
 const GeneratedChoices& LastToneList() {  // "0" .. "2000"
@@ -78,16 +63,16 @@ constexpr Choice kDecodeFunctions[] = {
     {60093, "Remote Stun", 4, kSectionOption}, {60082, "Wake Up", 5, kSectionOption},
     {60099, "Reset", 6, kSectionOption}};
 constexpr Choice kPauseDigits[] = {
-    {kTextOff, "OFF", 0, kSectionOther}, {0, "B", 11}, {0, "C", 12}, {0, "D", 13}, {0, "F", 15}};
+    {kTextOptionOff, "OFF", 0, kSectionOther}, {0, "B", 11}, {0, "C", 12}, {0, "D", 13}, {0, "F", 15}};
 constexpr Choice kSpecialTypes[] = {{60073, "Message", kSpecialMessage, kSectionOption},
                                     {0, "ANI", kSpecialAni},
                                     {0, "PTTID", kSpecialPttId}};
 // "E" is the repeat digit and a decimal digit would end the called code, so only these
 // can part the called code from the own ID.
-constexpr Choice kSeparators[] = {{kTextOff, "OFF", 0, kSectionOther},
+constexpr Choice kSeparators[] = {{kTextOptionOff, "OFF", 0, kSectionOther},
                                   {0, "A", 10}, {0, "B", 11}, {0, "C", 12}, {0, "D", 13}, {0, "F", 15}};
 
-constexpr Choice kSideTone[] = {{kTextOff, "OFF", 0}, {kTextOn, "ON", 1}};
+constexpr Choice kSideTone[] = {{kTextOptionOff, "OFF", 0}, {kTextOptionOn, "ON", 1}};
 
 // The entries of the list in slot rSlot.
 ChoiceTable ListChoices(std::size_t rSlot) {
@@ -601,8 +586,8 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
   const FiveTonePage page = OpenFiveTonePage(rState);
   ReportSection section;
   section.Key = "fivetone";
-  section.Title = LangOption(rState, kTextPage);
-  section.Rows.push_back({LangText(rState, kTextOwnId), page.OwnId});
+  section.Title = LangOption(rState, kTextFiveTonePage);
+  section.Rows.push_back({LangText(rState, kTextFiveToneOwnId), page.OwnId});
   FiveToneValues shown{};
   for (const FiveToneList& list : ListTable()) shown[static_cast<std::size_t>(list.Index)] = StoredOf(page, list.Index);
   shown[FiveToneSlot::SideTone] = page.SideTone ? 1 : 0;
@@ -616,8 +601,8 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
   }
 
   ReportTable codes;
-  codes.Title = LangOption(rState, kTextCode);
-  for (const int id : {kTextNumber, kTextSpecialCall, kTextCode, kTextStandard, kTextDuration, kTextName})
+  codes.Title = LangOption(rState, kTextFiveToneCode);
+  for (const int id : {kTextFiveToneNumber, kTextFiveToneSpecialCall, kTextFiveToneCode, kTextFiveToneStandard, kTextFiveToneDuration, kTextFiveToneName})
     codes.Header.push_back(LangOption(rState, id));
   for (int row = 1; row <= kFiveToneCodes; ++row) {
     if (page.Five.Codes[static_cast<std::size_t>(row - 1)].Empty != 0) continue;
@@ -629,8 +614,8 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
   section.Tables.push_back(std::move(codes));
 
   ReportTable infos;
-  infos.Title = LangOption(rState, kTextInfoFrame);
-  for (const int id : {kTextNumber, kTextDecodeFunction, kTextDecodeResponse, kTextCode, kTextInfoName})
+  infos.Title = LangOption(rState, kTextFiveToneInfoFrame);
+  for (const int id : {kTextFiveToneNumber, kTextFiveToneDecodeFunction, kTextFiveToneDecodeResponse, kTextFiveToneCode, kTextFiveToneInfoName})
     infos.Header.push_back(LangOption(rState, id));
   for (int number = 1; number <= kFiveToneInfoCodes; ++number) {
     const InfoCodeInputs in = ShowInfoCode(page, number);
@@ -641,7 +626,7 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
 
   ReportTable tones;
   tones.Title = LangText(rState, kTextUserToneTable);
-  tones.Header = {LangOption(rState, kTextCode), LangOption(rState, kTextToneFrequency) + "(Hz)"};
+  tones.Header = {LangOption(rState, kTextFiveToneCode), LangOption(rState, kTextToneFrequency) + "(Hz)"};
   static constexpr std::string_view kDigits = "0123456789ABCDEF";
   for (std::size_t i = 0; i < kDigits.size(); ++i)
     tones.Rows.push_back({std::string(1, kDigits[i]), ToneBoxText(page.Five.ToneTable[i])});

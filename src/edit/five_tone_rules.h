@@ -19,6 +19,22 @@
 
 namespace px {
 
+// ---- Texts of the page and its dialogs (section "OPTION" unless noted) ----------------
+
+inline constexpr int kTextFiveTonePage = 60052;
+inline constexpr int kTextFiveToneNumber = 60053;
+inline constexpr int kTextFiveToneStandard = 60061;
+inline constexpr int kTextFiveToneSpecialCall = 60062;
+inline constexpr int kTextFiveToneCode = 60079;
+inline constexpr int kTextFiveToneDuration = 60080;
+inline constexpr int kTextFiveToneInfoFrame = 60095;
+inline constexpr int kTextFiveToneInfoName = 60096;
+inline constexpr int kTextFiveToneDecodeResponse = 60097;
+inline constexpr int kTextFiveToneName = 60305;
+inline constexpr int kTextFiveToneDecodeFunction = 60306;
+inline constexpr int kTextUserToneTable = 3103;  // section "OTHER"
+inline constexpr int kTextFiveToneOwnId = 3002;  // section "OTHER"
+
 // ---- Page lists ----------------------------------------------------------------------
 
 // The page's lists Combo1(1) .. Combo1(12), by that index.

@@ -7,6 +7,7 @@
 #include "codeplug/number_text.h"
 #include "edit/codeplug_ops.h"
 #include "edit/generated_choices.h"
+#include "edit/option_rules.h"
 
 namespace px {
 
@@ -29,7 +30,7 @@ constexpr Choice kDecodeOptions[] = {{60057, "None", 0, kSectionOption},
                                      {60058, "Alert Tone", 1, kSectionOption},
                                      {60059, "Alert + Transpond", 2, kSectionOption}};
 
-constexpr Choice kSideTone[] = {{1755, "OFF", 0}, {1756, "ON", 1}};
+constexpr Choice kSideTone[] = {{kTextOptionOff, "OFF", 0}, {kTextOptionOn, "ON", 1}};
 
 int BigEndian(Byte rHigh, Byte rLow) { return rHigh << 8 | rLow; }
 void PutBigEndian(Byte& rHigh, Byte& rLow, int rValue) {

@@ -24,7 +24,6 @@ namespace px {
 namespace {
 
 constexpr int kTextHint = 1603;
-constexpr int kTextOwnId = 3002;
 constexpr int kTextSpecial = 3003;
 // Labels of the PTT ID begin, end, kill and stun boxes, section "OPTION".
 constexpr int kTextSpecialCodes[4] = {60302, 60303, 60069, 60093};
@@ -109,7 +108,7 @@ void FrmDTMF::LayOut() {
   std::vector<QWidget*> inputs;
   for (std::size_t slot = DtmfSlot::Ani; slot < DtmfSlot::SideTone; ++slot) {
     if (slot == DtmfSlot::Separator) {
-      addRow(NewLabel(this, kTextOwnId), mOwnId);
+      addRow(NewLabel(this, kTextDtmfOwnId), mOwnId);
       inputs.push_back(mOwnId);
     }
     addRow(mFields.Label(slot), mFields.List(slot));
