@@ -57,8 +57,8 @@ std::string RowLabelOf(int rNumber) {
 
 ChannelRowTexts ChannelHeaderTexts(const AppState& rState, const std::string& rLineBreak) {
   const std::string& br = rLineBreak;
-  return {Header(rState, 3006, 0, "CH", br),          Header(rState, 1101, 0, "RX freq", br),
-          Header(rState, 1140, 0, "TX freq", br),     Header(rState, 1103, 0, "Name", br),
+  return {Header(rState, 3006, 0, "CH", br),          Header(rState, kTextRxFrequency, 0, "RX freq", br),
+          Header(rState, kTextTxFrequency, 0, "TX freq", br),     Header(rState, 1103, 0, "Name", br),
           Header(rState, 1104, 0, "Step", br),        Header(rState, 1106, 0, "Bandwidth", br),
           Header(rState, 1108, 0, "Spare2", br),      Header(rState, 1109, 0, "Power", br),
           Header(rState, 1107, 1112, "Decode", br),   Header(rState, 1107, 1113, "Encode", br),

@@ -12,6 +12,11 @@
 
 namespace px {
 
+// The receive and transmit frequency labels, as the grid, the channel editor and the
+// band limits name them.
+inline constexpr int kTextRxFrequency = 1101;
+inline constexpr int kTextTxFrequency = 1140;
+
 enum ChannelColumn {
   kColLabel, kColRx, kColTx, kColName, kColStep, kColBandwidth, kColSpare2, kColPower,
   kColDecode, kColEncode, kColSignalling, kChannelColumns

@@ -168,9 +168,13 @@ std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const App
   // Pages in their shown forms; a page that shows no difference leaves its raw fields
   // to say what differs, so nothing is hidden.
   std::vector<std::string_view> worded;
+  std::vector<std::string_view> wordedKeys;
   for (const auto& [key, prefix] : kPageFields) {
     const ReportPage* page = FindReportPage(key);
-    if (page != nullptr && page->Describe != nullptr && DiffPage(rBefore, rAfter, *page, out)) worded.push_back(prefix);
+    if (page != nullptr && page->Describe != nullptr && DiffPage(rBefore, rAfter, *page, out)) {
+      worded.push_back(prefix);
+      wordedKeys.push_back(key);
+    }
   }
   const auto fieldsA = FlatFields(rBefore.Current);
   const auto fieldsB = FlatFields(rAfter.Current);
@@ -183,7 +187,12 @@ std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const App
     const auto shown = [&](std::string_view rPrefix) { return fieldsA[i].Path.rfind(rPrefix, 0) == 0; };
     const bool carried = field != nullptr && field->Control == FieldControl::Carried;
     if (!carried && std::any_of(worded.begin(), worded.end(), shown)) continue;
-    out.push_back({field != nullptr ? std::string(field->Name) : fieldsA[i].Path, fieldsA[i].Value, fieldsB[i].Value});
+    // A field kept outside its page's record (the 5-Tone last tone) is told by its page too.
+    const DeclaredPage* declaring = field != nullptr && !carried ? PageOfPath(fieldsA[i].Path) : nullptr;
+    if (declaring != nullptr && std::find(wordedKeys.begin(), wordedKeys.end(), declaring->Key) != wordedKeys.end())
+      continue;
+    out.push_back({field != nullptr ? std::string(field->Name) : FieldNameOfPath(fieldsA[i].Path), fieldsA[i].Value,
+                   fieldsB[i].Value});
   }
   return out;
 }

@@ -60,12 +60,64 @@ void Store(const std::string& rShown, DtmfCodeField<N>& rField) {
   rField.Length = static_cast<Int16>(code.size());
 }
 
-// The value a table stores at a position, as the page's 16-bit field.
-Int16 StoredAt(ChoiceTable rTable, int rPosition) {
-  return static_cast<Int16>(StoredAtPosition(rTable, rPosition));
-}
+// The member each slot is, in slot order.
+constexpr Int16 DtmfSettings::*kMembers[DtmfSlot::Count] = {
+    &DtmfSettings::AniOn,           &DtmfSettings::DigitTimeIndex, &DtmfSettings::PttIdMode,
+    &DtmfSettings::SeparatorDigit,  &DtmfSettings::GroupDigit,     &DtmfSettings::DecodeResponse,
+    &DtmfSettings::FirstDigitDelay, &DtmfSettings::PreSendDelay,   &DtmfSettings::ResetTime,
+    &DtmfSettings::PostSendDelay,   &DtmfSettings::PauseTime,      &DtmfSettings::SideTone};
 
 }  // namespace
+
+DtmfValues DtmfValuesOf(const DtmfSettings& rPage) {
+  DtmfValues values{};
+  for (std::size_t slot = 0; slot < values.size(); ++slot) values[slot] = rPage.*kMembers[slot];
+  return values;
+}
+
+void SetDtmfValues(const DtmfValues& rValues, DtmfSettings& rPage) {
+  for (std::size_t slot = 0; slot < rValues.size(); ++slot) rPage.*kMembers[slot] = rValues[slot];
+}
+
+BuiltChoices DtmfDigitTimeShownChoices(const AppState& rState) {
+  BuiltChoices choices;
+  for (int i = 0; i < static_cast<int>(std::size(kDigitTime)); ++i)
+    choices.Add(DtmfDigitTimeText(rState, i), kDigitTime[i].Stored);
+  return choices;
+}
+
+PageFields DtmfFields() {
+  using enum FieldControl;
+  // The ANI switch and the digit time share the options' bytes, where the options' codec
+  // keeps them; the PTT ID mode is not kept by the radio.
+  static const PageField fields[] = {
+      {"Dtmf.Ani", DtmfSlot::Ani, List, "Combo1_1", 1740, FixedChoices<DtmfAniChoices>, kNotInImage, 0,
+       "Settings.Dtmf.AniOn"},
+      {"Dtmf.DigitTime", DtmfSlot::DigitTime, List, "Combo1_2", 1741, DtmfDigitTimeShownChoices, kNotInImage, 0,
+       "Settings.Dtmf.DigitTimeIndex"},
+      {"Dtmf.PttIdMode", DtmfSlot::PttIdMode, List, "Combo1_3", 1743, FixedChoices<DtmfPttIdModeChoices>,
+       kNotInImage, 0, "Settings.Dtmf.PttIdMode"},
+      {"Dtmf.Separator", DtmfSlot::Separator, List, "Combo1_5", 1604, FixedChoices<DtmfSeparatorChoices>,
+       ImageByte(0x0), 0, "Settings.Dtmf.SeparatorDigit"},
+      {"Dtmf.Group", DtmfSlot::Group, List, "Combo1_6", 1605, FixedChoices<DtmfGroupChoices>, ImageByte(0x1), 0,
+       "Settings.Dtmf.GroupDigit"},
+      {"Dtmf.DecodeResponse", DtmfSlot::DecodeResponse, List, "Combo1_7", 1606,
+       FixedChoices<DtmfDecodeResponseChoices>, ImageByte(0x2), 0, "Settings.Dtmf.DecodeResponse"},
+      {"Dtmf.FirstDigitDelay", DtmfSlot::FirstDigitDelay, List, "Combo1_8", 1607,
+       FixedChoices<DtmfFirstDigitDelayChoices>, ImageByte(0x4), 0, "Settings.Dtmf.FirstDigitDelay"},
+      {"Dtmf.PreSendDelay", DtmfSlot::PreSendDelay, List, "Combo1_9", 1608, FixedChoices<DtmfSendDelayChoices>,
+       ImageByte(0x3), 0, "Settings.Dtmf.PreSendDelay"},
+      {"Dtmf.ResetTime", DtmfSlot::ResetTime, List, "Combo1_10", 1609, FixedChoices<DtmfResetTimeChoices>,
+       ImageByte(0x5), 0, "Settings.Dtmf.ResetTime"},
+      {"Dtmf.PostSendDelay", DtmfSlot::PostSendDelay, List, "Combo1_11", 1610, FixedChoices<DtmfSendDelayChoices>,
+       ImageByte(0xE), 0, "Settings.Dtmf.PostSendDelay"},
+      {"Dtmf.PauseTime", DtmfSlot::PauseTime, List, "Combo1_12", 1611, FixedChoices<DtmfPauseTimeChoices>,
+       ImageByte(0xF), 0, "Settings.Dtmf.PauseTime"},
+      {"Dtmf.SideTone", DtmfSlot::SideTone, Switch, "Check1", 1612, FixedChoices<DtmfAniChoices>, ImageByte(0xD), 0,
+       "Settings.Dtmf.SideTone"},
+  };
+  return fields;
+}
 
 int DtmfCodeMaxLength(int rBox) { return rBox >= kDtmfKillBox ? 14 : 24; }
 
@@ -131,7 +183,7 @@ std::string OwnIdShown(const FixedText<3>& rStored) {
   return PadOwnId(text);
 }
 
-DtmfPageInputs LoadDtmfInputs(const DtmfSettings& rStored) {
+DtmfPageInputs LoadDtmfInputs(const AppState& rState, const DtmfSettings& rStored) {
   const DtmfSettings page = CorrectDtmfRanges(rStored);
   DtmfPageInputs in;
   for (int k = 0; k < kCodeMemories; ++k) in.Codes[static_cast<std::size_t>(k)] = Shown(page.CodeMemory[static_cast<std::size_t>(k)]);
@@ -140,18 +192,7 @@ DtmfPageInputs LoadDtmfInputs(const DtmfSettings& rStored) {
   in.Codes[kDtmfKillBox] = Shown(page.KillCode);
   in.Codes[kDtmfStunBox] = Shown(page.StunCode);
   in.OwnId = OwnIdShown(page.SelfId);
-  in.Ani = PositionOfStored(kAni, page.AniOn);
-  in.DigitTime = PositionOfStored(kDigitTime, page.DigitTimeIndex);
-  in.PttIdMode = PositionOfStored(kPttIdMode, page.PttIdMode);
-  in.Separator = PositionOfStored(kSeparator, page.SeparatorDigit);
-  in.Group = PositionOfStored(kGroup, page.GroupDigit);
-  in.DecodeResponse = PositionOfStored(kDecodeResponse, page.DecodeResponse);
-  in.FirstDigitDelay = PositionOfStored(DtmfFirstDigitDelayChoices(), page.FirstDigitDelay);
-  in.PreSendDelay = PositionOfStored(DtmfSendDelayChoices(), page.PreSendDelay);
-  in.ResetTime = PositionOfStored(DtmfResetTimeChoices(), page.ResetTime);
-  in.PostSendDelay = PositionOfStored(DtmfSendDelayChoices(), page.PostSendDelay);
-  in.PauseTime = PositionOfStored(DtmfPauseTimeChoices(), page.PauseTime);
-  in.SideTone = page.SideTone == 1;
+  in.Values = ShownFields(rState, DtmfFields(), DtmfValuesOf(page));
   return in;
 }
 
@@ -168,6 +209,8 @@ char DtmfSeparatorChar(int rPosition) {
   return rPosition >= 0 && rPosition < 6 ? kSeparatorChars[rPosition] : kSeparatorChars[4];
 }
 
+char DtmfSeparatorCharOf(int rStored) { return DtmfSeparatorChar(rStored - kSeparatorStoredFirst); }
+
 void ApplySeparatorChange(DtmfPageInputs& rInputs, char rNewSeparator) {
   const std::string& ownId = rInputs.OwnId;
   for (int k = 0; k < kSpecialCallBoxes; ++k) {
@@ -181,7 +224,7 @@ void ApplySeparatorChange(DtmfPageInputs& rInputs, char rNewSeparator) {
 
 void ApplyOwnIdChange(DtmfPageInputs& rInputs) {
   rInputs.OwnId = PadOwnId(rInputs.OwnId);
-  const char separator = DtmfSeparatorChar(rInputs.Separator);
+  const char separator = DtmfSeparatorCharOf(rInputs.Values[DtmfSlot::Separator]);
   for (int k = 0; k < kSpecialCallBoxes; ++k) {
     std::string& code = rInputs.Codes[static_cast<std::size_t>(k)];
     if (IsAniForm(code) && code[3] == separator)
@@ -206,19 +249,8 @@ bool KillEqualsStun(const DtmfPageInputs& rInputs) {
 }
 
 void StoreDtmfInputs(const DtmfPageInputs& rIn, DtmfSettings& rPage) {
-  rPage.AniOn = StoredAt(kAni, rIn.Ani);
-  rPage.DigitTimeIndex = StoredAt(kDigitTime, rIn.DigitTime);
-  rPage.PttIdMode = StoredAt(kPttIdMode, rIn.PttIdMode);
-  rPage.DecodeResponse = StoredAt(kDecodeResponse, rIn.DecodeResponse);
-  rPage.FirstDigitDelay = StoredAt(DtmfFirstDigitDelayChoices(), rIn.FirstDigitDelay);
+  SetDtmfValues(rIn.Values, rPage);
   rPage.SelfId.Assign(PadOwnId(rIn.OwnId));
-  rPage.SeparatorDigit = StoredAt(kSeparator, rIn.Separator);
-  rPage.GroupDigit = StoredAt(kGroup, rIn.Group);
-  rPage.PreSendDelay = StoredAt(DtmfSendDelayChoices(), rIn.PreSendDelay);
-  rPage.PostSendDelay = StoredAt(DtmfSendDelayChoices(), rIn.PostSendDelay);
-  rPage.ResetTime = StoredAt(DtmfResetTimeChoices(), rIn.ResetTime);
-  rPage.PauseTime = StoredAt(DtmfPauseTimeChoices(), rIn.PauseTime);
-  rPage.SideTone = rIn.SideTone ? 1 : 0;
   Store(rIn.Codes[kDtmfPttIdBeginBox], rPage.PttIdBeginCode);
   Store(rIn.Codes[kDtmfPttIdEndBox], rPage.PttIdEndCode);
   Store(rIn.Codes[kDtmfKillBox], rPage.KillCode);
@@ -237,26 +269,15 @@ bool ApplyDtmfPage(AppState& rState, const DtmfPageInputs& rInputs, UserInterfac
 }
 
 ReportSection DescribeDtmfPage(const AppState& rState) {
-  const DtmfPageInputs in = LoadDtmfInputs(rState.Current.Settings.Dtmf);
+  const DtmfPageInputs in = LoadDtmfInputs(rState, rState.Current.Settings.Dtmf);
   ReportSection section;
   section.Key = "dtmf";
   section.Title = "DTMF";
-  const auto row = [&](std::string rLabel, std::string rValue) {
-    section.Rows.push_back({std::move(rLabel), std::move(rValue)});
-  };
-  row(LangText(rState, 1740), ChoiceText(rState, kAni, in.Ani));
-  row(LangText(rState, 1741), DtmfDigitTimeText(rState, in.DigitTime));
-  row(LangText(rState, 1743), ChoiceText(rState, kPttIdMode, in.PttIdMode));
-  row(LangText(rState, 3002), in.OwnId);
-  row(LangText(rState, 1604), ChoiceText(rState, kSeparator, in.Separator));
-  row(LangText(rState, 1605), ChoiceText(rState, kGroup, in.Group));
-  row(LangText(rState, 1606), ChoiceText(rState, kDecodeResponse, in.DecodeResponse));
-  row(LangText(rState, 1607), ChoiceText(rState, DtmfFirstDigitDelayChoices(), in.FirstDigitDelay));
-  row(LangText(rState, 1608), ChoiceText(rState, DtmfSendDelayChoices(), in.PreSendDelay));
-  row(LangText(rState, 1609), ChoiceText(rState, DtmfResetTimeChoices(), in.ResetTime));
-  row(LangText(rState, 1610), ChoiceText(rState, DtmfSendDelayChoices(), in.PostSendDelay));
-  row(LangText(rState, 1611), ChoiceText(rState, DtmfPauseTimeChoices(), in.PauseTime));
-  row(LangText(rState, 1612), LangText(rState, in.SideTone ? kTextOptionOn : kTextOptionOff));
+  // The own ID sits between the PTT ID mode and the separator, as in the dialog.
+  const PageFields fields = DtmfFields();
+  DescribeFields(rState, fields.first(DtmfSlot::Separator), in.Values, section);
+  section.Rows.push_back({LangText(rState, kTextDtmfOwnId), in.OwnId});
+  DescribeFields(rState, fields.subspan(DtmfSlot::Separator), in.Values, section);
 
   ReportTable codes;
   codes.Header = {"", OwnTextOf(rState, kCodeHeader)};

@@ -13,6 +13,7 @@
 #include "app/app_state.h"
 #include "app/user_interface.h"
 #include "edit/choice_table.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
@@ -25,6 +26,7 @@ inline constexpr int kDtmfStunBox = 19;
 inline constexpr int kDtmfLastSpecialCallBox = 17;  // kill and stun take no special call
 inline constexpr int kDtmfOwnIdLength = 3;
 inline constexpr int kTextKillEqualsStun = 3001;
+inline constexpr int kTextDtmfOwnId = 3002;
 
 // 24 digits for the code memories and PTT ID codes, 14 for kill and stun.
 int DtmfCodeMaxLength(int rBox);
@@ -43,22 +45,39 @@ ChoiceTable DtmfPauseTimeChoices();        // off stores 0, then "5" .. "75"
 // A digit duration entry with its unit: "30 ms".
 std::string DtmfDigitTimeText(const AppState& rState, int rPosition);
 
-// What the dialog's inputs hold: codes in display form, lists by position.
+// The page's plain settings, by slot; each is a 16-bit member of DtmfSettings.
+namespace DtmfSlot {
+enum : std::size_t {
+  Ani,
+  DigitTime,
+  PttIdMode,
+  Separator,
+  Group,
+  DecodeResponse,
+  FirstDigitDelay,
+  PreSendDelay,
+  ResetTime,
+  PostSendDelay,
+  PauseTime,
+  SideTone,
+  Count,
+};
+}  // namespace DtmfSlot
+using DtmfValues = std::array<Int16, DtmfSlot::Count>;
+DtmfValues DtmfValuesOf(const DtmfSettings& rPage);
+void SetDtmfValues(const DtmfValues& rValues, DtmfSettings& rPage);
+
+// The rows of the plain settings, in dialog order.
+PageFields DtmfFields();
+// The digit durations with their unit ("30 ms"), as the list shows them.
+BuiltChoices DtmfDigitTimeShownChoices(const AppState& rState);
+
+// What the dialog's inputs hold: codes in display form, the plain settings as the values
+// their controls store.
 struct DtmfPageInputs {
   std::array<std::string, kDtmfCodeBoxes> Codes;
   std::string OwnId;
-  int Ani = 0;
-  int DigitTime = 0;
-  int PttIdMode = 0;
-  int Separator = 0;
-  int Group = 0;
-  int DecodeResponse = 0;
-  int FirstDigitDelay = 0;
-  int PreSendDelay = 0;
-  int ResetTime = 0;
-  int PostSendDelay = 0;
-  int PauseTime = 0;
-  bool SideTone = false;
+  DtmfValues Values{};
   bool operator==(const DtmfPageInputs&) const = default;
 };
 
@@ -75,7 +94,7 @@ std::string OwnIdShown(const FixedText<3>& rStored);
 std::string PadOwnId(std::string rText);
 
 // The inputs for the page as stored (corrected first).
-DtmfPageInputs LoadDtmfInputs(const DtmfSettings& rPage);
+DtmfPageInputs LoadDtmfInputs(const AppState& rState, const DtmfSettings& rPage);
 
 // Key rules: the character a typed one enters, 0 when refused. Codes take "0".."9",
 // "*", "#" and "A".."D" ("a".."d" enter upper case); the own ID and the called code
@@ -85,6 +104,8 @@ char DtmfDigitKey(char rKey);
 
 // The separator's character for a separator position ("*" for 4).
 char DtmfSeparatorChar(int rPosition);
+// The same for the separator's stored value ("*" for 14).
+char DtmfSeparatorCharOf(int rStored);
 
 // A new separator chosen: codes 0..17 that are an ANI call to the own ID
 // ("012*345", three digits, separator, the own ID) or a PTT ID of it ("*345") take the

@@ -9,29 +9,13 @@
 #include "edit/codeplug_ops.h"
 #include "edit/five_tone_standards.h"
 #include "edit/generated_choices.h"
+#include "edit/option_rules.h"
 
 namespace px {
 namespace {
 
-constexpr int kTextOff = 1755;
-constexpr int kTextOn = 1756;
-constexpr int kTextOwnId = 3002;
-constexpr int kTextPage = 60052;
-constexpr int kTextNumber = 60053;
-constexpr int kTextSpecialCall = 60062;
-constexpr int kTextCode = 60079;
-constexpr int kTextStandard = 60061;
-constexpr int kTextDuration = 60080;
-constexpr int kTextName = 60305;
-constexpr int kTextSideTone = 60312;
 constexpr int kTextPttIdBegin = 60302;
 constexpr int kTextPttIdEnd = 60303;
-constexpr int kTextInfoFrame = 60095;
-constexpr int kTextDecodeFunction = 60306;
-constexpr int kTextDecodeResponse = 60097;
-constexpr int kTextInfoName = 60096;
-constexpr int kTextToneFrequency = 60085;
-constexpr int kTextUserToneTable = 3103;
 constexpr int kTextKillWithoutWakeUp = 60300;
 constexpr int kTextInfoCodeTwice = 60301;
 constexpr const char* kOwnIdMessage = "900C";
@@ -53,7 +37,7 @@ const GeneratedChoices& ResetList() {  // "0.0" .. "25.0"
 }
 const GeneratedChoices& RepeatList() {  // off, "5" .. "75"
   static const GeneratedChoices list(71, [](int i) { return std::to_string(i + 5); }, [](int i) { return i + 5; },
-                                     {Choice{kTextOff, "OFF", 0, kSectionOther}});
+                                     {Choice{kTextOptionOff, "OFF", 0, kSectionOther}});
   return list;
 }
 const GeneratedChoices& LastToneList() {  // "0" .. "2000"
@@ -79,30 +63,64 @@ constexpr Choice kDecodeFunctions[] = {
     {60093, "Remote Stun", 4, kSectionOption}, {60082, "Wake Up", 5, kSectionOption},
     {60099, "Reset", 6, kSectionOption}};
 constexpr Choice kPauseDigits[] = {
-    {kTextOff, "OFF", 0, kSectionOther}, {0, "B", 11}, {0, "C", 12}, {0, "D", 13}, {0, "F", 15}};
+    {kTextOptionOff, "OFF", 0, kSectionOther}, {0, "B", 11}, {0, "C", 12}, {0, "D", 13}, {0, "F", 15}};
 constexpr Choice kSpecialTypes[] = {{60073, "Message", kSpecialMessage, kSectionOption},
                                     {0, "ANI", kSpecialAni},
                                     {0, "PTTID", kSpecialPttId}};
 // "E" is the repeat digit and a decimal digit would end the called code, so only these
 // can part the called code from the own ID.
-constexpr Choice kSeparators[] = {{kTextOff, "OFF", 0, kSectionOther},
+constexpr Choice kSeparators[] = {{kTextOptionOff, "OFF", 0, kSectionOther},
                                   {0, "A", 10}, {0, "B", 11}, {0, "C", 12}, {0, "D", 13}, {0, "F", 15}};
 
+constexpr Choice kSideTone[] = {{kTextOptionOff, "OFF", 0}, {kTextOptionOn, "ON", 1}};
+
+// The entries of the list in slot rSlot.
+ChoiceTable ListChoices(std::size_t rSlot) {
+  switch (rSlot) {
+    case kFiveToneStandardList: return FiveToneStandardChoices();
+    case kFiveToneResponseList: return kResponses;
+    case kFiveToneDurationList: return DurationList().Table();
+    case kFiveTonePreSendList:
+    case kFiveTonePostSendList:
+    case kFiveToneFirstDigitList: return TenMsList().Table();
+    case kFiveToneResetList: return ResetList().Table();
+    case kFiveToneRepeatList: return RepeatList().Table();
+    case kFiveTonePauseTimeList: return ZeroTenMsList().Table();
+    case kFiveTonePauseDigitList: return kPauseDigits;
+    case kFiveToneLastToneList: return LastToneList().Table();
+    case kFiveToneDecodeHoldList: return DecodeHoldList().Table();
+    case FiveToneSlot::SideTone: return kSideTone;
+    default: return {};
+  }
+}
+
+template <std::size_t Slot>
+BuiltChoices SlotChoices(const AppState&) {
+  BuiltChoices choices;
+  for (const Choice& entry : ListChoices(Slot)) choices.Add(entry);
+  return choices;
+}
+
+// Where each slot's value lies.
+enum class Held { None, PageByte, PageByte2, PageWord, LastOption };
+struct Place {
+  Held In = Held::None;
+  std::size_t Index = 0;
+};
+constexpr Place kPlaces[FiveToneSlot::Count] = {
+    {},
+    {Held::PageByte, 2},  {Held::PageByte, 1},  {Held::PageByte, 4},  {Held::PageByte2, 1}, {Held::PageByte2, 0},
+    {Held::PageByte2, 2}, {Held::PageByte2, 3}, {Held::PageWord, 0},  {Held::PageWord, 1},  {Held::PageWord, 2},
+    {Held::LastOption, 0}, {Held::PageWord, 3}, {Held::PageWord, 4}};
+
 const std::vector<FiveToneList>& ListTable() {
-  static const std::vector<FiveToneList> table = {
-      {kFiveToneStandardList, 60061, FiveToneStandardChoices()},
-      {kFiveToneResponseList, 60070, kResponses},
-      {kFiveToneDurationList, 60071, DurationList().Table()},
-      {kFiveTonePreSendList, 60081, TenMsList().Table()},
-      {kFiveToneResetList, 60307, ResetList().Table()},
-      {kFiveTonePostSendList, 60308, TenMsList().Table()},
-      {kFiveToneRepeatList, 60309, RepeatList().Table()},
-      {kFiveToneFirstDigitList, 60310, TenMsList().Table()},
-      {kFiveTonePauseTimeList, 60311, ZeroTenMsList().Table()},
-      {kFiveTonePauseDigitList, 60314, kPauseDigits},
-      {kFiveToneLastToneList, 60315, LastToneList().Table()},
-      {kFiveToneDecodeHoldList, 60316, DecodeHoldList().Table()},
-  };
+  static const std::vector<FiveToneList> table = [] {
+    std::vector<FiveToneList> lists;
+    for (const PageField& field : FiveToneFields())
+      if (field.Control == FieldControl::List)
+        lists.push_back({static_cast<int>(field.Slot), field.LabelId, ListChoices(field.Slot)});
+    return lists;
+  }();
   return table;
 }
 
@@ -169,6 +187,69 @@ void MarkEdited(FiveTonePage& rPage, int rRow) {
 
 // ---- Page lists ----------------------------------------------------------------------
 
+FiveToneValues FiveToneValuesOf(const FiveToneSettings& rFive, Byte rLastOption) {
+  FiveToneValues values{};
+  for (std::size_t slot = 0; slot < values.size(); ++slot) {
+    const Place& place = kPlaces[slot];
+    switch (place.In) {
+      case Held::PageByte: values[slot] = rFive.PageBytes[place.Index]; break;
+      case Held::PageByte2: values[slot] = rFive.PageBytes2[place.Index]; break;
+      case Held::PageWord: values[slot] = rFive.PageWords[place.Index]; break;
+      case Held::LastOption: values[slot] = rLastOption; break;
+      case Held::None: break;
+    }
+  }
+  return values;
+}
+
+void SetFiveToneValues(const FiveToneValues& rValues, FiveToneSettings& rFive, Byte& rLastOption) {
+  for (std::size_t slot = 0; slot < rValues.size(); ++slot) {
+    const Place& place = kPlaces[slot];
+    switch (place.In) {
+      case Held::PageByte: rFive.PageBytes[place.Index] = ByteValue(rValues[slot]); break;
+      case Held::PageByte2: rFive.PageBytes2[place.Index] = ByteValue(rValues[slot]); break;
+      case Held::PageWord: rFive.PageWords[place.Index] = static_cast<Int16>(rValues[slot]); break;
+      case Held::LastOption: rLastOption = ByteValue(rValues[slot]); break;
+      case Held::None: break;
+    }
+  }
+}
+
+PageFields FiveToneFields() {
+  using enum FieldControl;
+  // Places from the page's image address. The tone duration is kept in units of 10 ms,
+  // which the codec converts itself.
+  static const PageField fields[] = {
+      {"FiveTone.Standard", kFiveToneStandardList, List, "Combo1_1", 60061, SlotChoices<kFiveToneStandardList>,
+       ImageByte(0x02), 0, "Settings.FiveTone.PageBytes[2]", kSectionOption},
+      {"FiveTone.DecodeResponse", kFiveToneResponseList, List, "Combo1_2", 60070, SlotChoices<kFiveToneResponseList>,
+       ImageByte(0x01), 0, "Settings.FiveTone.PageBytes[1]", kSectionOption},
+      {"FiveTone.ToneDuration", kFiveToneDurationList, List, "Combo1_3", 60071, SlotChoices<kFiveToneDurationList>,
+       kNotInImage, 0, "Settings.FiveTone.PageBytes[4]", kSectionOption},
+      {"FiveTone.PreSendDelay", kFiveTonePreSendList, List, "Combo1_4", 60081, SlotChoices<kFiveTonePreSendList>,
+       ImageByte(0x0B), 0, "Settings.FiveTone.PageBytes2[1]", kSectionOption},
+      {"FiveTone.ResetTime", kFiveToneResetList, List, "Combo1_5", 60307, SlotChoices<kFiveToneResetList>,
+       ImageByte(0x0E), 0, "Settings.FiveTone.PageBytes2[0]", kSectionOption},
+      {"FiveTone.PostSendDelay", kFiveTonePostSendList, List, "Combo1_6", 60308, SlotChoices<kFiveTonePostSendList>,
+       ImageByte(0x0C), 0, "Settings.FiveTone.PageBytes2[2]", kSectionOption},
+      {"FiveTone.RepeatInterval", kFiveToneRepeatList, List, "Combo1_7", 60309, SlotChoices<kFiveToneRepeatList>,
+       ImageByte(0x0D), 0, "Settings.FiveTone.PageBytes2[3]", kSectionOption},
+      {"FiveTone.FirstDigitDelay", kFiveToneFirstDigitList, List, "Combo1_8", 60310,
+       SlotChoices<kFiveToneFirstDigitList>, ImageByte(0x0F), 0, "Settings.FiveTone.PageWords[0]", kSectionOption},
+      {"FiveTone.PauseTime", kFiveTonePauseTimeList, List, "Combo1_9", 60311, SlotChoices<kFiveTonePauseTimeList>,
+       ImageByte(0x13), 0, "Settings.FiveTone.PageWords[1]", kSectionOption},
+      {"FiveTone.PauseDigit", kFiveTonePauseDigitList, List, "Combo1_10", 60314,
+       SlotChoices<kFiveTonePauseDigitList>, ImageByte(0x12), 0, "Settings.FiveTone.PageWords[2]", kSectionOption},
+      {"FiveTone.LastToneDuration", kFiveToneLastToneList, List, "Combo1_11", 60315,
+       SlotChoices<kFiveToneLastToneList>, ImageByte(0x14), 0, "FiveToneLastOption", kSectionOption},
+      {"FiveTone.DecodeHoldTime", kFiveToneDecodeHoldList, List, "Combo1_12", 60316,
+       SlotChoices<kFiveToneDecodeHoldList>, ImageByte(0x15), 0, "Settings.FiveTone.PageWords[3]", kSectionOption},
+      {"FiveTone.SideTone", FiveToneSlot::SideTone, Switch, "Check1", 60312, SlotChoices<FiveToneSlot::SideTone>,
+       ImageByte(0x10), 0, "Settings.FiveTone.PageWords[4]", kSectionOption},
+  };
+  return fields;
+}
+
 std::span<const FiveToneList> FiveTonePageListTable() { return ListTable(); }
 
 ChoiceTable FiveTonePageChoices(int rIndex) {
@@ -192,22 +273,12 @@ FiveTonePage OpenFiveTonePage(const AppState& rState) {
   FiveToneSettings& five = page.Five;
   page.OwnId = five.PageText.Display();
 
-  auto set = [&page](int rList, int rStored) {
-    page.Lists[static_cast<std::size_t>(rList)] = Position(FiveTonePageChoices(rList), rStored);
-  };
-  set(kFiveToneStandardList, five.PageBytes[2]);
-  set(kFiveToneResponseList, five.PageBytes[1]);
-  set(kFiveToneDurationList, ToneDurationOrDefault(five.PageBytes[4]));
-  set(kFiveTonePreSendList, five.PageBytes2[1]);
-  set(kFiveToneResetList, five.PageBytes2[0]);
-  set(kFiveTonePostSendList, five.PageBytes2[2]);
-  set(kFiveToneRepeatList, five.PageBytes2[3]);
-  set(kFiveToneFirstDigitList, five.PageWords[0]);
-  set(kFiveTonePauseTimeList, five.PageWords[1]);
-  set(kFiveTonePauseDigitList, five.PageWords[2]);
-  set(kFiveToneLastToneList, page.LastOption);
-  set(kFiveToneDecodeHoldList, five.PageWords[3]);
-  page.SideTone = five.PageWords[4] != 0;
+  FiveToneValues stored = FiveToneValuesOf(five, page.LastOption);
+  // A duration the radio does not know shows as the one it uses instead.
+  stored[kFiveToneDurationList] = ToneDurationOrDefault(stored[kFiveToneDurationList]);
+  for (const FiveToneList& list : ListTable())
+    page.Lists[static_cast<std::size_t>(list.Index)] = Position(list.Choices, stored[static_cast<std::size_t>(list.Index)]);
+  page.SideTone = stored[FiveToneSlot::SideTone] != 0;
 
   for (std::size_t i = 0; i < page.PttId.size(); ++i) CorrectCode(SpecialCode(five, i));
   ShowPttIdCodes(page);
@@ -295,19 +366,10 @@ void StoreFiveTonePage(FiveTonePage& rPage) {
   FiveToneSettings& five = rPage.Five;
   AssignIfChanged(five.PageText, rPage.OwnId);
   five.PageBytes[3] = ByteValue(static_cast<int>(rPage.OwnId.size()));
-  five.PageBytes[2] = ByteValue(StoredOf(rPage, kFiveToneStandardList));
-  five.PageBytes[1] = ByteValue(StoredOf(rPage, kFiveToneResponseList));
-  five.PageBytes[4] = ByteValue(StoredOf(rPage, kFiveToneDurationList));
-  five.PageBytes2[0] = ByteValue(StoredOf(rPage, kFiveToneResetList));
-  five.PageBytes2[1] = ByteValue(StoredOf(rPage, kFiveTonePreSendList));
-  five.PageBytes2[2] = ByteValue(StoredOf(rPage, kFiveTonePostSendList));
-  five.PageBytes2[3] = ByteValue(StoredOf(rPage, kFiveToneRepeatList));
-  five.PageWords[0] = static_cast<Int16>(StoredOf(rPage, kFiveToneFirstDigitList));
-  five.PageWords[2] = static_cast<Int16>(StoredOf(rPage, kFiveTonePauseDigitList));
-  five.PageWords[1] = static_cast<Int16>(StoredOf(rPage, kFiveTonePauseTimeList));
-  rPage.LastOption = ByteValue(StoredOf(rPage, kFiveToneLastToneList));
-  five.PageWords[3] = static_cast<Int16>(StoredOf(rPage, kFiveToneDecodeHoldList));
-  five.PageWords[4] = rPage.SideTone ? 1 : 0;
+  FiveToneValues values = FiveToneValuesOf(five, rPage.LastOption);
+  for (const FiveToneList& list : ListTable()) values[static_cast<std::size_t>(list.Index)] = StoredOf(rPage, list.Index);
+  values[FiveToneSlot::SideTone] = rPage.SideTone ? 1 : 0;
+  SetFiveToneValues(values, five, rPage.LastOption);
 
   for (std::size_t i = 0; i < rPage.PttId.size(); ++i) {
     FiveToneCode& code = SpecialCode(five, i);
@@ -524,12 +586,12 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
   const FiveTonePage page = OpenFiveTonePage(rState);
   ReportSection section;
   section.Key = "fivetone";
-  section.Title = LangOption(rState, kTextPage);
-  section.Rows.push_back({LangText(rState, kTextOwnId), page.OwnId});
-  for (const FiveToneList& list : ListTable())
-    section.Rows.push_back({LangOption(rState, list.LabelId),
-                            ChoiceText(rState, list.Choices, page.Lists[static_cast<std::size_t>(list.Index)])});
-  section.Rows.push_back({LangOption(rState, kTextSideTone), LangText(rState, page.SideTone ? kTextOn : kTextOff)});
+  section.Title = LangOption(rState, kTextFiveTonePage);
+  section.Rows.push_back({LangText(rState, kTextFiveToneOwnId), page.OwnId});
+  FiveToneValues shown{};
+  for (const FiveToneList& list : ListTable()) shown[static_cast<std::size_t>(list.Index)] = StoredOf(page, list.Index);
+  shown[FiveToneSlot::SideTone] = page.SideTone ? 1 : 0;
+  DescribeFields(rState, FiveToneFields(), shown, section);
   const int pttLabels[] = {kTextPttIdBegin, kTextPttIdEnd};
   for (std::size_t i = 0; i < page.PttId.size(); ++i) {
     const FiveTonePttIdInputs& ptt = page.PttId[i];
@@ -539,8 +601,8 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
   }
 
   ReportTable codes;
-  codes.Title = LangOption(rState, kTextCode);
-  for (const int id : {kTextNumber, kTextSpecialCall, kTextCode, kTextStandard, kTextDuration, kTextName})
+  codes.Title = LangOption(rState, kTextFiveToneCode);
+  for (const int id : {kTextFiveToneNumber, kTextFiveToneSpecialCall, kTextFiveToneCode, kTextFiveToneStandard, kTextFiveToneDuration, kTextFiveToneName})
     codes.Header.push_back(LangOption(rState, id));
   for (int row = 1; row <= kFiveToneCodes; ++row) {
     if (page.Five.Codes[static_cast<std::size_t>(row - 1)].Empty != 0) continue;
@@ -552,8 +614,8 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
   section.Tables.push_back(std::move(codes));
 
   ReportTable infos;
-  infos.Title = LangOption(rState, kTextInfoFrame);
-  for (const int id : {kTextNumber, kTextDecodeFunction, kTextDecodeResponse, kTextCode, kTextInfoName})
+  infos.Title = LangOption(rState, kTextFiveToneInfoFrame);
+  for (const int id : {kTextFiveToneNumber, kTextFiveToneDecodeFunction, kTextFiveToneDecodeResponse, kTextFiveToneCode, kTextFiveToneInfoName})
     infos.Header.push_back(LangOption(rState, id));
   for (int number = 1; number <= kFiveToneInfoCodes; ++number) {
     const InfoCodeInputs in = ShowInfoCode(page, number);
@@ -564,7 +626,7 @@ ReportSection DescribeFiveTonePage(const AppState& rState) {
 
   ReportTable tones;
   tones.Title = LangText(rState, kTextUserToneTable);
-  tones.Header = {LangOption(rState, kTextCode), LangOption(rState, kTextToneFrequency) + "(Hz)"};
+  tones.Header = {LangOption(rState, kTextFiveToneCode), LangOption(rState, kTextToneFrequency) + "(Hz)"};
   static constexpr std::string_view kDigits = "0123456789ABCDEF";
   for (std::size_t i = 0; i < kDigits.size(); ++i)
     tones.Rows.push_back({std::string(1, kDigits[i]), ToneBoxText(page.Five.ToneTable[i])});

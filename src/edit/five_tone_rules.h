@@ -14,9 +14,26 @@
 #include "codeplug/text_formats.h"
 #include "edit/choice_table.h"
 #include "edit/five_tone_codes.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
+
+// ---- Texts of the page and its dialogs (section "OPTION" unless noted) ----------------
+
+inline constexpr int kTextFiveTonePage = 60052;
+inline constexpr int kTextFiveToneNumber = 60053;
+inline constexpr int kTextFiveToneStandard = 60061;
+inline constexpr int kTextFiveToneSpecialCall = 60062;
+inline constexpr int kTextFiveToneCode = 60079;
+inline constexpr int kTextFiveToneDuration = 60080;
+inline constexpr int kTextFiveToneInfoFrame = 60095;
+inline constexpr int kTextFiveToneInfoName = 60096;
+inline constexpr int kTextFiveToneDecodeResponse = 60097;
+inline constexpr int kTextFiveToneName = 60305;
+inline constexpr int kTextFiveToneDecodeFunction = 60306;
+inline constexpr int kTextUserToneTable = 3103;  // section "OTHER"
+inline constexpr int kTextFiveToneOwnId = 3002;  // section "OTHER"
 
 // ---- Page lists ----------------------------------------------------------------------
 
@@ -35,12 +52,24 @@ inline constexpr int kFiveToneLastToneList = 11;
 inline constexpr int kFiveToneDecodeHoldList = 12;
 inline constexpr int kFiveTonePageLists = 12;
 
+// The page's plain settings by slot: the lists by their index, then the side tone. Their
+// values lie in the page's byte and word arrays and in the codeplug's last tone byte.
+namespace FiveToneSlot {
+enum : std::size_t { SideTone = kFiveTonePageLists + 1, Count };
+}  // namespace FiveToneSlot
+using FiveToneValues = std::array<int, FiveToneSlot::Count>;  // slot 0 unused
+FiveToneValues FiveToneValuesOf(const FiveToneSettings& rFive, Byte rLastOption);
+void SetFiveToneValues(const FiveToneValues& rValues, FiveToneSettings& rFive, Byte& rLastOption);
+
+// The rows of the plain settings, in slot order.
+PageFields FiveToneFields();
+
 struct FiveToneList {
   int Index = 0;    // n of Combo1(n)
   int LabelId = 0;  // section "OPTION"
   ChoiceTable Choices;
 };
-// The twelve lists in index order.
+// The twelve lists in index order, from the page's rows.
 std::span<const FiveToneList> FiveTonePageListTable();
 ChoiceTable FiveTonePageChoices(int rIndex);
 

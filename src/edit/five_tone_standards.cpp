@@ -44,7 +44,6 @@ constexpr std::array<Choice, kFiveToneStandardCount> MakeStandardChoices() {
 }
 constexpr std::array<Choice, kFiveToneStandardCount> kStandardChoices = MakeStandardChoices();
 
-constexpr int kTextToneFrequency = 60085;
 constexpr int kTextToneDuration = 60086;
 constexpr int kTextGroupCode = 60087;
 constexpr int kTextRepeatCode = 60088;

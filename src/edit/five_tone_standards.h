@@ -15,6 +15,7 @@ namespace px {
 struct AppState;
 
 inline constexpr int kFiveToneStandardCount = 14;
+inline constexpr int kTextToneFrequency = 60085;  // section "OPTION"
 
 struct FiveToneStandard {
   std::string_view Name;

@@ -79,7 +79,7 @@ bool DeriveRadioCodeplug(AppState& rState, const RadioIds& rIds, std::string& rE
   PageRefusals refusals;
   if (rIds.Dtmf) {
     if (!DtmfOwnIdOf(*rIds.Dtmf, rError)) return false;
-    DtmfPageInputs inputs = LoadDtmfInputs(derived.Current.Settings.Dtmf);
+    DtmfPageInputs inputs = LoadDtmfInputs(derived, derived.Current.Settings.Dtmf);
     inputs.OwnId = *rIds.Dtmf;
     ApplyOwnIdChange(inputs);
     if (!ApplyDtmfPage(derived, inputs, refusals)) {

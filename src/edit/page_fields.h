@@ -47,6 +47,10 @@ struct PageField {
   FieldChoices Choices = nullptr;  // lists; switches show off / on
   ImagePlace Image;
   int GroupId = 0;             // the frame the control sits in; its text leads the label
+  // The field's flattened record path where the page's record is not one array
+  // ("Settings.Dtmf.AniOn", "FiveToneLastOption"); empty: the page's RecordPath[Slot].
+  std::string_view Path = {};
+  std::string_view LabelSection = kSectionOther;  // the language section of LabelId and GroupId
 };
 
 using PageFields = std::span<const PageField>;
@@ -93,14 +97,27 @@ void DescribeFields(const AppState& rState, PageFields rFields, const Bytes& rSh
 // The row that declares a record path ("Settings.Scan[10]" → Scan.Group1), or null.
 const PageField* FieldOfPath(std::string_view rPath);
 
+// A stable English name without brackets for any flattened record path, as diff and show
+// give it: the declared field's name, else the path without "Settings." and with each
+// array element numbered from 1 after its array's singular
+// ("Settings.FiveTone.Codes[7].CodeBytes[1]" → "FiveTone.Code8.CodeByte2",
+// "Book[12].CallId" → "Book.Entry13.CallId").
+std::string FieldNameOfPath(std::string_view rPath);
+
 // The rows of the pages declared so far, under their page key and the record path of
-// the array their slots index.
+// the array their slots index (or of the record whose members they are).
 struct DeclaredPage {
   std::string_view Key;         // "scan", as the catalogue and the report name it
   std::string_view RecordPath;  // "Settings.Scan"
   PageFields Fields;
   int (*Value)(const Codeplug& rPlug, std::size_t rSlot);  // the stored value of a slot
+  void (*Store)(Codeplug& rPlug, std::size_t rSlot, int rValue) = nullptr;  // sets it
 };
 std::span<const DeclaredPage> DeclaredPages();
+
+// The flattened record path of a declared field ("Settings.Scan[10]", "Settings.Dtmf.AniOn").
+std::string FieldPath(const DeclaredPage& rPage, const PageField& rField);
+// The page that declares a record path, or null.
+const DeclaredPage* PageOfPath(std::string_view rPath);
 
 }  // namespace px

@@ -7,6 +7,7 @@
 #include "codeplug/number_text.h"
 #include "edit/codeplug_ops.h"
 #include "edit/generated_choices.h"
+#include "edit/option_rules.h"
 
 namespace px {
 
@@ -14,18 +15,9 @@ namespace {
 
 constexpr double kClock = 9600000;
 constexpr int kDefaultTones[kTwoToneTones] = {3217, 9281, 6265, 20438};  // 0.1 Hz
-constexpr int kTimingDefault3 = 5;   // 1.0
-constexpr int kTimingDefault4 = 10;  // 1000
+constexpr int kLongToneDefault = 10;  // 1.0 s, shown for a value the list lacks
+constexpr int kToneGapDefault = 10;   // 1000 ms
 
-// Header bytes.
-constexpr int kFormatByte = 4;
-constexpr int kTiming5Byte = 9;
-constexpr int kOptionByte = 10;
-constexpr int kSideToneByte = 11;
-constexpr int kTiming1Byte = 20;
-constexpr int kTiming2Byte = 21;
-constexpr int kTiming3Byte = 22;
-constexpr int kTiming4Byte = 23;
 
 constexpr Choice kFormats[kTwoToneFormats] = {
     {0, "A-B", 0},  {0, "A-C", 1},  {0, "A-D", 2},  {0, "B-A", 3},     {0, "B-C", 4},
@@ -37,6 +29,8 @@ constexpr std::pair<int, int> kFormatTones[kTwoToneFormats] = {
 constexpr Choice kDecodeOptions[] = {{60057, "None", 0, kSectionOption},
                                      {60058, "Alert Tone", 1, kSectionOption},
                                      {60059, "Alert + Transpond", 2, kSectionOption}};
+
+constexpr Choice kSideTone[] = {{kTextOptionOff, "OFF", 0}, {kTextOptionOn, "ON", 1}};
 
 int BigEndian(Byte rHigh, Byte rLow) { return rHigh << 8 | rLow; }
 void PutBigEndian(Byte& rHigh, Byte& rLow, int rValue) {
@@ -96,6 +90,7 @@ int EntryDivisorOf(double rHz) { return rHz > 0 ? static_cast<int>(kClock / (16 
 double ClampTone(double rHz) { return std::clamp(rHz, kTwoToneLowest, kTwoToneHighest); }
 
 ChoiceTable TwoToneFormatChoices() { return kFormats; }
+ChoiceTable TwoToneSideToneChoices() { return kSideTone; }
 ChoiceTable TwoToneDecodeOptionChoices() { return kDecodeOptions; }
 
 ChoiceTable TwoToneToneTimeChoices() {
@@ -112,6 +107,30 @@ ChoiceTable TwoToneResetChoices() {
   static const GeneratedChoices table(
       251, [](int i) { return FormatOneDecimal(i / 10.0); }, [](int i) { return i; });
   return table.Table();
+}
+
+PageFields TwoToneFields() {
+  using enum FieldControl;
+  // Places in the image: the radio keeps the header in its own order.
+  static const PageField fields[] = {
+      {"TwoTone.Format", TwoToneSlot::Format, List, "Combo2_0", 60049, FixedChoices<TwoToneFormatChoices>,
+       ImageByte(15), 0, {}, kSectionOption},
+      {"TwoTone.DecodeResponse", TwoToneSlot::DecodeOption, List, "Combo2_1", 60050,
+       FixedChoices<TwoToneDecodeOptionChoices>, ImageByte(8), 0, {}, kSectionOption},
+      {"TwoTone.FirstToneTime", TwoToneSlot::FirstToneTime, List, "Combo1_0", 60045,
+       FixedChoices<TwoToneToneTimeChoices>, ImageByte(9), 0, {}, kSectionOption},
+      {"TwoTone.SecondToneTime", TwoToneSlot::SecondToneTime, List, "Combo1_1", 60046,
+       FixedChoices<TwoToneToneTimeChoices>, ImageByte(10), 0, {}, kSectionOption},
+      {"TwoTone.LongToneTime", TwoToneSlot::LongToneTime, List, "Combo1_2", 60047,
+       FixedChoices<TwoToneToneTimeChoices>, ImageByte(11), 0, {}, kSectionOption},
+      {"TwoTone.ToneGap", TwoToneSlot::ToneGap, List, "Combo1_3", 60048, FixedChoices<TwoToneGapChoices>,
+       ImageByte(12), 0, {}, kSectionOption},
+      {"TwoTone.ResetTime", TwoToneSlot::ResetTime, List, "Combo1_4", 60307, FixedChoices<TwoToneResetChoices>,
+       ImageByte(13), 0, {}, kSectionOption},
+      {"TwoTone.SideTone", TwoToneSlot::SideTone, Switch, "Check1", 60312, FixedChoices<TwoToneSideToneChoices>,
+       ImageByte(14), 0, {}, kSectionOption},
+  };
+  return fields;
 }
 
 std::pair<int, int> FormatTones(int rFormat) {
@@ -139,16 +158,13 @@ TwoTonePage OpenTwoTonePage(const AppState& rState) {
   for (int k = 0; k < kTwoToneEntries; ++k) page.Rows[At(k)] = TwoToneRowOf(page.Scratch.Entries[At(k)]);
 
   TwoTonePageInputs& in = page.Inputs;
-  in.Format = PositionOfStored(kFormats, header[kFormatByte]);
-  in.DecodeOption = PositionOfStored(kDecodeOptions, header[kOptionByte]);
-  in.Timing1 = PositionOfStored(TwoToneToneTimeChoices(), header[kTiming1Byte]);
-  in.Timing2 = PositionOfStored(TwoToneToneTimeChoices(), header[kTiming2Byte]);
-  in.Timing3 = PositionOfStored(TwoToneToneTimeChoices(), header[kTiming3Byte], kTimingDefault3);
-  in.Timing4 = PositionOfStored(TwoToneGapChoices(), header[kTiming4Byte], kTimingDefault4);
-  in.Timing5 = PositionOfStored(TwoToneResetChoices(), header[kTiming5Byte]);
-
-  if (header[kSideToneByte] > 1) header[kSideToneByte] = 0;
-  in.SideTone = header[kSideToneByte] == 1;
+  header = ShownFields(rState, TwoToneFields(), header);
+  // Tone times the lists lack show these entries rather than the first.
+  const auto& stored = rState.Current.Settings.TwoTone.Header;
+  if (PositionOfStored(TwoToneToneTimeChoices(), stored[TwoToneSlot::LongToneTime], -1) < 0)
+    header[TwoToneSlot::LongToneTime] = kLongToneDefault;
+  if (PositionOfStored(TwoToneGapChoices(), stored[TwoToneSlot::ToneGap], -1) < 0)
+    header[TwoToneSlot::ToneGap] = kToneGapDefault;
   for (int which = 0; which < 2; ++which)
     if (DecodeDivisor(page.Scratch, which) == 0) SetDecodeDivisor(page.Scratch, which, kTwoToneDefaultDivisor);
 
@@ -229,22 +245,9 @@ void CommitTwoToneCell(TwoToneEntry& rEntry, TwoToneRow& rRow, int rColumn, std:
 }
 
 void StoreTwoToneInputs(const TwoTonePageInputs& rIn, TwoToneSettings& rPage) {
-  auto& header = rPage.Header;
-  const auto stored = [](ChoiceTable rTable, int rPosition) {
-    return static_cast<Byte>(StoredAtPosition(rTable, rPosition));
-  };
-  header[kOptionByte] = stored(kDecodeOptions, rIn.DecodeOption);
-  header[kTiming4Byte] = stored(TwoToneGapChoices(), rIn.Timing4);
-  header[kTiming3Byte] = stored(TwoToneToneTimeChoices(), rIn.Timing3);
-  header[kTiming1Byte] = stored(TwoToneToneTimeChoices(), rIn.Timing1);
-  header[kTiming2Byte] = stored(TwoToneToneTimeChoices(), rIn.Timing2);
-  header[kTiming5Byte] = stored(TwoToneResetChoices(), rIn.Timing5);
-  header[kSideToneByte] = rIn.SideTone ? 1 : 0;
-  header[kFormatByte] = stored(kFormats, rIn.Format);
-
   std::array<double, kTwoToneTones> hz{};
   for (int t = 0; t < kTwoToneTones; ++t) hz[At(t)] = ToneAtOk(rIn.Tones[At(t)]);
-  const auto [first, second] = FormatTones(rIn.Format);
+  const auto [first, second] = FormatTones(rPage.Header[TwoToneSlot::Format]);
   const double f1 = hz[At(first)];
   const double f2 = second >= 0 ? hz[At(second)] : 0;
   const auto setDecode = [&rPage](int rWhich, double rHz) {
@@ -275,19 +278,12 @@ ReportSection DescribeTwoTonePage(const AppState& rState) {
   ReportSection section;
   section.Key = "twotone";
   section.Title = LangOption(rState, 60051);
-  const auto row = [&](std::string rLabel, std::string rValue) {
-    section.Rows.push_back({std::move(rLabel), std::move(rValue)});
-  };
-  row(LangOption(rState, 60049), ChoiceText(rState, kFormats, in.Format));
-  row(LangOption(rState, 60050), ChoiceText(rState, kDecodeOptions, in.DecodeOption));
+  // The tones follow the decode response.
+  const PageFields fields = TwoToneFields();
+  DescribeFields(rState, fields.first(2), page.Scratch.Header, section);
   for (int t = 0; t < kTwoToneTones; ++t)
-    row(LangOption(rState, 60056) + static_cast<char>('A' + t), in.Tones[At(t)]);
-  row(LangOption(rState, 60045), ChoiceText(rState, TwoToneToneTimeChoices(), in.Timing1));
-  row(LangOption(rState, 60046), ChoiceText(rState, TwoToneToneTimeChoices(), in.Timing2));
-  row(LangOption(rState, 60047), ChoiceText(rState, TwoToneToneTimeChoices(), in.Timing3));
-  row(LangOption(rState, 60048), ChoiceText(rState, TwoToneGapChoices(), in.Timing4));
-  row(LangOption(rState, 60307), ChoiceText(rState, TwoToneResetChoices(), in.Timing5));
-  row(LangOption(rState, 60312), LangText(rState, in.SideTone ? 1756 : 1755));
+    section.Rows.push_back({LangOption(rState, 60056) + static_cast<char>('A' + t), in.Tones[At(t)]});
+  DescribeFields(rState, fields.subspan(2), page.Scratch.Header, section);
 
   ReportTable codes;
   codes.Header = {LangOption(rState, 60053), LangOption(rState, 60054), LangOption(rState, 60055),

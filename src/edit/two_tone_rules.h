@@ -11,6 +11,7 @@
 
 #include "app/app_state.h"
 #include "edit/choice_table.h"
+#include "edit/page_fields.h"
 #include "edit/report_section.h"
 
 namespace px {
@@ -32,6 +33,25 @@ inline constexpr int kTwoToneColumnSecond = 2;
 inline constexpr int kTwoToneColumnName = 3;
 
 // ---- Header fields -----------------------------------------------------------------
+
+// The header bytes of the plain settings, by their index in the header. The others hold
+// the two decode tones, their divisors and tones A..D, 16 bits each.
+namespace TwoToneSlot {
+enum : std::size_t {
+  Format = 4,
+  ResetTime = 9,
+  DecodeOption = 10,
+  SideTone = 11,
+  FirstToneTime = 20,
+  SecondToneTime = 21,
+  LongToneTime = 22,
+  ToneGap = 23,
+};
+}  // namespace TwoToneSlot
+
+// The rows of the plain settings, in report order (the tones come after the decode
+// response there, after the format in the dialog).
+PageFields TwoToneFields();
 
 // Decode tones and divisors are kept high byte first, tones A..D low byte first.
 int DecodeTone(const TwoToneSettings& rPage, int rWhich);     // rWhich 0 or 1
@@ -59,6 +79,7 @@ double ClampTone(double rHz);
 // ---- Lists ---------------------------------------------------------------------------
 
 ChoiceTable TwoToneFormatChoices();        // "A-B" .. "Long C", store 0..14
+ChoiceTable TwoToneSideToneChoices();      // OFF, ON
 ChoiceTable TwoToneDecodeOptionChoices();  // OPTION 60057..60059
 ChoiceTable TwoToneToneTimeChoices();      // Timing1..3: "0.5" .. "10.0" store 5..100
 ChoiceTable TwoToneGapChoices();           // Timing4: "0" .. "2000" store 0..20
@@ -81,21 +102,13 @@ struct TwoToneRow {
 };
 
 struct TwoTonePageInputs {
-  int Format = 0;        // list positions
-  int DecodeOption = 0;
-  int Timing1 = 0;
-  int Timing2 = 0;
-  int Timing3 = 0;
-  int Timing4 = 0;
-  int Timing5 = 0;
-  bool SideTone = false;
   std::array<std::string, kTwoToneTones> Tones;  // box texts in Hz
   bool operator==(const TwoTonePageInputs&) const = default;
 };
 
 // What the dialog works on between opening and OK.
 struct TwoTonePage {
-  TwoToneSettings Scratch;  // side tone and zero divisors corrected
+  TwoToneSettings Scratch;  // the plain settings as shown, zero divisors corrected
   TwoTonePageInputs Inputs;
   std::array<TwoToneRow, kTwoToneEntries> Rows;
 };
@@ -129,8 +142,9 @@ TwoToneCell EnterWalk(TwoToneCell rFrom, std::string_view rText);
 // first tone typed into an empty row starts the entry: second tone and name cleared.
 void CommitTwoToneCell(TwoToneEntry& rEntry, TwoToneRow& rRow, int rColumn, std::string_view rText);
 
-// OK: the inputs into the scratch header, the scratch page into rState.Current, then the
-// channels that pointed at a freed entry are renumbered.
+// OK: the tone boxes into the scratch header (with the decode tones of its format), the
+// scratch page into rState.Current, then the channels that pointed at a freed entry are
+// renumbered.
 void StoreTwoToneInputs(const TwoTonePageInputs& rInputs, TwoToneSettings& rPage);
 void ApplyTwoTonePage(AppState& rState, const TwoTonePage& rPage);
 

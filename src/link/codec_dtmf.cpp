@@ -1,5 +1,7 @@
 // The DTMF page: single values, kill and stun codes, PTT ID codes, code memories.
 
+#include "edit/dtmf_rules.h"
+#include "link/codec_fields.h"
 #include "link/codec_parts.h"
 #include "link/image_bytes.h"
 
@@ -31,15 +33,21 @@ void DecodeDtmfCode(DtmfCodeField<M>& rCode, const RadioImage& rImage, std::size
 
 bool IsDtmfLetter(int rValue) { return rValue >= 10 && rValue <= 15; }
 
+// Values the radio cannot use, both ways: the separator "*", no group, no response,
+// no first digit delay.
+void CorrectValues(DtmfSettings& rPage) {
+  if (!IsDtmfLetter(rPage.SeparatorDigit)) rPage.SeparatorDigit = 14;
+  if (!IsDtmfLetter(rPage.GroupDigit)) rPage.GroupDigit = 255;
+  if (rPage.DecodeResponse > 2) rPage.DecodeResponse = 0;
+  if (rPage.FirstDigitDelay > 250) rPage.FirstDigitDelay = 0;
+}
+
 }  // namespace
 
 void EncodeDtmf(Codeplug& rPlug, RadioImage& rImage) {
   DtmfSettings& d = rPlug.Settings.Dtmf;
   // Out-of-range values are corrected in the codeplug as they are stored.
-  if (!IsDtmfLetter(d.SeparatorDigit)) d.SeparatorDigit = 14;
-  if (!IsDtmfLetter(d.GroupDigit)) d.GroupDigit = 255;
-  if (d.DecodeResponse > 2) d.DecodeResponse = 0;
-  if (d.FirstDigitDelay > 250) d.FirstDigitDelay = 0;
+  CorrectValues(d);
   std::string selfId = TextUpToNul(d.SelfId);
   if (IsDecimalText(selfId)) {
     if (selfId.size() < 3) selfId.append(3 - selfId.size(), '0');
@@ -49,16 +57,8 @@ void EncodeDtmf(Codeplug& rPlug, RadioImage& rImage) {
   d.SelfId.Assign(selfId);
 
   ImageArea values(rImage, kDtmfValuesAt, 16);
-  values.Put(0x0, ByteField(d.SeparatorDigit));
-  values.Put(0x1, ByteField(d.GroupDigit));
-  values.Put(0x2, ByteField(d.DecodeResponse));
-  values.Put(0x3, ByteField(d.PreSendDelay));
-  values.Put(0x4, ByteField(d.FirstDigitDelay));
-  values.Put(0x5, ByteField(d.ResetTime));
+  EncodeFields(DtmfFields(), DtmfValuesOf(d), values);
   PutDigitBytes(values, 0x7, std::string_view(selfId).substr(0, 3));
-  values.Put(0xD, ByteField(d.SideTone));
-  values.Put(0xE, ByteField(d.PostSendDelay));
-  values.Put(0xF, ByteField(d.PauseTime));
 
   EncodeDtmfCode(d.KillCode, ImageArea(rImage, 0x02F0, 8));
   EncodeDtmfCode(d.StunCode, ImageArea(rImage, 0x02F8, 8));
@@ -71,12 +71,10 @@ void EncodeDtmf(Codeplug& rPlug, RadioImage& rImage) {
 void DecodeDtmf(Codeplug& rPlug, const RadioImage& rImage) {
   DtmfSettings& d = rPlug.Settings.Dtmf;
   const auto at = [&rImage](std::size_t rOffset) { return rImage[kDtmfValuesAt + rOffset]; };
-  d.SeparatorDigit = IsDtmfLetter(at(0x0)) ? at(0x0) : 14;
-  d.GroupDigit = IsDtmfLetter(at(0x1)) ? at(0x1) : 255;
-  d.DecodeResponse = at(0x2) > 2 ? 0 : at(0x2);
-  d.PreSendDelay = at(0x3);
-  d.FirstDigitDelay = at(0x4) > 250 ? 0 : at(0x4);
-  d.ResetTime = at(0x5);
+  DtmfValues values = DtmfValuesOf(d);
+  DecodeFields(DtmfFields(), rImage, kDtmfValuesAt, values);
+  SetDtmfValues(values, d);
+  CorrectValues(d);
   std::string selfId;
   for (std::size_t i = 0x7; i <= 0x9; ++i) {
     if (at(i) > 9) {
@@ -86,9 +84,6 @@ void DecodeDtmf(Codeplug& rPlug, const RadioImage& rImage) {
     selfId.push_back(static_cast<char>('0' + at(i)));
   }
   d.SelfId.Assign(selfId);
-  d.SideTone = at(0xD);
-  d.PostSendDelay = at(0xE);
-  d.PauseTime = at(0xF);
 
   DecodeDtmfCode(d.KillCode, rImage, 0x02F0);
   DecodeDtmfCode(d.StunCode, rImage, 0x02F8);

@@ -1,8 +1,10 @@
 // The 5-Tone page: page values and own ID, tone table, information codes, the two
 // PTT ID (special) codes and the 100 codes with their bit map.
 
-#include "link/codec_parts.h"
 #include "codeplug/text_formats.h"
+#include "edit/five_tone_rules.h"
+#include "link/codec_fields.h"
+#include "link/codec_parts.h"
 #include "link/image_bytes.h"
 
 namespace px {
@@ -97,7 +99,8 @@ void DecodeInfoCode(FiveToneInfoCode& rInfo, const RadioImage& rImage, std::size
 void EncodeFiveTone(const Codeplug& rPlug, RadioImage& rImage) {
   const FiveToneSettings& five = rPlug.Settings.FiveTone;
   ImageArea page(rImage, kFiveTonePageAt, 0x16);
-  for (std::size_t i = 0; i < 4; ++i) page.Put(i, five.PageBytes[i]);
+  page.Put(0, five.PageBytes[0]);
+  page.Put(3, five.PageBytes[3]);  // the own ID's length
   page.Put(4, DurationByte(five.PageBytes[4]));
 
   const std::size_t idLength = five.PageBytes[3];
@@ -113,17 +116,8 @@ void EncodeFiveTone(const Codeplug& rPlug, RadioImage& rImage) {
       throw EncodeFailure("own ID holds a character that is not a decimal digit");
     }
   }
-  page.Put(0x0B, five.PageBytes2[1]);
-  page.Put(0x0C, five.PageBytes2[2]);
-  page.Put(0x0D, five.PageBytes2[3]);
-  page.Put(0x0E, five.PageBytes2[0]);
-  page.Put(0x0F, ByteField(five.PageWords[0]));
-  page.Put(0x10, ByteField(five.PageWords[4]));
-  page.Put(0x11, ByteField(five.PageWords[5]));
-  page.Put(0x12, ByteField(five.PageWords[2]));
-  page.Put(0x13, ByteField(five.PageWords[1]));
-  page.Put(0x14, rPlug.FiveToneLastOption);
-  page.Put(0x15, ByteField(five.PageWords[3]));
+  EncodeFields(FiveToneFields(), FiveToneValuesOf(five, rPlug.FiveToneLastOption), page);
+  page.Put(0x11, ByteField(five.PageWords[5]));  // the ANI separator of the special calls
 
   ImageArea table(rImage, kFiveToneTableAt, 32);
   for (std::size_t i = 0; i < five.ToneTable.size(); ++i) {
@@ -152,7 +146,11 @@ void EncodeFiveTone(const Codeplug& rPlug, RadioImage& rImage) {
 void DecodeFiveTone(Codeplug& rPlug, const RadioImage& rImage) {
   FiveToneSettings& five = rPlug.Settings.FiveTone;
   const auto at = [&rImage](std::size_t rOffset) { return rImage[kFiveTonePageAt + rOffset]; };
-  for (std::size_t i = 0; i < 4; ++i) five.PageBytes[i] = at(i);
+  FiveToneValues values = FiveToneValuesOf(five, rPlug.FiveToneLastOption);
+  DecodeFields(FiveToneFields(), rImage, kFiveTonePageAt, values);
+  SetFiveToneValues(values, five, rPlug.FiveToneLastOption);
+  five.PageBytes[0] = at(0);
+  five.PageBytes[3] = at(3);
   five.PageBytes[4] = DurationMs(at(4));
   // The own ID field holds 6 characters and each byte gives at least one, so no more
   // than 6 bytes can matter.
@@ -160,17 +158,7 @@ void DecodeFiveTone(Codeplug& rPlug, const RadioImage& rImage) {
   const std::size_t idLength = std::min<std::size_t>(five.PageBytes[3], five.PageText.Size);
   for (std::size_t i = 0; i < idLength; ++i) ownId += std::to_string(at(5 + i));
   AssignWithNul(five.PageText, ownId);
-  five.PageBytes2[1] = at(0x0B);
-  five.PageBytes2[2] = at(0x0C);
-  five.PageBytes2[3] = at(0x0D);
-  five.PageBytes2[0] = at(0x0E);
-  five.PageWords[0] = at(0x0F);
-  five.PageWords[4] = at(0x10);
   five.PageWords[5] = at(0x11);
-  five.PageWords[2] = at(0x12);
-  five.PageWords[1] = at(0x13);
-  rPlug.FiveToneLastOption = at(0x14);
-  five.PageWords[3] = at(0x15);
 
   for (std::size_t i = 0; i < five.ToneTable.size(); ++i)
     five.ToneTable[i] = static_cast<Int16>(rImage[kFiveToneTableAt + 2 * i] |

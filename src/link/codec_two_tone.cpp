@@ -1,15 +1,20 @@
 // The 2-Tone page: header, entries and their bit map.
 
+#include <utility>
+
+#include "edit/two_tone_rules.h"
+#include "link/codec_fields.h"
 #include "link/codec_parts.h"
 #include "link/image_bytes.h"
 
 namespace px {
 namespace {
 
-// Header byte stored at 0x0300 + i. The radio keeps each 16-bit value high byte first.
-constexpr std::size_t kHeaderOrder[24] = {1,  0,  3,  2, 6,  5,  8,  7,  10, 20, 21, 22,
-                                          23, 9,  11, 4, 13, 12, 15, 14, 17, 16, 19, 18};
-constexpr std::size_t kDecodeFormat = 4;
+// The bytes of the header's 16-bit values, as {offset from 0x0300, header byte}, in the
+// radio's own order; the plain settings' rows say where theirs lie.
+constexpr std::pair<std::size_t, std::size_t> kWordBytes[] = {
+    {0, 1},   {1, 0},   {2, 3},   {3, 2},   {4, 6},   {5, 5},   {6, 8},   {7, 7},
+    {16, 13}, {17, 12}, {18, 15}, {19, 14}, {20, 17}, {21, 16}, {22, 19}, {23, 18}};
 constexpr std::size_t kEntryBytes = 16;
 
 }  // namespace
@@ -17,7 +22,8 @@ constexpr std::size_t kEntryBytes = 16;
 void EncodeTwoTone(const Codeplug& rPlug, RadioImage& rImage) {
   const TwoToneSettings& two = rPlug.Settings.TwoTone;
   ImageArea header(rImage, kTwoToneHeaderAt, 24);
-  for (std::size_t i = 0; i < 24; ++i) header.Put(i, two.Header[kHeaderOrder[i]]);
+  for (const auto& [at, byte] : kWordBytes) header.Put(at, two.Header[byte]);
+  EncodeFields(TwoToneFields(), two.Header, header);
 
   ImageArea map(rImage, kTwoToneMap, 4);
   for (std::size_t k = 0; k < two.Entries.size(); ++k) {
@@ -35,8 +41,9 @@ void EncodeTwoTone(const Codeplug& rPlug, RadioImage& rImage) {
 
 void DecodeTwoTone(Codeplug& rPlug, const RadioImage& rImage) {
   TwoToneSettings& two = rPlug.Settings.TwoTone;
-  for (std::size_t i = 0; i < 24; ++i) two.Header[kHeaderOrder[i]] = rImage[kTwoToneHeaderAt + i];
-  if (two.Header[kDecodeFormat] > 14) two.Header[kDecodeFormat] = 0;
+  for (const auto& [at, byte] : kWordBytes) two.Header[byte] = rImage[kTwoToneHeaderAt + at];
+  DecodeFields(TwoToneFields(), rImage, kTwoToneHeaderAt, two.Header);
+  if (two.Header[TwoToneSlot::Format] > 14) two.Header[TwoToneSlot::Format] = 0;
 
   for (std::size_t k = 0; k < two.Entries.size(); ++k) {
     TwoToneEntry& entry = two.Entries[k];

@@ -7,15 +7,15 @@
 namespace px {
 namespace {
 
+constexpr int kStar = 4;  // positions in the separator list
+constexpr int kHash = 5;
+
 DtmfPageInputs InputsWith(std::string rOwnId, int rSeparator) {
   DtmfPageInputs in;
   in.OwnId = std::move(rOwnId);
-  in.Separator = rSeparator;
+  in.Values[DtmfSlot::Separator] = static_cast<Int16>(10 + rSeparator);  // "A" stores 10
   return in;
 }
-
-constexpr int kStar = 4;
-constexpr int kHash = 5;
 
 TEST(DtmfRules, OpeningCorrectsValuesOutsideTheLists) {
   DtmfSettings page;
@@ -65,14 +65,15 @@ TEST(DtmfRules, ListsShowAndStoreTheirValues) {
   page.SeparatorDigit = 15;
   page.FirstDigitDelay = 30;
   page.SelfId.Assign("7");
-  const DtmfPageInputs in = LoadDtmfInputs(page);
-  EXPECT_EQ(in.Group, 0);
-  EXPECT_EQ(in.PauseTime, 0);
-  EXPECT_EQ(in.PreSendDelay, 19);
-  EXPECT_EQ(in.PostSendDelay, 0);
-  EXPECT_EQ(in.ResetTime, 125);
-  EXPECT_EQ(in.Separator, kHash);
-  EXPECT_EQ(in.FirstDigitDelay, 30);
+  AppState state;
+  const DtmfPageInputs in = LoadDtmfInputs(state, page);
+  EXPECT_EQ(in.Values[DtmfSlot::Group], 255);       // off
+  EXPECT_EQ(in.Values[DtmfSlot::PauseTime], 0);     // off
+  EXPECT_EQ(in.Values[DtmfSlot::PreSendDelay], 20);
+  EXPECT_EQ(in.Values[DtmfSlot::PostSendDelay], 1);  // the first entry, 10 ms
+  EXPECT_EQ(in.Values[DtmfSlot::ResetTime], 125);
+  EXPECT_EQ(in.Values[DtmfSlot::Separator], 10 + kHash);
+  EXPECT_EQ(in.Values[DtmfSlot::FirstDigitDelay], 30);
   EXPECT_EQ(in.OwnId, "007");
 
   DtmfSettings stored;
@@ -86,7 +87,6 @@ TEST(DtmfRules, ListsShowAndStoreTheirValues) {
   EXPECT_EQ(stored.FirstDigitDelay, 30);
   EXPECT_EQ(stored.SelfId.Display(), "007");
 
-  AppState state;
   EXPECT_EQ(ChoiceText(state, DtmfResetTimeChoices(), 125), "12.5");
   EXPECT_EQ(ChoiceText(state, DtmfSendDelayChoices(), 249), "2500");
   EXPECT_EQ(ChoiceText(state, DtmfPauseTimeChoices(), 1), "5");
@@ -113,7 +113,8 @@ TEST(DtmfRules, CodesAreShownAndStoredInTheirTwoForms) {
   page.KillCode.Digits.Assign("9");
   page.KillCode.Length = 40;  // more than the field: all of it
   page.StunCode.Length = -1;
-  DtmfPageInputs in = LoadDtmfInputs(page);
+  AppState state;
+  DtmfPageInputs in = LoadDtmfInputs(state, page);
   EXPECT_EQ(in.Codes[0], "1*2#");
   EXPECT_EQ(in.Codes[1], "123");
   EXPECT_EQ(in.Codes[kDtmfKillBox], "9");
@@ -196,7 +197,7 @@ TEST(DtmfRules, KillEqualToStunIsRefusedAndStoresNothing) {
   AppState state;
   ResetToDefaults(state.Current);
   const Codeplug before = state.Current;
-  DtmfPageInputs in = LoadDtmfInputs(state.Current.Settings.Dtmf);
+  DtmfPageInputs in = LoadDtmfInputs(state, state.Current.Settings.Dtmf);
   in.Codes[kDtmfKillBox] = "123";
   in.Codes[kDtmfStunBox] = "123";
   in.OwnId = "9";
@@ -220,7 +221,7 @@ TEST(DtmfRules, OkWithoutChangeKeepsTheDefaultPage) {
   AppState state;
   ResetToDefaults(state.Current);
   DtmfSettings page = state.Current.Settings.Dtmf;
-  StoreDtmfInputs(LoadDtmfInputs(page), page);
+  StoreDtmfInputs(LoadDtmfInputs(state, page), page);
   // Codes the defaults leave as spaces come back as spaces; every value is kept.
   EXPECT_EQ(page, state.Current.Settings.Dtmf);
 }

@@ -45,7 +45,8 @@ TEST_F(PageFieldsTest, EveryRowIsItsOwnSettingAndNamedInBothLanguages) {
       EXPECT_NE(field.Choices, nullptr) << name;
       for (const int language : {kEnglish, kChinese}) {
         SetLanguage(mState, language);
-        EXPECT_FALSE(LangText(mState, field.LabelId).empty()) << name << " in language " << language;
+        EXPECT_FALSE(LangLookup(mState, field.LabelSection, std::to_string(field.LabelId)).empty())
+            << name << " in language " << language;
         EXPECT_FALSE(field.Choices(mState).Empty() && field.Control == FieldControl::Switch) << name;
       }
     }
@@ -58,16 +59,13 @@ TEST_F(PageFieldsTest, DiffNamesEveryDeclaredFieldWithoutAnIndex) {
   for (const DeclaredPage& page : DeclaredPages()) {
     for (const PageField& field : page.Fields) {
       AppState after = mState;
-      const std::string path = std::string(page.RecordPath) + "[" + std::to_string(field.Slot) + "]";
+      const std::string path = FieldPath(page, field);
       ASSERT_EQ(FieldOfPath(path), &field) << path;
       // Change the stored value whether or not the control shows a difference.
       for (const int delta : {1, 100}) {
-        auto& plug = after.Current.Settings;
         const int now = page.Value(after.Current, field.Slot);
-        if (page.Key == "options") plug.Options.OptionValues[field.Slot] = static_cast<Int16>(now + delta);
-        else if (page.Key == "scan") plug.Scan[field.Slot] = static_cast<Byte>(now + delta);
-        else if (page.Key == "alert") plug.Alert[field.Slot] = static_cast<Byte>(now + delta);
-        else if (page.Key == "keys") plug.KeyFunctions[field.Slot] = static_cast<Byte>(now + delta);
+        page.Store(after.Current, field.Slot, now + delta);
+        ASSERT_NE(page.Value(after.Current, field.Slot), now) << field.Name;
         const auto differences = DiffCodeplugs(mState, after);
         EXPECT_FALSE(differences.empty()) << field.Name;
         for (const auto& d : differences) EXPECT_EQ(d.Where.find('['), std::string::npos) << DifferenceLine(d);

@@ -20,7 +20,7 @@ TEST(SignallingPagesImage, EditedPagesReachTheImageAndReadBack) {
   state.Current.ChannelCount = 1;
   test::ScriptedUi ui;
 
-  DtmfPageInputs dtmf = LoadDtmfInputs(state.Current.Settings.Dtmf);
+  DtmfPageInputs dtmf = LoadDtmfInputs(state, state.Current.Settings.Dtmf);
   dtmf.Codes[0] = "1*2#";
   dtmf.Codes[kDtmfKillBox] = "123";
   dtmf.OwnId = "45";
@@ -29,7 +29,7 @@ TEST(SignallingPagesImage, EditedPagesReachTheImageAndReadBack) {
   TwoTonePage twoTone = OpenTwoTonePage(state);
   CommitTwoToneCell(twoTone.Scratch.Entries[3], twoTone.Rows[3], kTwoToneColumnFirst, "1000");
   CommitTwoToneCell(twoTone.Scratch.Entries[3], twoTone.Rows[3], kTwoToneColumnName, "AB");
-  twoTone.Inputs.Format = 13;  // Long B
+  twoTone.Scratch.Header[TwoToneSlot::Format] = 13;  // Long B
   twoTone.Inputs.Tones[1] = "1000";
   ApplyTwoTonePage(state, twoTone);
 
@@ -56,7 +56,7 @@ TEST(SignallingPagesImage, EditedPagesReachTheImageAndReadBack) {
   const Codeplug edited = state.Current;
   AppState read;
   DecodeCodeplug(read, image);
-  EXPECT_EQ(LoadDtmfInputs(read.Current.Settings.Dtmf), LoadDtmfInputs(edited.Settings.Dtmf));
+  EXPECT_EQ(LoadDtmfInputs(read, read.Current.Settings.Dtmf), LoadDtmfInputs(state, edited.Settings.Dtmf));
   EXPECT_EQ(OpenTwoTonePage(read).Rows, OpenTwoTonePage(state).Rows);
   EXPECT_EQ(read.Current.Settings.TwoTone.Header, edited.Settings.TwoTone.Header);
 }

@@ -67,7 +67,7 @@ TEST(TwoToneRules, HeaderFieldsKeepTheirByteOrders) {
 TEST(TwoToneRules, LongFormatStoresOneDecodeTone) {
   AppState state = DefaultState();
   TwoTonePage page = OpenTwoTonePage(state);
-  page.Inputs.Format = kLongB;
+  page.Scratch.Header[TwoToneSlot::Format] = kLongB;
   page.Inputs.Tones[1] = "1000.0";
   ApplyTwoTonePage(state, page);
   const auto& header = state.Current.Settings.TwoTone.Header;
@@ -106,11 +106,10 @@ TEST(TwoToneRules, OpeningShowsDefaultsForZeroValues) {
   EXPECT_EQ(DecodeDivisor(page.Scratch, 0), kTwoToneDefaultDivisor);
   EXPECT_EQ(page.Scratch.Header[5], 7);
   EXPECT_EQ(page.Scratch.Header[6], 51);
-  EXPECT_EQ(page.Inputs.Timing3, 5);
-  EXPECT_EQ(page.Inputs.Timing4, 10);
-  EXPECT_EQ(page.Inputs.Timing1, 0);
-  EXPECT_FALSE(page.Inputs.SideTone);
-  EXPECT_EQ(page.Scratch.Header[11], 0);
+  EXPECT_EQ(page.Scratch.Header[22], 10);  // 1.0 s, not the list's first entry
+  EXPECT_EQ(page.Scratch.Header[23], 10);  // 1000 ms
+  EXPECT_EQ(page.Scratch.Header[20], 5);   // the first entry, 0.5 s
+  EXPECT_EQ(page.Scratch.Header[11], 0);   // side tone off
 
   ApplyTwoTonePage(state, page);
   EXPECT_EQ(header[22], 10);  // shown as 1.0

@@ -28,8 +28,6 @@ namespace px {
 namespace {
 
 constexpr int kTextCaption = 1300;
-constexpr int kTextRx = 1101;
-constexpr int kTextTx = 1140;
 constexpr int kTextName = 1103;
 constexpr int kTextStep = 1104;
 constexpr int kTextBandwidth = 1106;
@@ -178,8 +176,8 @@ void FrmCHEdit::LayOut() {
     return box;
   };
 
-  addRow(left, NewLabel(this, kTextRx), mRx);
-  addRow(left, NewLabel(this, kTextTx), mTx);
+  addRow(left, NewLabel(this, kTextRxFrequency), mRx);
+  addRow(left, NewLabel(this, kTextTxFrequency), mTx);
   auto* names = new QHBoxLayout;
   names->setContentsMargins(0, 0, 0, 0);
   names->setSpacing(2);

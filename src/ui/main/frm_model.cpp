@@ -10,6 +10,7 @@
 #include <array>
 
 #include "app/bands.h"
+#include "edit/channel_rows.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/dialog_frame.h"
 #include "ui/kit/dialog_text_filter.h"
@@ -18,8 +19,6 @@ namespace px {
 
 namespace {
 
-constexpr int kTextRxFrequency = 1101;
-constexpr int kTextTxFrequency = 1140;
 constexpr int kTextModelCaption = 2300;
 constexpr int kTextModelLabel = 2301;
 constexpr int kTextBandLabel = 2302;

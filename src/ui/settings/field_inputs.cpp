@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "ui/kit/apply_language.h"
 #include "ui/kit/choice_list.h"
 #include "ui/kit/widget_helpers.h"
 #include "ui/settings/page_form.h"
@@ -26,6 +27,11 @@ FieldInputs::FieldInputs(QWidget* rParent, const AppState& rState, PageFields rF
       input.Switch = NewCheck(rParent, object.c_str(), field.LabelId);
     } else {
       continue;
+    }
+    if (field.LabelSection != kSectionOther) {
+      QWidget* labelled = input.Label != nullptr ? static_cast<QWidget*>(input.Label) : input.Switch;
+      const std::string section(field.LabelSection);
+      labelled->setProperty(kTextSectionProperty, QString::fromLatin1(section.c_str()));
     }
     mInputs.push_back(input);
   }
@@ -51,6 +57,7 @@ const FieldInputs::Input& FieldInputs::InputOf(std::size_t rSlot) const {
 }
 
 QComboBox* FieldInputs::List(std::size_t rSlot) const { return InputOf(rSlot).List; }
+QLabel* FieldInputs::Label(std::size_t rSlot) const { return InputOf(rSlot).Label; }
 QCheckBox* FieldInputs::Switch(std::size_t rSlot) const { return InputOf(rSlot).Switch; }
 int FieldInputs::Value(std::size_t rSlot) const { return Stored(InputOf(rSlot)); }
 

@@ -37,6 +37,7 @@ class FieldInputs {
   }
 
   QComboBox* List(std::size_t rSlot) const;
+  QLabel* Label(std::size_t rSlot) const;
   QCheckBox* Switch(std::size_t rSlot) const;
   // The stored value the control of rSlot shows.
   int Value(std::size_t rSlot) const;

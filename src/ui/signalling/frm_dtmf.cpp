@@ -24,27 +24,22 @@ namespace px {
 namespace {
 
 constexpr int kTextHint = 1603;
-constexpr int kTextAni = 1740;
-constexpr int kTextDigitTime = 1741;
-constexpr int kTextPttIdMode = 1743;
-constexpr int kTextOwnId = 3002;
-constexpr int kTextSeparator = 1604;  // .. 1611 for the lists below it
-constexpr int kTextSideTone = 1612;
 constexpr int kTextSpecial = 3003;
 // Labels of the PTT ID begin, end, kill and stun boxes, section "OPTION".
 constexpr int kTextSpecialCodes[4] = {60302, 60303, 60069, 60093};
 
 }  // namespace
 
-FrmDTMF::FrmDTMF(AppState& rState, QWidget* rParent) : QDialog(rParent), mState(rState), mMessages(this) {
+FrmDTMF::FrmDTMF(AppState& rState, QWidget* rParent)
+    : QDialog(rParent), mState(rState), mMessages(this), mFields(this, rState, DtmfFields()) {
   setObjectName("FrmDTMF");
   setWindowTitle(QStringLiteral("DTMF"));
   BuildInputs();
   LayOut();
   ApplyLanguage(this, rState);
-  LoadInputs(LoadDtmfInputs(rState.Current.Settings.Dtmf));
+  LoadInputs(LoadDtmfInputs(rState, rState.Current.Settings.Dtmf));
   mCurEditId = 0;
-  connect(mSeparator, &QComboBox::activated, this, &FrmDTMF::OnSeparatorChosen);
+  connect(mFields.List(DtmfSlot::Separator), &QComboBox::activated, this, &FrmDTMF::OnSeparatorChosen);
   mCodes[0]->setFocus();
 }
 
@@ -66,23 +61,9 @@ void FrmDTMF::BuildInputs() {
   DialogTextFilter::Install(mOwnId, DtmfDigitKey);
   mOwnId->installEventFilter(this);
 
-  const AppState& state = mState;
-  mAni = NewChoiceList(this, "Combo1_1", state, DtmfAniChoices());
-  mDigitTime = NewList(this, "Combo1_2");
-  for (int i = 0; i < static_cast<int>(DtmfDigitTimeChoices().size()); ++i)
-    mDigitTime->addItem(ToQ(DtmfDigitTimeText(state, i)));
-  mPttIdMode = NewChoiceList(this, "Combo1_3", state, DtmfPttIdModeChoices());
-  mSeparator = NewChoiceList(this, "Combo1_5", state, DtmfSeparatorChoices());
-  mGroup = NewChoiceList(this, "Combo1_6", state, DtmfGroupChoices());
-  mDecodeResponse = NewChoiceList(this, "Combo1_7", state, DtmfDecodeResponseChoices());
-  mFirstDigitDelay = NewChoiceList(this, "Combo1_8", state, DtmfFirstDigitDelayChoices());
-  mPreSendDelay = NewChoiceList(this, "Combo1_9", state, DtmfSendDelayChoices());
-  mResetTime = NewChoiceList(this, "Combo1_10", state, DtmfResetTimeChoices());
-  mPostSendDelay = NewChoiceList(this, "Combo1_11", state, DtmfSendDelayChoices());
-  mPauseTime = NewChoiceList(this, "Combo1_12", state, DtmfPauseTimeChoices());
-  for (QComboBox* list : {mFirstDigitDelay, mPreSendDelay, mResetTime, mPostSendDelay, mPauseTime})
-    list->setMaxVisibleItems(16);
-  mSideTone = NewCheck(this, "Check1", kTextSideTone);
+  for (const std::size_t slot : {DtmfSlot::FirstDigitDelay, DtmfSlot::PreSendDelay, DtmfSlot::ResetTime,
+                                  DtmfSlot::PostSendDelay, DtmfSlot::PauseTime})
+    mFields.List(slot)->setMaxVisibleItems(16);
   mSpecial = new QPushButton(this);
   mSpecial->setObjectName("CommandSpecial");
   SetTextId(mSpecial, kTextSpecial);
@@ -123,14 +104,17 @@ void FrmDTMF::LayOut() {
     settings->addWidget(rLabel, row, 0, Qt::AlignRight | Qt::AlignVCenter);
     settings->addWidget(rInput, row, 1);
   };
-  addRow(NewLabel(this, kTextAni), mAni);
-  addRow(NewLabel(this, kTextDigitTime), mDigitTime);
-  addRow(NewLabel(this, kTextPttIdMode), mPttIdMode);
-  addRow(NewLabel(this, kTextOwnId), mOwnId);
-  QComboBox* const lists[] = {mSeparator,    mGroup,     mDecodeResponse, mFirstDigitDelay,
-                              mPreSendDelay, mResetTime, mPostSendDelay,  mPauseTime};
-  for (int i = 0; i < 8; ++i) addRow(NewLabel(this, kTextSeparator + i), lists[i]);
-  settings->addWidget(mSideTone, settings->rowCount(), 1);
+  // The lists from the top, the own ID after the PTT ID mode, the side tone below them.
+  std::vector<QWidget*> inputs;
+  for (std::size_t slot = DtmfSlot::Ani; slot < DtmfSlot::SideTone; ++slot) {
+    if (slot == DtmfSlot::Separator) {
+      addRow(NewLabel(this, kTextDtmfOwnId), mOwnId);
+      inputs.push_back(mOwnId);
+    }
+    addRow(mFields.Label(slot), mFields.List(slot));
+    inputs.push_back(mFields.List(slot));
+  }
+  settings->addWidget(mFields.Switch(DtmfSlot::SideTone), settings->rowCount(), 1);
   settings->addWidget(mSpecial, settings->rowCount(), 0, 1, 2);
   settings->setRowStretch(settings->rowCount(), 1);
 
@@ -145,10 +129,9 @@ void FrmDTMF::LayOut() {
 
   // Tab order: the codes as numbered, then the settings from the top, then the buttons.
   std::vector<QWidget*> order(mCodes.begin(), mCodes.end());
-  for (QWidget* widget : std::initializer_list<QWidget*>{mAni, mDigitTime, mPttIdMode, mOwnId})
-    order.push_back(widget);
-  for (QComboBox* list : lists) order.push_back(list);
-  for (QWidget* widget : std::initializer_list<QWidget*>{mSideTone, mSpecial, buttons.First, buttons.Second})
+  order.insert(order.end(), inputs.begin(), inputs.end());
+  for (QWidget* widget : std::initializer_list<QWidget*>{mFields.Switch(DtmfSlot::SideTone), mSpecial, buttons.First,
+                                                         buttons.Second})
     order.push_back(widget);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -160,36 +143,14 @@ void FrmDTMF::ShowCodes(const DtmfPageInputs& rIn) {
 void FrmDTMF::LoadInputs(const DtmfPageInputs& rIn) {
   ShowCodes(rIn);
   mOwnId->setText(FixedQ(rIn.OwnId));
-  Choose(mAni, rIn.Ani);
-  Choose(mDigitTime, rIn.DigitTime);
-  Choose(mPttIdMode, rIn.PttIdMode);
-  Choose(mSeparator, rIn.Separator);
-  Choose(mGroup, rIn.Group);
-  Choose(mDecodeResponse, rIn.DecodeResponse);
-  Choose(mFirstDigitDelay, rIn.FirstDigitDelay);
-  Choose(mPreSendDelay, rIn.PreSendDelay);
-  Choose(mResetTime, rIn.ResetTime);
-  Choose(mPostSendDelay, rIn.PostSendDelay);
-  Choose(mPauseTime, rIn.PauseTime);
-  mSideTone->setChecked(rIn.SideTone);
+  mFields.Load(rIn.Values);
 }
 
 DtmfPageInputs FrmDTMF::Inputs() const {
   DtmfPageInputs in;
   for (std::size_t k = 0; k < mCodes.size(); ++k) in.Codes[k] = FixedFromQ(mCodes[k]->text());
   in.OwnId = FixedFromQ(mOwnId->text());
-  in.Ani = mAni->currentIndex();
-  in.DigitTime = mDigitTime->currentIndex();
-  in.PttIdMode = mPttIdMode->currentIndex();
-  in.Separator = mSeparator->currentIndex();
-  in.Group = mGroup->currentIndex();
-  in.DecodeResponse = mDecodeResponse->currentIndex();
-  in.FirstDigitDelay = mFirstDigitDelay->currentIndex();
-  in.PreSendDelay = mPreSendDelay->currentIndex();
-  in.ResetTime = mResetTime->currentIndex();
-  in.PostSendDelay = mPostSendDelay->currentIndex();
-  in.PauseTime = mPauseTime->currentIndex();
-  in.SideTone = mSideTone->isChecked();
+  mFields.Store(in.Values);
   return in;
 }
 
@@ -205,7 +166,7 @@ bool FrmDTMF::eventFilter(QObject* rWatched, QEvent* rEvent) {
 
 void FrmDTMF::OnSeparatorChosen() {
   DtmfPageInputs in = Inputs();
-  ApplySeparatorChange(in, DtmfSeparatorChar(in.Separator));
+  ApplySeparatorChange(in, DtmfSeparatorCharOf(in.Values[DtmfSlot::Separator]));
   ShowCodes(in);
 }
 
@@ -220,7 +181,7 @@ void FrmDTMF::OnSpecialCall() {
   if (mCurEditId > kDtmfLastSpecialCallBox) return;  // kill and stun take no special call
   const int target = mCurEditId;
   FrmDTMFSpecial special(mState, this);
-  special.SetCallParts(DtmfSeparatorChar(mSeparator->currentIndex()), mOwnId->text());
+  special.SetCallParts(DtmfSeparatorCharOf(mFields.Value(DtmfSlot::Separator)), mOwnId->text());
   if (special.exec() != QDialog::Accepted) return;
   mCodes[static_cast<std::size_t>(target)]->setText(special.Result());
   mCurEditId = target;

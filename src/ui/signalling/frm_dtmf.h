@@ -10,9 +10,8 @@
 #include "app/app_state.h"
 #include "edit/dtmf_rules.h"
 #include "ui/kit/message_service.h"
+#include "ui/settings/field_inputs.h"
 
-class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -47,18 +46,7 @@ class FrmDTMF : public QDialog {
 
   std::array<QLineEdit*, kDtmfCodeBoxes> mCodes{};
   QLineEdit* mOwnId = nullptr;
-  QComboBox* mAni = nullptr;
-  QComboBox* mDigitTime = nullptr;
-  QComboBox* mPttIdMode = nullptr;
-  QComboBox* mSeparator = nullptr;
-  QComboBox* mGroup = nullptr;
-  QComboBox* mDecodeResponse = nullptr;
-  QComboBox* mFirstDigitDelay = nullptr;
-  QComboBox* mPreSendDelay = nullptr;
-  QComboBox* mResetTime = nullptr;
-  QComboBox* mPostSendDelay = nullptr;
-  QComboBox* mPauseTime = nullptr;
-  QCheckBox* mSideTone = nullptr;
+  FieldInputs mFields;  // the lists and the side tone, from the page's rows
   QPushButton* mSpecial = nullptr;
 };
 

@@ -35,21 +35,12 @@
 namespace px {
 namespace {
 
-constexpr int kTextCaption = 60052;
-constexpr int kTextOwnId = 3002;
 constexpr int kTextEdit = 1010;
-constexpr int kTextSpecial = 60062;
-constexpr int kTextPttCode = 60079;
-constexpr int kTextStandard = 60061;
-constexpr int kTextDuration = 60080;
 constexpr int kTextPttFrames[2] = {60302, 60303};
 constexpr int kTextSideTone = 60312;
-constexpr int kTextInfoFrame = 60095;
 constexpr int kTextInfoNumbered = 3005;
-constexpr int kTextDecodeFunction = 60306;
-constexpr int kTextDecodeResponse = 60097;
-constexpr int kTextInfoName = 60096;
-constexpr int kGridHeaders[6] = {60053, 60062, 60079, 60061, 60080, 60305};
+constexpr int kGridHeaders[6] = {kTextFiveToneNumber,   kTextFiveToneSpecialCall, kTextFiveToneCode,
+                                 kTextFiveToneStandard, kTextFiveToneDuration,    kTextFiveToneName};
 constexpr OwnText kSettingsFrame{"System Settings", "系统设置"};
 constexpr const char* kOwnIdMessage = "900C";
 
@@ -67,7 +58,7 @@ QString NameQ(const std::string& rBytes) { return FixedQ(rBytes); }
 Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
     : QDialog(rParent), mState(rState), mPage(OpenFiveTonePage(rState)) {
   setObjectName("Frm5Tone");
-  SetOptionTextId(this, kTextCaption);
+  SetOptionTextId(this, kTextFiveTonePage);
 
   // System settings: own ID and the twelve lists in two columns.
   auto* settings = new QGridLayout;
@@ -75,7 +66,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   mOwnId = NewText(this, "Text2", kOwnIdLength, DialogTextFilter::Accept::Digits);
   mOwnId->installEventFilter(this);
   mOwnId->setMaximumWidth(mOwnId->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
-  auto* ownIdLabel = NewLabel(this, kTextOwnId);
+  auto* ownIdLabel = NewLabel(this, kTextFiveToneOwnId);
   settings->addWidget(ownIdLabel, 0, 0, Qt::AlignRight);
   settings->addWidget(mOwnId, 0, 1);
   int place = 1;
@@ -140,14 +131,14 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
     mPttDuration[i] = NewChoiceList(this, QString("Combo5_%1").arg(i).toLatin1().constData(), rState, FiveToneDurationChoices());
     auto* special = new QPushButton(this);
     special->setObjectName(i == 0 ? "Command2" : "Command3");
-    SetOptionTextId(special, kTextSpecial);
+    SetOptionTextId(special, kTextFiveToneSpecialCall);
     special->setAutoDefault(false);
     auto* grid = new QGridLayout;
-    grid->addWidget(NewOptionLabel(this, kTextPttCode), 0, 0, Qt::AlignRight);
+    grid->addWidget(NewOptionLabel(this, kTextFiveToneCode), 0, 0, Qt::AlignRight);
     grid->addWidget(mPttCode[i], 0, 1, 1, 3);
-    grid->addWidget(NewOptionLabel(this, kTextStandard), 1, 0, Qt::AlignRight);
+    grid->addWidget(NewOptionLabel(this, kTextFiveToneStandard), 1, 0, Qt::AlignRight);
     grid->addWidget(mPttStandard[i], 1, 1);
-    grid->addWidget(NewOptionLabel(this, kTextDuration), 1, 2, Qt::AlignRight);
+    grid->addWidget(NewOptionLabel(this, kTextFiveToneDuration), 1, 2, Qt::AlignRight);
     grid->addWidget(mPttDuration[i], 1, 3);
     grid->addWidget(special, 2, 3);
     auto* frame = new QGroupBox(this);
@@ -176,17 +167,17 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   mInfoName = NewText(this, "Text7", kCodeNameMax, DialogTextFilter::Accept::Ascii);
   auto* info = new QGridLayout;
   info->addWidget(mInfoNumber, 0, 1);
-  info->addWidget(NewOptionLabel(this, kTextDecodeFunction), 1, 0, Qt::AlignRight);
+  info->addWidget(NewOptionLabel(this, kTextFiveToneDecodeFunction), 1, 0, Qt::AlignRight);
   info->addWidget(mFunction, 1, 1);
-  info->addWidget(NewOptionLabel(this, kTextDecodeResponse), 2, 0, Qt::AlignRight);
+  info->addWidget(NewOptionLabel(this, kTextFiveToneDecodeResponse), 2, 0, Qt::AlignRight);
   info->addWidget(mResponse, 2, 1);
-  info->addWidget(NewOptionLabel(this, kTextPttCode), 3, 0, Qt::AlignRight);
+  info->addWidget(NewOptionLabel(this, kTextFiveToneCode), 3, 0, Qt::AlignRight);
   info->addWidget(mInfoCode, 3, 1);
-  info->addWidget(NewOptionLabel(this, kTextInfoName), 4, 0, Qt::AlignRight);
+  info->addWidget(NewOptionLabel(this, kTextFiveToneInfoName), 4, 0, Qt::AlignRight);
   info->addWidget(mInfoName, 4, 1);
   mInfoFrame = new QGroupBox(this);
   mInfoFrame->setObjectName("Frame3");
-  SetOptionTextId(mInfoFrame, kTextInfoFrame);
+  SetOptionTextId(mInfoFrame, kTextFiveToneInfoFrame);
   mInfoFrame->setLayout(info);
   pttColumn->addWidget(mInfoFrame);
   pttColumn->addStretch();
@@ -194,7 +185,7 @@ Frm5Tone::Frm5Tone(AppState& rState, QWidget* rParent)
   BuildGrid();
   auto* listSpecial = new QPushButton(this);
   listSpecial->setObjectName("Command1");
-  SetOptionTextId(listSpecial, kTextSpecial);
+  SetOptionTextId(listSpecial, kTextFiveToneSpecialCall);
   listSpecial->setAutoDefault(false);
   auto* gridColumn = new QVBoxLayout;
   gridColumn->addWidget(settingsFrame);

@@ -16,7 +16,6 @@
 namespace px {
 namespace {
 
-constexpr int kTextCaption = 3103;
 constexpr int kRows = 8;
 
 }  // namespace
@@ -24,7 +23,7 @@ constexpr int kRows = 8;
 Frm5ToneDefTS::Frm5ToneDefTS(const AppState& rState, FiveToneSettings& rFive, QWidget* rParent)
     : QDialog(rParent), mFive(rFive) {
   setObjectName("Frm5ToneDefTS");
-  SetTextId(this, kTextCaption);
+  SetTextId(this, kTextUserToneTable);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);

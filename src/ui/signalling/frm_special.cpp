@@ -21,7 +21,6 @@
 namespace px {
 namespace {
 
-constexpr int kTextCaption = 60062;
 constexpr int kTextCallType = 60064;
 constexpr int kTextCalledParty = 60318;
 constexpr int kTextCalledId = 60076;
@@ -45,7 +44,7 @@ FrmSpecial::FrmSpecial(const AppState& rState, FiveTonePage& rPage, SpecialCallT
                        QWidget* rParent)
     : QDialog(rParent), mState(rState), mPage(rPage), mTarget(rTarget), mRow(rRow) {
   setObjectName("FrmSpecial");
-  SetOptionTextId(this, kTextCaption);
+  SetOptionTextId(this, kTextFiveToneSpecialCall);
   const SpecialCallInputs in = OpenSpecialCall(rPage);
 
   mType = NewList(this, "Combo1");

@@ -24,15 +24,12 @@ namespace px {
 namespace {
 
 constexpr int kVisibleRows = 16;
+// The timing lists, top to bottom.
+constexpr std::size_t kTimingSlots[] = {TwoToneSlot::FirstToneTime, TwoToneSlot::SecondToneTime,
+                                        TwoToneSlot::LongToneTime, TwoToneSlot::ToneGap, TwoToneSlot::ResetTime};
 
 // Name cells take any character up to code 127 but "\" and "~".
 char NameKey(char rKey) { return rKey == '\\' || rKey == '~' || rKey == 0x7F ? 0 : rKey; }
-
-QLabel* OptionLabel(QWidget* rParent, int rId) {
-  QLabel* label = NewLabel(rParent, rId);
-  label->setProperty(kTextSectionProperty, QString::fromLatin1(kSectionOption));
-  return label;
-}
 
 std::vector<CodeGridColumn> GridColumns() {
   using Editor = CodeGridColumn::Editor;
@@ -54,7 +51,8 @@ std::vector<CodeGridColumn> GridColumns() {
 
 }  // namespace
 
-Frm2Tone::Frm2Tone(AppState& rState, QWidget* rParent) : QDialog(rParent), mState(rState) {
+Frm2Tone::Frm2Tone(AppState& rState, QWidget* rParent)
+    : QDialog(rParent), mState(rState), mFields(this, rState, TwoToneFields()) {
   setObjectName("Frm2Tone");
   BuildInputs();
   LayOut();
@@ -72,8 +70,6 @@ Frm2Tone::Frm2Tone(AppState& rState, QWidget* rParent) : QDialog(rParent), mStat
 }
 
 void Frm2Tone::BuildInputs() {
-  mFormat = NewChoiceList(this, "Combo2_0", mState, TwoToneFormatChoices());
-  mDecodeOption = NewChoiceList(this, "Combo2_1", mState, TwoToneDecodeOptionChoices());
   const int toneWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 16;
   for (int t = 0; t < kTwoToneTones; ++t) {
     auto* box = NewText(this, ("Text2_" + std::to_string(t)).c_str(), kTwoToneToneLength,
@@ -82,15 +78,7 @@ void Frm2Tone::BuildInputs() {
     box->installEventFilter(this);
     mTones[static_cast<std::size_t>(t)] = box;
   }
-  const ChoiceTable timingTables[5] = {TwoToneToneTimeChoices(), TwoToneToneTimeChoices(), TwoToneToneTimeChoices(),
-                                       TwoToneGapChoices(), TwoToneResetChoices()};
-  for (int i = 0; i < 5; ++i) {
-    mTimings[static_cast<std::size_t>(i)] =
-        NewChoiceList(this, ("Combo1_" + std::to_string(i)).c_str(), mState, timingTables[i]);
-    mTimings[static_cast<std::size_t>(i)]->setMaxVisibleItems(16);
-  }
-  mSideTone = NewCheck(this, "Check1", 60312);
-  mSideTone->setProperty(kTextSectionProperty, QString::fromLatin1(kSectionOption));
+  for (const std::size_t slot : kTimingSlots) mFields.List(slot)->setMaxVisibleItems(16);
 
   mGrid = new CodeGrid("MSHFlexGrid1", kTwoToneEntries, GridColumns(), this);
   for (int k = 0; k < kTwoToneEntries; ++k) mGrid->SetCellText(k, kTwoToneColumnNumber, QString::number(k));
@@ -113,7 +101,7 @@ void Frm2Tone::BuildInputs() {
     mGrid->SetCellText(rCell.Row, kTwoToneColumnName, FixedQ(shown.Name));
   });
 
-  connect(mFormat, &QComboBox::currentIndexChanged, this, &Frm2Tone::EnableToneBoxes);
+  connect(mFields.List(TwoToneSlot::Format), &QComboBox::currentIndexChanged, this, &Frm2Tone::EnableToneBoxes);
 }
 
 void Frm2Tone::LayOut() {
@@ -124,17 +112,16 @@ void Frm2Tone::LayOut() {
     settings->addWidget(rLabel, row, 0, Qt::AlignRight | Qt::AlignVCenter);
     settings->addWidget(rInput, row, 1, Qt::AlignLeft);
   };
-  addRow(OptionLabel(this, 60049), mFormat);
+  addRow(mFields.Label(TwoToneSlot::Format), mFields.List(TwoToneSlot::Format));
   for (int t = 0; t < kTwoToneTones; ++t) {
     // "Tone " and the letter; the letter is no language text.
     auto* label = new QLabel(ToQ(LangOption(mState, 60056)) + QLatin1Char(static_cast<char>('A' + t)), this);
     label->setObjectName(QStringLiteral("Label2_%1").arg(t));
     addRow(label, mTones[static_cast<std::size_t>(t)]);
   }
-  const int timingLabels[5] = {60045, 60046, 60047, 60048, 60307};
-  for (int i = 0; i < 5; ++i) addRow(OptionLabel(this, timingLabels[i]), mTimings[static_cast<std::size_t>(i)]);
-  addRow(OptionLabel(this, 60050), mDecodeOption);
-  settings->addWidget(mSideTone, settings->rowCount(), 1);
+  for (const std::size_t slot : kTimingSlots) addRow(mFields.Label(slot), mFields.List(slot));
+  addRow(mFields.Label(TwoToneSlot::DecodeOption), mFields.List(TwoToneSlot::DecodeOption));
+  settings->addWidget(mFields.Switch(TwoToneSlot::SideTone), settings->rowCount(), 1);
   settings->setRowStretch(settings->rowCount(), 1);
 
   auto* columns = new QHBoxLayout;
@@ -146,21 +133,19 @@ void Frm2Tone::LayOut() {
   connect(buttons.First, &QPushButton::clicked, this, &Frm2Tone::OnOk);
   connect(buttons.Second, &QPushButton::clicked, this, &QDialog::reject);
 
-  std::vector<QWidget*> order{mFormat};
+  std::vector<QWidget*> order{mFields.List(TwoToneSlot::Format)};
   for (QLineEdit* box : mTones) order.push_back(box);
-  for (QComboBox* list : mTimings) order.push_back(list);
-  for (QWidget* widget : std::initializer_list<QWidget*>{mDecodeOption, mSideTone, mGrid, buttons.First, buttons.Second})
+  for (const std::size_t slot : kTimingSlots) order.push_back(mFields.List(slot));
+  for (QWidget* widget : std::initializer_list<QWidget*>{mFields.List(TwoToneSlot::DecodeOption),
+                                                         mFields.Switch(TwoToneSlot::SideTone), mGrid, buttons.First,
+                                                         buttons.Second})
     order.push_back(widget);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void Frm2Tone::LoadInputs() {
   const TwoTonePageInputs& in = mPage.Inputs;
-  Choose(mFormat, in.Format);
-  Choose(mDecodeOption, in.DecodeOption);
-  const int timings[5] = {in.Timing1, in.Timing2, in.Timing3, in.Timing4, in.Timing5};
-  for (std::size_t i = 0; i < mTimings.size(); ++i) Choose(mTimings[i], timings[i]);
-  mSideTone->setChecked(in.SideTone);
+  mFields.Load(mPage.Scratch.Header);
   for (std::size_t t = 0; t < mTones.size(); ++t) mTones[t]->setText(FixedQ(in.Tones[t]));
   for (int k = 0; k < kTwoToneEntries; ++k) {
     const TwoToneRow& row = mPage.Rows[static_cast<std::size_t>(k)];
@@ -173,7 +158,7 @@ void Frm2Tone::LoadInputs() {
 
 void Frm2Tone::EnableToneBoxes() {
   for (int t = 0; t < kTwoToneTones; ++t)
-    mTones[static_cast<std::size_t>(t)]->setEnabled(ToneBoxEnabled(mFormat->currentIndex(), t));
+    mTones[static_cast<std::size_t>(t)]->setEnabled(ToneBoxEnabled(mFields.Value(TwoToneSlot::Format), t));
 }
 
 bool Frm2Tone::eventFilter(QObject* rWatched, QEvent* rEvent) {
@@ -187,14 +172,7 @@ bool Frm2Tone::eventFilter(QObject* rWatched, QEvent* rEvent) {
 TwoTonePage Frm2Tone::Page() const {
   TwoTonePage page = mPage;
   TwoTonePageInputs& in = page.Inputs;
-  in.Format = mFormat->currentIndex();
-  in.DecodeOption = mDecodeOption->currentIndex();
-  in.Timing1 = mTimings[0]->currentIndex();
-  in.Timing2 = mTimings[1]->currentIndex();
-  in.Timing3 = mTimings[2]->currentIndex();
-  in.Timing4 = mTimings[3]->currentIndex();
-  in.Timing5 = mTimings[4]->currentIndex();
-  in.SideTone = mSideTone->isChecked();
+  mFields.Store(page.Scratch.Header);
   for (std::size_t t = 0; t < mTones.size(); ++t) in.Tones[t] = FixedFromQ(mTones[t]->text());
   return page;
 }

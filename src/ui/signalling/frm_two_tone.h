@@ -9,6 +9,7 @@
 
 #include "app/app_state.h"
 #include "edit/two_tone_rules.h"
+#include "ui/settings/field_inputs.h"
 
 class QCheckBox;
 class QComboBox;
@@ -41,11 +42,8 @@ class Frm2Tone : public QDialog {
   TwoTonePage mPage;
   bool mLoaded = false;  // grid events are ignored until the page is shown
 
-  QComboBox* mFormat = nullptr;
-  QComboBox* mDecodeOption = nullptr;
+  FieldInputs mFields;  // the lists and the side tone, from the page's rows
   std::array<QLineEdit*, kTwoToneTones> mTones{};
-  std::array<QComboBox*, 5> mTimings{};
-  QCheckBox* mSideTone = nullptr;
   CodeGrid* mGrid = nullptr;
 };
 
