@@ -1,7 +1,6 @@
 #include "app/language.h"
 
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
 
 #include "app/app_state.h"
 #include "app/profile.h"
@@ -60,14 +59,13 @@ std::string LangMsg(const AppState& rState, std::string_view rKey) {
 
 std::string LanguageCache::Lookup(const std::string& rPath, std::string_view rSection,
                                   std::string_view rKey) {
-  namespace fs = std::filesystem;
-  std::error_code sizeError;
-  std::error_code timeError;
-  const auto size = fs::file_size(rPath, sizeError);
-  const auto time = fs::last_write_time(rPath, timeError);
-  const bool present = !sizeError && !timeError;
-  const long long stamp = present ? static_cast<long long>(time.time_since_epoch().count()) : 0;
-  const long long length = present ? static_cast<long long>(size) : -1;
+  // One look at the file per text: every label of a page, report or diff comes through
+  // here, and the file may be edited while the program runs.
+  struct stat info {};
+  const bool present = ::stat(rPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  const long long stamp =
+      present ? static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec : 0;
+  const long long length = present ? static_cast<long long>(info.st_size) : -1;
 
   Entry& entry = mFiles[rPath];
   if (entry.Present != present || entry.Stamp != stamp || entry.Size != length) {
