@@ -90,11 +90,13 @@ namespace {
 void AppendHexPairs(const RadioImage& rImage, std::size_t rAddress, std::size_t rBytes,
                     std::string& rText) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
-  rText.reserve(rText.size() + 2 * rBytes);
+  const std::size_t start = rText.size();
+  rText.resize(start + 2 * rBytes);
+  char* out = rText.data() + start;
   for (std::size_t i = 0; i < rBytes; ++i) {
     const Byte b = rImage[rAddress + i];
-    rText.push_back(kDigits[b >> 4]);
-    rText.push_back(kDigits[b & 0x0F]);
+    *out++ = kDigits[b >> 4];
+    *out++ = kDigits[b & 0x0F];
   }
 }
 
