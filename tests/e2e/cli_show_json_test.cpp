@@ -11,6 +11,7 @@
 #include <string>
 
 #include "support/cli_run.h"
+#include "support/program_folder.h"
 #include "support/temp_dir.h"
 
 namespace px {
@@ -20,6 +21,9 @@ using nlohmann::json;
 
 class ShowJson : public ::testing::Test {
  protected:
+  // The shipped language files, for the labels and texts.
+  ShowJson() { test::MakeProgramFolder(mDir.Path()); }
+
   test::CliResult Run(const std::string& rArgs, const std::string& rInput = "") {
     std::ofstream(mDir.File("stdin.bin"), std::ios::binary | std::ios::trunc) << rInput;
     const std::string dir = mDir.Path().string();
