@@ -1,5 +1,6 @@
-// Pictures of the page windows for the manual: every page dialog of the catalogue,
-// opened on a new codeplug in English and in Chinese, grabbed to PNG as it is drawn.
+// Pictures of the page windows for the manual: every page dialog of the catalogue and
+// the channel editor, opened on a new codeplug in English and in Chinese, grabbed to
+// PNG as they are drawn.
 // Run it on the offscreen platform (tools/manual/grab-windows does, and shrinks them).
 //
 //   px4800-manual-shots PROGRAM_FOLDER OUT_DIR   → OUT_DIR/en/images/KEY.png, .../zh/...
@@ -16,6 +17,7 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "edit/file_commands.h"
+#include "ui/main/frm_ch_edit.h"
 #include "ui/main/page_catalogue.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +27,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   int written = 0;
+  const auto save = [&](QDialog& rDialog, const QString& rPath) {
+    rDialog.show();
+    QApplication::processEvents();
+    const bool saved = rDialog.grab().save(rPath);
+    if (!saved) std::cerr << "px4800-manual-shots: cannot write " << rPath.toStdString() << "\n";
+    rDialog.reject();
+    written += saved ? 1 : 0;
+    return saved;
+  };
   for (const int language : {px::kEnglish, 2}) {
     px::AppState state;
     state.ProgramFolder = argv[1];
@@ -36,16 +47,11 @@ int main(int argc, char** argv) {
     for (const px::PageRow& page : px::PageCatalogue()) {
       if (page.Kind != px::PageKind::Dialog || page.Make == nullptr) continue;
       const std::unique_ptr<QDialog> dialog(page.Make(state, nullptr));
-      dialog->show();
-      QApplication::processEvents();
-      const QString path = folder + "/" + QString::fromUtf8(page.Key) + ".png";
-      if (!dialog->grab().save(path)) {
-        std::cerr << "px4800-manual-shots: cannot write " << path.toStdString() << "\n";
-        return 1;
-      }
-      dialog->reject();
-      ++written;
+      if (!save(*dialog, folder + "/" + QString::fromUtf8(page.Key) + ".png")) return 1;
     }
+    // The editor on the first row of the grid.
+    px::FrmCHEdit editor(state, 0);
+    if (!save(editor, folder + "/editor.png")) return 1;
   }
   std::cout << "grabbed " << written << " windows\n";
   return 0;
