@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
       const std::unique_ptr<QDialog> dialog(page.Make(state, nullptr));
       if (!save(*dialog, folder + "/" + QString::fromUtf8(page.Key) + ".png")) return 1;
     }
-    // The editor on the first row of the grid.
-    px::FrmCHEdit editor(state, 0);
+    // The editor on the VFO, the one channel a new codeplug holds.
+    px::FrmCHEdit editor(state, px::kChannelSlots);
     if (!save(editor, folder + "/editor.png")) return 1;
   }
   std::cout << "grabbed " << written << " windows\n";
