@@ -101,10 +101,12 @@ TEST_F(ShowJson, HoldsEveryPageWithItsFieldNamesValuesAndShownTexts) {
   }
   EXPECT_EQ(Field(show, "options", "Options.BatterySave").at("label"), "Battery Save");
 
-  // The pages not declared as fields yet come by their report rows and tables.
-  for (const char* page : {"dtmf", "twotone", "fivetone", "book"}) {
+  // Every page, also those not declared as fields yet, comes with its report rows or tables.
+  for (const char* page : {"options", "keys", "dtmf", "twotone", "fivetone", "scan", "alert", "book"}) {
     ASSERT_TRUE(show.at("pages").contains(page)) << page;
-    EXPECT_TRUE(show.at("pages").at(page).at("fields").empty()) << page;
+    const json& shown = show.at("pages").at(page);
+    EXPECT_FALSE(shown.at("rows").empty() && shown.at("tables").empty()) << page;
+    EXPECT_TRUE(shown.at("fields").is_array()) << page;
   }
   bool ani = false;
   for (const json& row : show.at("pages").at("dtmf").at("rows")) ani = ani || row.at("label") == "ANI";

@@ -1,8 +1,9 @@
 // Writes the settings part of the manual's page for each page of the codeplug, in
 // English and Chinese, from what the program itself shows: the labels and choices of
 // the page declarations, and the report rows of the pages not declared yet. What a
-// setting does comes from meanings.json, keyed by the field name (or "page:Label" for
-// a report row). The part sits between two markers in manual/LANG/PAGE.html; the rest
+// setting does comes from meanings.json, keyed by the field name, or by "page:Label"
+// (the English label) for a report row; a page declared later keeps the meanings
+// written for its report rows. The part sits between two markers in manual/LANG/PAGE.html; the rest
 // of the page is written by hand.
 //
 //   px4800-manual [--check] PROGRAM_FOLDER MEANINGS.json MANUAL_DIR
@@ -37,6 +38,8 @@ const char* const kPages[] = {"options", "keys", "dtmf", "twotone", "fivetone", 
 
 struct Setting {
   std::string Key;          // the meaning's key
+  std::string LabelKey;     // a declared field's "page:English label", which a meaning
+                            // written before the page was declared still has
   std::string Label[2];     // English, Chinese
   std::string Choices[2];
 };
@@ -102,7 +105,7 @@ std::vector<Setting> SettingsOf(const std::string& rPage, const AppState (&rStat
   if (const DeclaredPage* page = DeclaredPageOf(rPage)) {
     for (const PageField& field : page->Fields) {
       if (field.Control == FieldControl::Carried) continue;
-      Setting setting{std::string(field.Name), {}, {}};
+      Setting setting{std::string(field.Name), rPage + ":" + FieldLabel(rStates[0], field), {}, {}};
       for (int l = 0; l < 2; ++l) {
         setting.Label[l] = FieldLabel(rStates[l], field);
         setting.Choices[l] = ChoicesText(rStates[l], field, l);
@@ -123,7 +126,7 @@ std::vector<Setting> SettingsOf(const std::string& rPage, const AppState (&rStat
   const auto add = [&](const std::string& rEnglish, const std::string& rChinese) {
     const std::string key = rPage + ":" + rEnglish;
     if (rEnglish.empty() || !seen.insert(key).second) return;
-    settings.push_back({key, {rEnglish, rChinese}, {}});
+    settings.push_back({key, "", {rEnglish, rChinese}, {}});
   };
   for (std::size_t r = 0; r < sections[0].Rows.size(); ++r)
     add(sections[0].Rows[r].Label, sections[1].Rows.at(r).Label);
@@ -131,6 +134,13 @@ std::vector<Setting> SettingsOf(const std::string& rPage, const AppState (&rStat
     for (std::size_t c = 0; c < sections[0].Tables[t].Header.size(); ++c)
       add(sections[0].Tables[t].Header[c], sections[1].Tables.at(t).Header.at(c));
   return settings;
+}
+
+// The setting's meaning by its key, else by its label key; null when there is none.
+const nlohmann::json* MeaningOf(const nlohmann::json& rMeanings, const Setting& rSetting) {
+  for (const std::string* key : {&rSetting.Key, &rSetting.LabelKey})
+    if (!key->empty() && rMeanings.contains(*key)) return &rMeanings.at(*key);
+  return nullptr;
 }
 
 std::string SettingsHtml(const std::string& rPage, const std::string& rTitle, const std::vector<Setting>& rSettings,
@@ -143,7 +153,7 @@ std::string SettingsHtml(const std::string& rPage, const std::string& rTitle, co
       << "<p><img src=\"images/" << rPage << ".png\" alt=\"" << rTitle << "\"></p>\n"
       << "<table>\n<tr><th>" << w.Setting << "</th><th>" << w.Choices << "</th><th>" << w.Does << "</th></tr>\n";
   for (const Setting& setting : rSettings) {
-    const nlohmann::json* meaning = rMeanings.contains(setting.Key) ? &rMeanings.at(setting.Key) : nullptr;
+    const nlohmann::json* meaning = MeaningOf(rMeanings, setting);
     std::string choices = setting.Choices[rLanguage];
     const std::string own = std::string("choices_") + lang;
     if (meaning != nullptr && meaning->contains(own)) choices = meaning->at(own).get<std::string>();
@@ -192,8 +202,9 @@ int Run(bool rCheck, const std::string& rFolder, const std::string& rMeaningsPat
     const std::vector<Setting> settings = SettingsOf(page, states);
     for (const Setting& setting : settings) {
       used.insert(setting.Key);
-      const bool told = meanings.contains(setting.Key) && meanings.at(setting.Key).contains("en") &&
-                        meanings.at(setting.Key).contains("zh");
+      used.insert(setting.LabelKey);
+      const nlohmann::json* meaning = MeaningOf(meanings, setting);
+      const bool told = meaning != nullptr && meaning->contains("en") && meaning->contains("zh");
       if (!told) {
         std::cerr << "px4800-manual: no meaning in both languages for \"" << setting.Key << "\"\n";
         ++faults;
