@@ -74,14 +74,15 @@ std::string ChoicesText(const AppState& rState, const PageField& rField, int rLa
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < table.size(); ++i) texts.push_back(ChoiceText(rState, table, static_cast<int>(i)));
   if (rField.Control == FieldControl::Switch) return LangText(rState, 1755) + " / " + LangText(rState, 1756);
+  const std::string comma = rLanguage == 0 ? ", " : "、";
   std::string out;
   if (texts.size() > 8) {
-    out = texts[0] + ", " + texts[1] + ", … " + texts.back();
+    out = texts[0] + comma + texts[1] + comma + "… " + texts.back();
     out += rLanguage == 0 ? " (" + std::to_string(texts.size()) + " choices)"
                           : "（共 " + std::to_string(texts.size()) + " 项）";
     return out;
   }
-  for (const std::string& text : texts) out += (out.empty() ? "" : ", ") + text;
+  for (const std::string& text : texts) out += (out.empty() ? "" : comma) + text;
   return out;
 }
 
@@ -150,7 +151,7 @@ std::string SettingsHtml(const std::string& rPage, const std::string& rTitle, co
   std::ostringstream out;
   out << kBegin << "\n"
       << "<h2>" << w.Heading << "</h2>\n"
-      << "<p><img src=\"images/" << rPage << ".png\" alt=\"" << rTitle << "\"></p>\n"
+      << "<p style=\"line-height:100%\"><img src=\"images/" << rPage << ".png\" alt=\"" << rTitle << "\"></p>\n"
       << "<table>\n<tr><th>" << w.Setting << "</th><th>" << w.Choices << "</th><th>" << w.Does << "</th></tr>\n";
   for (const Setting& setting : rSettings) {
     const nlohmann::json* meaning = MeaningOf(rMeanings, setting);
