@@ -24,6 +24,8 @@
 
 #include "app/app_state.h"
 #include "app/language.h"
+#include "edit/channel_choices.h"
+#include "edit/channel_rows.h"
 #include "edit/page_fields.h"
 #include "edit/report.h"
 
@@ -33,8 +35,15 @@ namespace {
 constexpr std::string_view kBegin = "<!-- settings: written by px4800-manual from the page declarations -->";
 constexpr std::string_view kEnd = "<!-- settings: end -->";
 
-// The pages with settings, in the order of the manual's contents.
-const char* const kPages[] = {"options", "keys", "dtmf", "twotone", "fivetone", "scan", "alert", "book"};
+// The pages with settings, in the order of the manual's contents; the grid has no
+// window of its own to picture (it is the main window's).
+struct ManualPage {
+  const char* Key;
+  bool Picture;
+};
+const ManualPage kPages[] = {{"grid", false},    {"options", true}, {"keys", true},  {"dtmf", true},
+                             {"twotone", true},  {"fivetone", true}, {"scan", true}, {"alert", true},
+                             {"book", true}};
 
 struct Setting {
   std::string Key;          // the meaning's key
@@ -49,10 +58,11 @@ struct Words {
   const char* Choices;
   const char* Does;
   const char* Heading;
+  const char* Columns;  // the grid's heading
 };
 const Words kWords[2] = {
-    {"Setting", "Choices", "What it does", "Settings"},
-    {"设置", "选项", "作用", "设置项"},
+    {"Setting", "Choices", "What it does", "Settings", "Columns"},
+    {"设置", "选项", "作用", "设置项", "列"},
 };
 
 std::string Html(std::string_view rText) {
@@ -103,6 +113,18 @@ const DeclaredPage* DeclaredPageOf(std::string_view rKey) {
 // gives and the columns of the page's tables, matched by position across the two languages.
 std::vector<Setting> SettingsOf(const std::string& rPage, const AppState (&rStates)[2]) {
   std::vector<Setting> settings;
+  if (rPage == "grid") {
+    // The grid's columns are the channel's settings as the grid shows them.
+    const ChannelRowTexts headers[2] = {ChannelHeaderTexts(rStates[0]), ChannelHeaderTexts(rStates[1])};
+    for (std::size_t c = 0; c < headers[0].size(); ++c)
+      settings.push_back({"grid:" + headers[0][c], "", {headers[0][c], headers[1][c]}, {}});
+    for (int l = 0; l < 2; ++l) {
+      const ChoiceTable powers = TxPowerChoices();
+      for (std::size_t i = 0; i < powers.size(); ++i)
+        settings[kColPower].Choices[l] += (i == 0 ? "" : l == 0 ? ", " : "、") + ChoiceText(rStates[l], powers, static_cast<int>(i));
+    }
+    return settings;
+  }
   if (const DeclaredPage* page = DeclaredPageOf(rPage)) {
     for (const PageField& field : page->Fields) {
       if (field.Control == FieldControl::Carried) continue;
@@ -144,15 +166,16 @@ const nlohmann::json* MeaningOf(const nlohmann::json& rMeanings, const Setting& 
   return nullptr;
 }
 
-std::string SettingsHtml(const std::string& rPage, const std::string& rTitle, const std::vector<Setting>& rSettings,
+std::string SettingsHtml(const ManualPage& rPage, const std::string& rTitle, const std::vector<Setting>& rSettings,
                          const nlohmann::json& rMeanings, int rLanguage) {
   const Words& w = kWords[rLanguage];
   const char* lang = rLanguage == 0 ? "en" : "zh";
   std::ostringstream out;
   out << kBegin << "\n"
-      << "<h2>" << w.Heading << "</h2>\n"
-      << "<p style=\"line-height:100%\"><img src=\"images/" << rPage << ".png\" alt=\"" << rTitle << "\"></p>\n"
-      << "<table>\n<tr><th>" << w.Setting << "</th><th>" << w.Choices << "</th><th>" << w.Does << "</th></tr>\n";
+      << "<h2>" << (rPage.Picture ? w.Heading : w.Columns) << "</h2>\n";
+  if (rPage.Picture)
+    out << "<p style=\"line-height:100%\"><img src=\"images/" << rPage.Key << ".png\" alt=\"" << rTitle << "\"></p>\n";
+  out << "<table>\n<tr><th>" << w.Setting << "</th><th>" << w.Choices << "</th><th>" << w.Does << "</th></tr>\n";
   for (const Setting& setting : rSettings) {
     const nlohmann::json* meaning = MeaningOf(rMeanings, setting);
     std::string choices = setting.Choices[rLanguage];
@@ -199,8 +222,8 @@ int Run(bool rCheck, const std::string& rFolder, const std::string& rMeaningsPat
   const AppState states[2] = {StateIn(rFolder, 0), StateIn(rFolder, 1)};
   int faults = 0;
   std::set<std::string> used;
-  for (const char* page : kPages) {
-    const std::vector<Setting> settings = SettingsOf(page, states);
+  for (const ManualPage& page : kPages) {
+    const std::vector<Setting> settings = SettingsOf(page.Key, states);
     for (const Setting& setting : settings) {
       used.insert(setting.Key);
       used.insert(setting.LabelKey);
@@ -212,7 +235,7 @@ int Run(bool rCheck, const std::string& rFolder, const std::string& rMeaningsPat
       }
     }
     for (int l = 0; l < 2; ++l) {
-      const std::string path = rManual + "/" + (l == 0 ? "en/" : "zh/") + page + ".html";
+      const std::string path = rManual + "/" + (l == 0 ? "en/" : "zh/") + page.Key + ".html";
       const std::string before = ReadFile(path);
       const std::string after = WithSettings(before, SettingsHtml(page, TitleOf(before), settings, meanings, l));
       if (after == before) continue;
