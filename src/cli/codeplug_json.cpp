@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 
+#include "codeplug/fixed_text.h"
 #include "edit/channel_rows.h"
 #include "edit/page_fields.h"
 #include "edit/report.h"
@@ -51,6 +52,8 @@ nlohmann::ordered_json ChannelsJson(const AppState& rState, nlohmann::ordered_js
     nlohmann::ordered_json channel;
     channel["slot"] = slot;
     for (std::size_t c = 0; c < texts.size(); ++c) channel[kColumnKeys[c]] = texts[c];
+    // The name's bytes as the grid shows them, one character each (Latin-1).
+    channel["name"] = Latin1ToUtf8(texts[kColName]);
     channels.push_back(std::move(channel));
     if (notNumeric) rNotes.push_back("row " + RowLabelOf(number) + ": a stored frequency is not nine digits");
   }

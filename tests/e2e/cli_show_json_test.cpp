@@ -55,6 +55,7 @@ class ShowJson : public ::testing::Test {
     settings.at("Scan")[9] = 4;                         // wait 100 ms (units of 25 ms)
     settings.at("Scan")[10] = 7;                        // a group no control shows
     settings.at("Alert")[3] = 30;                       // alarm time 30 s
+    plug.at("Channels")[0]["Name"] = "CAF\u00c9   ";      // a byte above 127, as the grid shows it
     return plug.dump();
   }
 
@@ -118,6 +119,7 @@ TEST_F(ShowJson, HoldsEveryPageWithItsFieldNamesValuesAndShownTexts) {
   for (const char* column : {"slot", "row", "rx", "tx", "name", "power", "decode", "encode"})
     EXPECT_TRUE(show.at("channels")[0].contains(column)) << column;
   EXPECT_EQ(show.at("channel_count").get<int>(), static_cast<int>(show.at("channels").size()));
+  EXPECT_EQ(show.at("channels")[0].at("name"), "CAF\u00c9");
 }
 
 TEST_F(ShowJson, StandardInputAndLanguageKeepTheShape) {
