@@ -7,6 +7,7 @@
 #include "app/language.h"
 #include "edit/startup.h"
 #include "cli/cli_files.h"
+#include "cli/codeplug_json.h"
 #include "cli/codeplug_report.h"
 #include "cli/commands.h"
 #include "codeplug/codeplug_file.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr OptionSpec kOutput = kOutputOption;
 constexpr OptionSpec kYes = kYesOption;
 constexpr OptionSpec kLang{"--lang", "", true};
+constexpr OptionSpec kJson = kJsonOption;
 
 constexpr std::string_view kNewUsage =
     "Usage: px4800 new -o FILE.dat [--yes]\n"
@@ -34,14 +36,19 @@ constexpr std::string_view kNewUsage =
     "  -y, --yes              overwrite an existing file (needed without a terminal)\n";
 
 constexpr std::string_view kShowUsage =
-    "Usage: px4800 show FILE.dat [--lang en|zh]\n"
+    "Usage: px4800 show FILE.dat [--lang en|zh] [--json]\n"
     "\n"
     "Prints the band limits, the channels as the channel grid shows them, and every\n"
     "settings page as its dialog shows it, one setting a line. The tool has no current\n"
     "band of its own: BandIndex is reported as the file holds it. FILE.dat \"-\" reads\n"
     "the JSON form from standard input.\n"
     "\n"
-    "  --lang en|zh  language of the grid and page texts (default en)\n";
+    "  --lang en|zh  language of the grid and page texts (default en)\n"
+    "  --json        print {\"codeplug\", \"band\", \"channel_count\", \"channels\": [{\"slot\",\n"
+    "                \"row\", \"rx\", \"tx\", \"name\", ...}], \"notes\", \"pages\": {KEY: {\"title\",\n"
+    "                \"fields\": [{\"name\", \"label\", \"value\", \"text\"}], \"rows\": [{\"label\",\n"
+    "                \"value\"}], \"tables\"}}}; field names such as Options.BatterySave are\n"
+    "                stable, labels and texts follow --lang (see JSON OUTPUT in px4800(1))\n";
 
 constexpr std::string_view kToJsonUsage =
     "Usage: px4800 to-json FILE.dat [-o OUT.json] [--yes]\n"
@@ -83,9 +90,13 @@ int RunNew(CommandContext& rCtx) {
 }
 
 int RunShow(CommandContext& rCtx) {
-  const ParsedArgs args = ParseArguments(rCtx.Args, {kLang}, 1, 1);
+  const ParsedArgs args = ParseArguments(rCtx.Args, {kLang, kJson}, 1, 1);
   AppState state = CommandState(rCtx, LanguageIndexOf(args));
   ReadCodeplugInto(args.Positionals[0], state, rCtx.Err);
+  if (args.Has(kJson.Long)) {
+    rCtx.Out << JsonText(CodeplugShowJson(state, args.Positionals[0]));
+    return kExitSuccess;
+  }
   rCtx.Out << "Codeplug: " << args.Positionals[0] << "\n";
   WriteCodeplugReport(state, rCtx.Out);
   return kExitSuccess;
