@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 
+#include "cli/codeplug_report.h"
 #include "codeplug/fixed_text.h"
 #include "edit/channel_rows.h"
 #include "edit/page_fields.h"
@@ -26,23 +27,9 @@ nlohmann::ordered_json Limit(double rValue) {
 }
 
 nlohmann::ordered_json ChannelsJson(const AppState& rState, nlohmann::ordered_json& rNotes) {
-  const Codeplug& plug = rState.Current;
-  const int count = std::clamp<int>(plug.ChannelCount, 0, kChannelSlots);
-  // A row shows the last slot that holds its number, as the grid fills them in slot order.
-  std::array<int, kChannelSlots + 1> slotOfRow;
-  slotOfRow.fill(-1);
-  for (int slot = 0; slot < count; ++slot) {
-    const int number = rState.Channels[slot].Number;
-    if (number < 1 || number > kChannelSlots) {
-      rNotes.push_back("slot " + std::to_string(slot) + " holds channel number " + std::to_string(number) +
-                       ", which has no row");
-      continue;
-    }
-    if (slotOfRow[number] >= 0)
-      rNotes.push_back("slots " + std::to_string(slotOfRow[number]) + " and " + std::to_string(slot) +
-                       " both hold row " + RowLabelOf(number) + "; the grid shows slot " + std::to_string(slot));
-    slotOfRow[number] = slot;
-  }
+  std::vector<std::string> notes;
+  const auto slotOfRow = SlotsOfRows(rState, notes);
+  for (std::string& note : notes) rNotes.push_back(std::move(note));
   nlohmann::ordered_json channels = nlohmann::ordered_json::array();
   for (int number = 1; number <= kChannelSlots; ++number) {
     const int slot = slotOfRow[number];

@@ -56,25 +56,10 @@ std::size_t DisplayWidth(std::string_view rText) {
 
 void WriteChannels(const AppState& rState, std::ostream& rOut) {
   const Codeplug& plug = rState.Current;
-  const int count = std::clamp<int>(plug.ChannelCount, 0, kChannelSlots);
   rOut << "Channels: " << plug.ChannelCount << " of " << kChannelSlots << " slots\n";
 
-  // Each row shows the last slot with its number, as the grid fills them in slot order.
-  std::array<int, kChannelSlots + 1> slotOfRow;
-  slotOfRow.fill(-1);
   std::vector<std::string> notes;
-  for (int slot = 0; slot < count; ++slot) {
-    const int number = rState.Channels[slot].Number;
-    if (number < 1 || number > kChannelSlots) {
-      notes.push_back("slot " + std::to_string(slot) + " holds channel number " + std::to_string(number) +
-                      ", which has no row");
-      continue;
-    }
-    if (slotOfRow[number] >= 0)
-      notes.push_back("slots " + std::to_string(slotOfRow[number]) + " and " + std::to_string(slot) +
-                      " both hold row " + RowLabelOf(number) + "; the grid shows slot " + std::to_string(slot));
-    slotOfRow[number] = slot;
-  }
+  const auto slotOfRow = SlotsOfRows(rState, notes);
 
   std::vector<ChannelRowTexts> rows{ChannelHeaderTexts(rState)};
   for (int number = 1; number <= kChannelSlots; ++number) {
@@ -121,6 +106,25 @@ void WritePage(const AppState& rState, const ReportSection& rSection, std::ostre
 }
 
 }  // namespace
+
+std::array<int, kChannelSlots + 1> SlotsOfRows(const AppState& rState, std::vector<std::string>& rNotes) {
+  const int count = std::clamp<int>(rState.Current.ChannelCount, 0, kChannelSlots);
+  std::array<int, kChannelSlots + 1> slotOfRow;
+  slotOfRow.fill(-1);
+  for (int slot = 0; slot < count; ++slot) {
+    const int number = rState.Channels[slot].Number;
+    if (number < 1 || number > kChannelSlots) {
+      rNotes.push_back("slot " + std::to_string(slot) + " holds channel number " + std::to_string(number) +
+                       ", which has no row");
+      continue;
+    }
+    if (slotOfRow[number] >= 0)
+      rNotes.push_back("slots " + std::to_string(slotOfRow[number]) + " and " + std::to_string(slot) +
+                       " both hold row " + RowLabelOf(number) + "; the grid shows slot " + std::to_string(slot));
+    slotOfRow[number] = slot;
+  }
+  return slotOfRow;
+}
 
 void WriteCodeplugReport(const AppState& rState, std::ostream& rOut) {
   const Codeplug& plug = rState.Current;
