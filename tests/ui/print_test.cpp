@@ -17,7 +17,7 @@
 #include "app/bands.h"
 #include "edit/book_rules.h"
 #include "edit/channel_rows.h"
-#include "support/full_codeplug.h"
+#include "support/full_report_test.h"
 #include "support/language_home.h"
 #include "support/pdf_text.h"
 #include "ui/kit/message_service.h"
@@ -27,15 +27,8 @@
 namespace px {
 namespace {
 
-class PrintedReport : public ::testing::Test {
+class PrintedReport : public test::FullReportTest {
  protected:
-  void SetUp() override {
-    mState = mHome.State();
-    RebuildBandTexts(mState);
-    FillFullCodeplug(mState);
-    mState.FilePath = mDir.File("fleet.dat");
-    mEmbedded.SerialNumber.Assign("SER0042");
-  }
   std::string Render(int rLanguage, ReportPaper rPaper = ReportPaper::A4,
                      std::vector<std::string> rPages = AllReportPageKeys()) {
     SetLanguage(mState, rLanguage);
@@ -54,10 +47,6 @@ class PrintedReport : public ::testing::Test {
     return {};
   }
 
-  test::LanguageHome mHome;
-  test::TempDir mDir;
-  AppState mState;
-  EmbeddedInfo mEmbedded;
   int mPages = 0;
 };
 

@@ -14,7 +14,7 @@
 
 #include "app/bands.h"
 #include "app/language.h"
-#include "support/full_codeplug.h"
+#include "support/full_report_test.h"
 #include "support/language_home.h"
 #include "support/pdf_text.h"
 #include "support/temp_dir.h"
@@ -134,21 +134,7 @@ int InkBetween(const std::string& rImage, double rFrom, double rTo) {
   return -1;
 }
 
-class ReportBreaks : public ::testing::Test {
- protected:
-  void SetUp() override {
-    mState = mHome.State();
-    RebuildBandTexts(mState);
-    FillFullCodeplug(mState);
-    mState.FilePath = mDir.File("fleet.dat");
-    mEmbedded.SerialNumber.Assign("SER0042");
-  }
-
-  test::LanguageHome mHome;
-  test::TempDir mDir;
-  AppState mState;
-  EmbeddedInfo mEmbedded;
-};
+class ReportBreaks : public test::FullReportTest {};
 
 TEST_F(ReportBreaks, HeadingsKeepTheirRowsAndEveryRowComesOnceInOrder) {
   for (const int language : {kEnglish, kChinese}) {

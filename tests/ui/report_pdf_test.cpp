@@ -11,7 +11,7 @@
 #include "app/bands.h"
 #include "app/language.h"
 #include "app/messages.h"
-#include "support/full_codeplug.h"
+#include "support/full_report_test.h"
 #include "support/language_home.h"
 #include "support/pdf_text.h"
 #include "support/temp_dir.h"
@@ -64,14 +64,8 @@ bool HasNonAscii(const std::string& rText) {
   return false;
 }
 
-class ReportPdf : public ::testing::Test {
+class ReportPdf : public test::FullReportTest {
  protected:
-  void SetUp() override {
-    mState = mHome.State();
-    RebuildBandTexts(mState);
-    FillFullCodeplug(mState);
-    mState.FilePath = mDir.File("fleet.dat");
-  }
   Report FullReport(int rLanguage) {
     SetLanguage(mState, rLanguage);
     return BuildReport(mState, EmbeddedInfo{}, AllReportPageKeys());
@@ -83,9 +77,6 @@ class ReportPdf : public ::testing::Test {
     return path;
   }
 
-  test::LanguageHome mHome;
-  test::TempDir mDir;
-  AppState mState;
   int mPages = 0;
 };
 
