@@ -179,6 +179,8 @@ TEST_F(PageCatalogueTest, BuiltPagesOpenFromTheirTreeNodeAndTheirEditItem) {
 
     const std::unique_ptr<QDialog> probe(page.Make(mState, nullptr));
     const QString name = probe->objectName();
+    // The help finds the page's topic by this name.
+    EXPECT_EQ(name.toStdString(), CoreOf(page).Window) << page.Key;
     EXPECT_TRUE(OpensModal([&] { (window.Menus().*page.MenuAction)->trigger(); }, name)) << page.Key;
     EXPECT_TRUE(OpensModal(
         [&] {
