@@ -12,6 +12,7 @@
 #include "edit/channel_rows.h"
 #include "edit/report.h"
 #include "edit/codeplug_ops.h"
+#include "edit/page_catalogue_core.h"
 #include "edit/page_fields.h"
 
 namespace px {
@@ -128,12 +129,15 @@ void DiffChannel(const AppState& rBefore, const AppState& rAfter, int rNumber,
   }
 }
 
-// The record fields each printable page shows.
-constexpr std::pair<std::string_view, std::string_view> kPageFields[] = {
-    {"options", "Settings.Options"}, {"keys", "Settings.KeyFunctions"}, {"scan", "Settings.Scan"},
-    {"alert", "Settings.Alert"},     {"dtmf", "Settings.Dtmf"},         {"twotone", "Settings.TwoTone"},
-    {"fivetone", "Settings.FiveTone"}, {"book", "Book"},
-};
+// The pages whose records diff compares, in the order it tells their differences.
+std::vector<const CorePage*> DiffedPages() {
+  std::vector<const CorePage*> pages;
+  for (const CorePage& page : CorePages())
+    if (!page.Record.empty()) pages.push_back(&page);
+  std::stable_sort(pages.begin(), pages.end(),
+                   [](const CorePage* a, const CorePage* b) { return a->DiffOrder < b->DiffOrder; });
+  return pages;
+}
 
 // A page's differences as its dialog and the report show them ("Scan Priority Channel 1:
 // 3 → 11"). False when the page shows none, so that its raw fields speak instead.
@@ -169,11 +173,11 @@ std::vector<CodeplugDifference> DiffCodeplugs(const AppState& rBefore, const App
   // to say what differs, so nothing is hidden.
   std::vector<std::string_view> worded;
   std::vector<std::string_view> wordedKeys;
-  for (const auto& [key, prefix] : kPageFields) {
-    const ReportPage* page = FindReportPage(key);
+  for (const CorePage* core : DiffedPages()) {
+    const ReportPage* page = FindReportPage(core->Key);
     if (page != nullptr && page->Describe != nullptr && DiffPage(rBefore, rAfter, *page, out)) {
-      worded.push_back(prefix);
-      wordedKeys.push_back(key);
+      worded.push_back(core->Record);
+      wordedKeys.push_back(core->Key);
     }
   }
   const auto fieldsA = FlatFields(rBefore.Current);

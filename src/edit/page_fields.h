@@ -104,8 +104,9 @@ const PageField* FieldOfPath(std::string_view rPath);
 // "Book[12].CallId" → "Book.Entry13.CallId").
 std::string FieldNameOfPath(std::string_view rPath);
 
-// The rows of the pages declared so far, under their page key and the record path of
-// the array their slots index (or of the record whose members they are).
+// The pages that declare field rows, under their page key and the record path of the
+// array their slots index (or of the record whose members they are); read from the page
+// catalogue (page_catalogue_core.h).
 struct DeclaredPage {
   std::string_view Key;         // "scan", as the catalogue and the report name it
   std::string_view RecordPath;  // "Settings.Scan"

@@ -29,7 +29,7 @@ struct ReportPage {
 // The page's name in the print list and as its section title, in the current language.
 std::string ReportPageTitle(const AppState& rState, const ReportPage& rPage);
 
-// Every printable page in print order (report_pages.cpp).
+// Every printable page in print order, as the page catalogue (page_catalogue_core.h) lists them.
 std::span<const ReportPage> ReportPages();
 const ReportPage* FindReportPage(std::string_view rKey);
 std::vector<std::string> AllReportPageKeys();

@@ -25,6 +25,7 @@
 #include "support/filtered_boxes.h"
 #include "support/full_codeplug.h"
 #include "support/started_program.h"
+#include "ui/kit/help_window.h"
 #include "ui/kit/message_service.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/page_catalogue.h"
@@ -32,6 +33,37 @@
 
 namespace px {
 namespace {
+
+// The desktop's catalogue adds to the core's, row for row: a page missing on either side
+// would print without a tree node, or show a node the report, diff and help know nothing of.
+TEST(PageCatalogueRows, EveryCorePageHasExactlyOneDesktopRowAndViceVersa) {
+  for (const CorePage& core : CorePages()) {
+    int rows = 0;
+    for (const PageRow& page : PageCatalogue()) rows += core.Key == page.Key ? 1 : 0;
+    EXPECT_EQ(rows, 1) << core.Key;
+  }
+  for (const PageRow& page : PageCatalogue()) {
+    int rows = 0;
+    for (const CorePage& core : CorePages()) rows += core.Key == page.Key ? 1 : 0;
+    EXPECT_EQ(rows, 1) << page.Key;
+    EXPECT_EQ(&CoreOf(page), FindCorePage(page.Key)) << page.Key;
+  }
+}
+
+// F1 in a page's window opens the page's topic, as the core's row names it.
+TEST(PageCatalogueRows, EachPageWindowOpensItsHelpTopic) {
+  const struct {
+    const char* Window;
+    const char* Topic;
+  } cases[] = {{"frmMain", "index"}, {"FrmOption", "options"},   {"FrmKeySet", "keys"},
+               {"FrmScan", "scan"},   {"FrmAlert", "alert"},       {"FrmDTMF", "dtmf"},
+               {"Frm2Tone", "twotone"}, {"Frm5Tone", "fivetone"}, {"FrmCommuBook", "book"},
+               {"FrmEMG", "embedded"}, {"FrmDTMFSpecial", "dtmf"}, {"FrmCHEdit", "editor"},
+               {"Unknown", "index"}};
+  for (const auto& c : cases) EXPECT_EQ(HelpTopicOf(QString::fromLatin1(c.Window)).toStdString(), c.Topic) << c.Window;
+  for (const CorePage& page : CorePages())
+    EXPECT_EQ(HelpTopicOf(QString::fromStdString(std::string(page.Window))).toStdString(), page.HelpTopic) << page.Key;
+}
 
 bool IsBareNumber(const QString& rText) {
   bool number = false;
@@ -147,6 +179,8 @@ TEST_F(PageCatalogueTest, BuiltPagesOpenFromTheirTreeNodeAndTheirEditItem) {
 
     const std::unique_ptr<QDialog> probe(page.Make(mState, nullptr));
     const QString name = probe->objectName();
+    // The help finds the page's topic by this name.
+    EXPECT_EQ(name.toStdString(), CoreOf(page).Window) << page.Key;
     EXPECT_TRUE(OpensModal([&] { (window.Menus().*page.MenuAction)->trigger(); }, name)) << page.Key;
     EXPECT_TRUE(OpensModal(
         [&] {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_state.h"
+#include "edit/page_catalogue_core.h"
 #include "ui/kit/apply_language.h"
 #include "ui/kit/message_service.h"
 
@@ -29,15 +30,14 @@ struct TopicOfWindow {
   const char* Topic;
 };
 
-// Windows without an entry open the start page.
+// The windows that are no page of the catalogue, or a page's second window; the pages'
+// own windows take their topic from the catalogue, and any other window opens the
+// start page.
 constexpr TopicOfWindow kTopics[] = {
-    {"frmMain", "index"},        {"FrmCHEdit", "editor"},     {"FrmOption", "options"},
-    {"FrmKeySet", "keys"},       {"FrmScan", "scan"},         {"FrmAlert", "alert"},
-    {"FrmDTMF", "dtmf"},         {"FrmDTMFSpecial", "dtmf"},  {"Frm2Tone", "twotone"},
-    {"Frm5Tone", "fivetone"},    {"FrmSpecial", "fivetone"},  {"Frm5ToneDefTS", "fivetone"},
-    {"FrmCommuBook", "book"},    {"FrmEMG", "embedded"},      {"FrmComSet", "cable"},
-    {"FrmProgress", "radio"},    {"FrmPassWord", "radio"},    {"FrmModel", "radio"},
-    {"FrmPrint", "files"},       {"FrmLanguage", "index"},
+    {"FrmCHEdit", "editor"},  {"FrmDTMFSpecial", "dtmf"}, {"FrmSpecial", "fivetone"},
+    {"Frm5ToneDefTS", "fivetone"}, {"FrmComSet", "cable"}, {"FrmProgress", "radio"},
+    {"FrmPassWord", "radio"},     {"FrmModel", "radio"},  {"FrmPrint", "files"},
+    {"FrmLanguage", "index"},
 };
 
 }  // namespace
@@ -48,6 +48,9 @@ QString ManualPagePath(const AppState& rState, const QString& rTopic) {
 }
 
 QString HelpTopicOf(const QString& rWindowName) {
+  const std::string window = FromQ(rWindowName);
+  for (const CorePage& page : CorePages())
+    if (window == page.Window) return ToQ(std::string(page.HelpTopic));
   for (const TopicOfWindow& entry : kTopics) {
     if (rWindowName == QLatin1String(entry.Window)) return QString::fromLatin1(entry.Topic);
   }

@@ -399,7 +399,7 @@ void FrmMain::OpenPage(const PageRow& rPage) {
       // state follows from the codeplug against its saved copy.
       // The page's change is one step of the undo history, named by the page.
       bool accepted = false;
-      mWorkbench->Track(ChangeDescription::OfPage(FromQ(LangQ(mState, rPage.TreeTextId))),
+      mWorkbench->Track(ChangeDescription::OfPage(FromQ(LangQ(mState, CoreOf(rPage).TreeTextId))),
                         [&] { accepted = ExecPageDialog(rPage, mState, this); });
       if (accepted) {
         ShowListByData();

@@ -1,7 +1,8 @@
 #pragma once
-// The pages of the codeplug, one row each: the tree node, the Edit-menu item, the feature
-// flag that offers them and how they open. The page tree, the Edit menu, ReShowFun and
-// the main window's dispatch are all built from this table; a new page is one row.
+// What only the desktop knows of each page of the core catalogue (page_catalogue_core.h),
+// one row each under the core row's key: the tree node, the Edit-menu item, the feature
+// flag that offers the page and how it opens. The page tree, the Edit menu, ReShowFun and
+// the main window's dispatch are all built from this table, in its order (the tree's).
 
 #include <QString>
 
@@ -9,6 +10,7 @@
 #include <span>
 
 #include "app/app_state.h"
+#include "edit/page_catalogue_core.h"
 #include "ui/main/main_menus.h"
 
 class QAction;
@@ -33,9 +35,8 @@ QDialog* MakePageDialog(AppState& rState, QWidget* rParent) {
 }
 
 struct PageRow {
-  const char* Key;      // also the key of its report section: "options", "keys", ...
+  const char* Key;      // the core row's key: "options", "keys", ...
   const char* TreeKey;  // node identity in the page tree: "N4", ...
-  int TreeTextId;       // 0: the fixed text "CH"
   QAction* MainMenus::*MenuAction;       // nullptr: no Edit-menu item
   const char* MenuName;                  // objectName of the Edit-menu item
   int MenuTextId;
@@ -47,6 +48,8 @@ struct PageRow {
 
 std::span<const PageRow> PageCatalogue();
 const PageRow* PageByTreeKey(const QString& rTreeKey);
+// The core's row of the page (its texts, help topic, record and fields).
+const CorePage& CoreOf(const PageRow& rPage);
 
 // The feature flag offers the page (the tree shows it, the Edit item is visible).
 bool PageOffered(const PageRow& rPage, const AppState& rState);

@@ -40,7 +40,8 @@ void PageTree::LoadShowTree(const AppState& rState) {
   for (const PageRow& page : PageCatalogue()) {
     if (!PageOffered(page, rState)) continue;
     auto* node = new QTreeWidgetItem(root);
-    node->setText(0, page.TreeTextId == 0 ? OwnQ(rState, OwnText{"CH", "信道"}) : LangQ(rState, page.TreeTextId));
+    const int text = CoreOf(page).TreeTextId;
+    node->setText(0, text == 0 ? OwnQ(rState, OwnText{"CH", "信道"}) : LangQ(rState, text));
     node->setData(0, kKeyRole, QString::fromLatin1(page.TreeKey));
     if (!PageBuilt(page)) node->setFlags(node->flags() & ~Qt::ItemIsEnabled);
   }
