@@ -34,7 +34,7 @@ class ComparableForm {
     } else if constexpr (IsStdArray<T>::value) {
       for (const auto& e : rValue) Add(e);
     } else {
-      VisitFields([this](const char*, const auto& f) { Add(f); }, rValue);
+      VisitFields([&](const char*, const auto& f) { Add(f); }, rValue);
     }
   }
   const std::string& Form() const { return mForm; }

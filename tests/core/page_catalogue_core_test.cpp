@@ -11,23 +11,12 @@
 #include "app/language.h"
 #include "edit/codeplug_diff.h"
 #include "edit/page_catalogue_core.h"
-#include "support/full_codeplug.h"
-#include "support/program_folder.h"
-#include "support/temp_dir.h"
+#include "support/full_state_test.h"
 
 namespace px {
 namespace {
 
-class PageCatalogueCoreTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    test::MakeProgramFolder(mHome.Path());
-    mState.ProgramFolder = mHome.Path().string();
-    FillFullCodeplug(mState);
-  }
-  test::TempDir mHome;
-  AppState mState;
-};
+class PageCatalogueCoreTest : public test::FullStateTest {};
 
 TEST_F(PageCatalogueCoreTest, EveryPageIsWholeAndNamedInBothLanguages) {
   std::set<std::string_view> keys, windows, records;

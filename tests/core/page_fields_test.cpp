@@ -7,23 +7,12 @@
 #include "app/language.h"
 #include "edit/codeplug_diff.h"
 #include "edit/page_fields.h"
-#include "support/full_codeplug.h"
-#include "support/program_folder.h"
-#include "support/temp_dir.h"
+#include "support/full_state_test.h"
 
 namespace px {
 namespace {
 
-class PageFieldsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    test::MakeProgramFolder(mHome.Path());
-    mState.ProgramFolder = mHome.Path().string();
-    FillFullCodeplug(mState);
-  }
-  test::TempDir mHome;
-  AppState mState;
-};
+class PageFieldsTest : public test::FullStateTest {};
 
 // A row that repeats a name, a slot, an object or a bit of the image would make two
 // settings read or write each other.
