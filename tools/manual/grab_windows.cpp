@@ -29,7 +29,12 @@ int main(int argc, char** argv) {
   int written = 0;
   const auto save = [&](QDialog& rDialog, const QString& rPath) {
     rDialog.show();
-    QApplication::processEvents();
+    // Lists that size to their contents ask for a new layout after the first pass: let
+    // every pass run, or the picture catches the window half laid out.
+    for (int pass = 0; pass < 10; ++pass) {
+      QCoreApplication::sendPostedEvents();
+      QApplication::processEvents();
+    }
     const bool saved = rDialog.grab().save(rPath);
     if (!saved) std::cerr << "px4800-manual-shots: cannot write " << rPath.toStdString() << "\n";
     rDialog.reject();
