@@ -13,12 +13,7 @@
 namespace px {
 namespace {
 
-std::string ReadText(const std::string& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadText;
 
 template <std::size_t N>
 void SetDtmf(DtmfCodeField<N>& rField, std::string_view rDigits) {

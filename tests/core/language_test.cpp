@@ -21,12 +21,7 @@ using test::TempDir;
 
 const fs::path kRepo = PX_SOURCE_DIR;
 
-std::string ReadText(const fs::path& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadText;
 
 // A program folder holding the shipped language files, as an installation has them.
 class InstalledLanguage : public ::testing::Test {

@@ -12,12 +12,7 @@ namespace {
 
 using test::TempDir;
 
-std::string ReadText(const std::string& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadText;
 
 void WriteText(const std::string& rPath, const std::string& rText) {
   std::ofstream(rPath, std::ios::binary | std::ios::trunc) << rText;

@@ -28,12 +28,7 @@ struct Result {
   std::string Err;
 };
 
-std::string ReadText(const std::string& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using test::ReadText;
 
 void WriteText(const std::string& rPath, const std::string& rText) {
   std::ofstream(rPath, std::ios::binary | std::ios::trunc) << rText;

@@ -52,12 +52,7 @@ struct Outcome {
   std::string Err;
 };
 
-std::string ReadText(const std::string& rPath) {
-  std::ifstream in(rPath);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadText;
 
 class Workspace {
  public:

@@ -19,13 +19,6 @@ struct CliResult {
   std::string Err;
 };
 
-inline std::string ReadText(const std::string& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // rCommand runs in rDir; "px4800" in it stands for the built tool.
 inline CliResult RunInFolder(const TempDir& rDir, const std::string& rProgram, const std::string& rArgs) {
   const std::string dir = rDir.Path().string();

@@ -37,6 +37,12 @@ inline std::vector<unsigned char> ReadBytes(const std::string& rPath) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A whole file as text; empty when it cannot be read.
+inline std::string ReadText(const std::filesystem::path& rPath) {
+  std::ifstream in(rPath, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 inline void WriteBytes(const std::string& rPath, const std::vector<unsigned char>& rBytes) {
   std::ofstream out(rPath, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(rBytes.data()), static_cast<std::streamsize>(rBytes.size()));

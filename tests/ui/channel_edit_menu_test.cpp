@@ -27,7 +27,7 @@
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
 #include "support/dialog_driver.h"
-#include "support/started_program.h"
+#include "support/main_window_test.h"
 #include "ui/kit/message_service.h"
 #include "ui/main/channel_edit_menu.h"
 #include "ui/main/channel_grid.h"
@@ -41,19 +41,9 @@ namespace {
 constexpr int kName = 3;
 constexpr int kPower = 7;
 
-class EditMenuTest : public ::testing::Test {
+class EditMenuTest : public test::MainWindowTest {
  protected:
-  void SetUp() override {
-    QGuiApplication::clipboard()->clear();
-    mWindow = std::make_unique<FrmMain>(mState);
-    mWindow->resize(1100, 700);
-    mWindow->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(mWindow.get()));
-  }
-
-  ChannelGrid& Grid() { return *mWindow->Grid(); }
   QAction& Undo() { return *mWindow->Workbench()->Undo().UndoAction(); }
-  QString Cell(int rRow, int rCol) { return Grid().CellText(rRow, rCol); }
 
   // Rows 1..rCount hold "CH1".."CHn"; scan 1 names row 2, scan 2 row 4, alert row 6 and
   // power-on row 8, all saved.
@@ -100,9 +90,6 @@ class EditMenuTest : public ::testing::Test {
     while (Undo().isEnabled()) Undo().trigger();
   }
 
-  AppState mState;
-  test::StartedProgram mProgram{mState};
-  std::unique_ptr<FrmMain> mWindow;
 };
 
 void CollectShortcuts(const QMenu* rMenu, std::map<QString, QStringList>& rSeen) {

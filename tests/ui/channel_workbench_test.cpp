@@ -23,8 +23,8 @@
 #include "edit/channel_clipboard.h"
 #include "edit/codeplug_ops.h"
 #include "edit/file_commands.h"
+#include "support/main_window_test.h"
 #include "support/scripted_ui.h"
-#include "support/started_program.h"
 #include "ui/kit/message_service.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/channel_workbench.h"
@@ -36,19 +36,9 @@
 namespace px {
 namespace {
 
-class WorkbenchTest : public ::testing::Test {
+class WorkbenchTest : public test::MainWindowTest {
  protected:
-  void SetUp() override {
-    QGuiApplication::clipboard()->clear();
-    mWindow = std::make_unique<FrmMain>(mState);
-    mWindow->resize(1100, 700);
-    mWindow->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(mWindow.get()));
-  }
-
-  ChannelGrid& Grid() { return *mWindow->Grid(); }
   ChannelWorkbench& Bench() { return *mWindow->Workbench(); }
-  QString Cell(int rRow, int rCol) { return Grid().CellText(rRow, rCol); }
   int Count() const { return mState.Current.ChannelCount; }
   QAction& UndoAction() { return *Bench().Undo().UndoAction(); }
   QAction& RedoAction() { return *Bench().Undo().RedoAction(); }
@@ -96,9 +86,6 @@ class WorkbenchTest : public ::testing::Test {
     if (const char* dir = std::getenv("PX_SHOT_DIR")) rWidget->grab().save(QString::fromStdString(std::string(dir) + "/" + rName));
   }
 
-  AppState mState;
-  test::StartedProgram mProgram{mState};
-  std::unique_ptr<FrmMain> mWindow;
 };
 
 TEST_F(WorkbenchTest, GridChangesUndoAndRedoBackToTheSavedState) {

@@ -30,12 +30,7 @@
 namespace px {
 namespace {
 
-std::string ReadText(const std::string& rPath) {
-  std::ifstream in(rPath, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadText;
 
 // A memory with serial number rSerial at 0x0020 and no password.
 std::string RadioWithSerial(const test::TempDir& rDir, const std::string& rSerial) {
