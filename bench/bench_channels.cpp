@@ -9,29 +9,18 @@
 
 namespace {
 
-void BM_SortTwoHundredChannelsByRx(benchmark::State& rBench) {
+void BM_SortTwoHundredChannels(benchmark::State& rBench, px::SortKey rKey) {
   px::AppState full;
   px::FillFullCodeplug(full);
   for (auto _ : rBench) {
     rBench.PauseTiming();
     px::AppState state = full;
     rBench.ResumeTiming();
-    benchmark::DoNotOptimize(px::SortChannels(state, px::SortKey::RxFrequency));
+    benchmark::DoNotOptimize(px::SortChannels(state, rKey));
   }
 }
-BENCHMARK(BM_SortTwoHundredChannelsByRx);
-
-void BM_SortTwoHundredChannelsByName(benchmark::State& rBench) {
-  px::AppState full;
-  px::FillFullCodeplug(full);
-  for (auto _ : rBench) {
-    rBench.PauseTiming();
-    px::AppState state = full;
-    rBench.ResumeTiming();
-    benchmark::DoNotOptimize(px::SortChannels(state, px::SortKey::Name));
-  }
-}
-BENCHMARK(BM_SortTwoHundredChannelsByName);
+BENCHMARK_CAPTURE(BM_SortTwoHundredChannels, ByRx, px::SortKey::RxFrequency);
+BENCHMARK_CAPTURE(BM_SortTwoHundredChannels, ByName, px::SortKey::Name);
 
 // A list of 200 channels into a codeplug without any: every row is planned and stored.
 void BM_ImportTwoHundredChannels(benchmark::State& rBench) {

@@ -1,7 +1,9 @@
 #pragma once
 // Little-endian byte writer and reader for the codeplug and book files.
 
+#include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -66,13 +68,11 @@ class ByteReader {
   }
   template <std::size_t N>
   void Get(FixedText<N>& r) {
-    // Texts are most of a codeplug's bytes: copied whole where the buffer holds them.
-    if (mPos <= mBytes.size() && mBytes.size() - mPos >= N) {
-      std::memcpy(r.Bytes.data(), mBytes.data() + mPos, N);
-      mPos += N;
-      return;
-    }
-    for (char& c : r.Bytes) c = static_cast<char>(Next());
+    // Texts are most of a codeplug's bytes: copied whole, zeros past the buffer's end.
+    const std::size_t have = mPos < mBytes.size() ? std::min(N, mBytes.size() - mPos) : 0;
+    if (have > 0) std::memcpy(r.Bytes.data(), mBytes.data() + mPos, have);
+    std::fill(r.Bytes.begin() + static_cast<std::ptrdiff_t>(have), r.Bytes.end(), '\0');
+    mPos += N;
   }
   template <class T>
   void Get(T& rValue) {
